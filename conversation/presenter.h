@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// Shows one line on the campus screen: the speaker, the text and, when a picture code is
+// given, the scene picture with its theme music. It does not wait.
+void ShowLine(const QString& pictureCode, const QString& text, const QString& speaker);
+
+// Shows the click prompt and waits, with every timer still running, until the player clicks
+// the picture or the text or presses a key. Clicks made before the wait do not count.
+void WaitForClick();
+
+// Enables the travel buttons of the paths from the current place when the player is idle, and
+// disables them all while walking, talking or at closing time.
+void UpdateTravelButtons();

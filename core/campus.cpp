@@ -1,0 +1,26 @@
+#include "core/campus.h"
+
+#include <algorithm>
+
+namespace {
+
+struct Path {
+    int a, b, minutes;
+};
+
+constexpr Path kPaths[] = {
+    {1, 2, 4}, {1, 3, 3}, {1, 4, 2}, {1, 5, 2}, {2, 4, 2}, {3, 7, 1}, {4, 6, 1}, {5, 7, 1},
+};
+
+}  // namespace
+
+int WalkingMinutes(int from, int to) {
+    const auto* path = std::find_if(std::begin(kPaths), std::end(kPaths), [&](const Path& p) {
+        return (p.a == from && p.b == to) || (p.a == to && p.b == from);
+    });
+    return path == std::end(kPaths) ? 0 : path->minutes;
+}
+
+QString LocationPictureCode(int location) {
+    return QStringLiteral("C3%10C").arg(location);
+}

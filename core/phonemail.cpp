@@ -1,0 +1,5 @@
+#include "core/phonemail.h"
+
+#include "core/placeholder.h"
+
+void ReceivePhoneMail() { PlaceholderRan("ReceivePhoneMail"); }

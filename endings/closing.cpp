@@ -1,0 +1,5 @@
+#include "endings/closing.h"
+
+#include "core/placeholder.h"
+
+void PlayClosingTime() { PlaceholderRan("PlayClosingTime"); }

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QString>
+
+// Loads the picture of a five-character scene code into the campus screen and starts the theme
+// music its person digit selects. At closing time it sets the closing caption instead.
+void ShowScenePicture(const QString& code);

@@ -1,0 +1,168 @@
+#include "ui/Form.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QWindow>
+
+#include "ui/Timer.h"
+#include "ui/controls.h"
+#include "ui/runtime.h"
+#include "ui/twips.h"
+
+namespace ui {
+
+namespace {
+
+QList<Form*>& Registry() {
+    static QList<Form*> forms;
+    return forms;
+}
+
+// Frame sizes are known only once a decorated window has been shown; screens that place
+// themselves before their first show use the frame of the last window seen.
+QMargins g_lastFrame;
+
+}  // namespace
+
+Form::Form() : QWidget(nullptr) {
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setMouseTracking(true);
+    setFont(DesignFont(kPGothic, 9));
+    Registry().append(this);
+}
+
+Form::~Form() { Registry().removeAll(this); }
+
+QList<Form*> Form::LoadedForms() {
+    QList<Form*> loaded;
+    for (Form* f : Registry())
+        if (!f->unloaded_) loaded.append(f);
+    return loaded;
+}
+
+void Form::SetClientSize(int widthTwips, int heightTwips) {
+    setFixedSize(ToPixels(widthTwips), ToPixels(heightTwips));
+}
+
+QMargins Form::Frame() const {
+    if (windowFlags() & Qt::FramelessWindowHint) return {};
+    if (isVisible() && windowHandle()) return windowHandle()->frameMargins();
+    return g_lastFrame;
+}
+
+int Form::Left() const { return leftTwips_; }
+int Form::Top() const { return topTwips_; }
+
+int Form::Width() const {
+    const QMargins f = Frame();
+    return ToTwips(width() + f.left() + f.right());
+}
+
+int Form::Height() const {
+    const QMargins f = Frame();
+    return ToTwips(height() + f.top() + f.bottom());
+}
+
+void Form::Move(int leftTwips, int topTwips) {
+    leftTwips_ = leftTwips;
+    topTwips_ = topTwips;
+    move(ToPixels(leftTwips), ToPixels(topTwips));
+}
+
+void Form::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    // Keep the exact design twips unless the window really went somewhere else.
+    const QPoint at = frameGeometry().topLeft();
+    if (at.x() != ToPixels(leftTwips_)) leftTwips_ = ToTwips(at.x());
+    if (at.y() != ToPixels(topTwips_)) topTwips_ = ToTwips(at.y());
+}
+
+void Form::SetBackColor(const QColor& color) {
+    QPalette p = palette();
+    p.setColor(QPalette::Window, color);
+    setPalette(p);
+    setAutoFillBackground(true);
+}
+
+void Form::SetPicture(const QPixmap& picture) {
+    picture_ = picture;
+    update();
+}
+
+void Form::SetBorderless() { setWindowFlag(Qt::FramelessWindowHint, true); }
+
+void Form::SetIcon(const QString& file) { setWindowIcon(QIcon(file)); }
+
+void Form::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (!picture_.isNull()) QPainter(this).drawPixmap(0, 0, picture_);
+}
+
+void Form::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (windowHandle() && !windowHandle()->frameMargins().isNull())
+        g_lastFrame = windowHandle()->frameMargins();
+}
+
+void Form::Show() {
+    show();
+    raise();
+    activateWindow();
+}
+
+void Form::ShowModal() {
+    setWindowModality(Qt::ApplicationModal);
+    Show();
+    QPointer<Form> self(this);
+    WaitUntil([&] { return !self || self->unloaded_ || !self->isVisible(); });
+    if (self) setWindowModality(Qt::NonModal);
+}
+
+void Form::Unload() {
+    if (unloaded_) return;
+    int cancel = 0;
+    Form_QueryUnload(cancel, kCloseFromCode);
+    unloaded_ = true;
+    for (Timer* timer : findChildren<Timer*>()) timer->SetEnabled(false);
+    hide();
+    deleteLater();
+}
+
+bool Form::RequestClose(int reason) {
+    if (unloaded_) return true;
+    int cancel = 0;
+    Form_QueryUnload(cancel, reason);
+    if (cancel != 0 || unloaded_) return cancel == 0;
+    unloaded_ = true;
+    for (Timer* timer : findChildren<Timer*>()) timer->SetEnabled(false);
+    hide();
+    deleteLater();
+    EndProgramIfIdle();
+    return true;
+}
+
+void Form::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    RequestClose(kCloseFromControlMenu);
+}
+
+void Form::keyPressEvent(QKeyEvent* event) {
+    int shift = ShiftCode(event->modifiers());
+    // X11 reports a modifier key's own press without its modifier bit.
+    if (event->key() == Qt::Key_Shift) shift |= kShiftMask;
+    if (event->key() == Qt::Key_Control) shift |= kCtrlMask;
+    if (event->key() == Qt::Key_Alt) shift |= kAltMask;
+    Form_KeyDown(event->key(), shift);
+    const QString text = event->text();
+    if (!text.isEmpty() && text.at(0).isPrint()) Form_KeyPress(text.at(0).unicode());
+}
+
+void Form::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    Form_MouseMove(ButtonCode(event->buttons()), ShiftCode(event->modifiers()), ToTwips(p.x()),
+                   ToTwips(p.y()));
+}
+
+}  // namespace ui

@@ -1,0 +1,113 @@
+#pragma once
+
+#include <QPixmap>
+#include <QPointer>
+#include <QWidget>
+
+namespace ui {
+
+// Close-request reasons a form's QueryUnload receives.
+enum CloseReason {
+    kCloseFromControlMenu = 0,  // the window's close box or system menu
+    kCloseFromCode = 1,         // an unload made by the game's own code
+    kCloseFromSession = 2,      // the desktop session is ending
+    kCloseFromTaskManager = 3,  // the process was asked to terminate
+};
+
+// A screen: a top-level window with design values in twips and the classic form life cycle.
+// Screens derive from it, build their controls in the constructor and are reached through a
+// DefaultInstance, which loads them on first use.
+class Form : public QWidget {
+public:
+    Form();
+    ~Form() override;
+
+    // Window geometry in twips. Left, Top, Width and Height include the window frame.
+    void SetClientSize(int widthTwips, int heightTwips);
+    int Left() const;
+    int Top() const;
+    int Width() const;
+    int Height() const;
+    void Move(int leftTwips, int topTwips);
+
+    QString Caption() const { return windowTitle(); }
+    void SetCaption(const QString& caption) { setWindowTitle(caption); }
+    void SetBackColor(const QColor& color);
+    void SetPicture(const QPixmap& picture);  // drawn from the top left corner, beneath controls
+    void SetBorderless();
+    void SetIcon(const QString& file);
+
+    void Show();
+    // Shows the form modally: returns once it is hidden or unloaded. Timers keep running.
+    void ShowModal();
+    void Hide() { hide(); }
+    // Runs QueryUnload with reason 1 and destroys the form; the next use loads it afresh.
+    void Unload();
+    bool IsUnloaded() const { return unloaded_; }
+
+    // A close request from outside the game's code; returns false when the form refused it.
+    bool RequestClose(int reason);
+
+    // Loaded forms, oldest first.
+    static QList<Form*> LoadedForms();
+
+protected:
+    virtual void Form_Load() {}
+    virtual void Form_QueryUnload(int& cancel, int reason) {
+        Q_UNUSED(cancel);
+        Q_UNUSED(reason);
+    }
+    virtual void Form_KeyPress(int keyAscii) { Q_UNUSED(keyAscii); }
+    virtual void Form_KeyDown(int keyCode, int shift) {
+        Q_UNUSED(keyCode);
+        Q_UNUSED(shift);
+    }
+    virtual void Form_MouseMove(int button, int shift, int x, int y) {
+        Q_UNUSED(button);
+        Q_UNUSED(shift);
+        Q_UNUSED(x);
+        Q_UNUSED(y);
+    }
+
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    template <class F>
+    friend class DefaultInstance;
+    void RunLoad() { Form_Load(); }
+    QMargins Frame() const;
+
+    QPixmap picture_;
+    int leftTwips_ = 0;
+    int topTwips_ = 0;
+    bool unloaded_ = false;
+};
+
+// The one instance of a screen that the game's code names, e.g. VelMain->Show().
+template <class F>
+class DefaultInstance {
+public:
+    F& Get() {
+        if (!form_ || form_->IsUnloaded()) {
+            form_ = new F();
+            form_->RunLoad();
+        }
+        return *form_;
+    }
+    F* operator->() { return &Get(); }
+    F& operator*() { return Get(); }
+    bool IsLoaded() const { return form_ && !form_->IsUnloaded(); }
+    void Unload() {
+        if (IsLoaded()) form_->Unload();
+    }
+
+private:
+    QPointer<F> form_;
+};
+
+}  // namespace ui

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QApplication>
+
+namespace ui {
+
+// The one application object: picks the windowing platform, substitutes the design fonts and
+// turns a termination request into a close request of the open screens.
+class Application : public QApplication {
+public:
+    Application(int& argc, char** argv);
+    ~Application() override;
+};
+
+// Asks every loaded screen to close with the given reason, newest first; stops at a refusal.
+void RequestCloseAll(int reason);
+
+}  // namespace ui

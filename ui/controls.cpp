@@ -1,0 +1,217 @@
+#include "ui/controls.h"
+
+#include <QImageReader>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "ui/twips.h"
+
+namespace ui {
+
+int ButtonCode(Qt::MouseButtons buttons) {
+    int code = 0;
+    if (buttons & Qt::LeftButton) code |= kLeftButton;
+    if (buttons & Qt::RightButton) code |= kRightButton;
+    if (buttons & Qt::MiddleButton) code |= kMiddleButton;
+    return code;
+}
+
+int ShiftCode(Qt::KeyboardModifiers modifiers) {
+    int code = 0;
+    if (modifiers & Qt::ShiftModifier) code |= kShiftMask;
+    if (modifiers & Qt::ControlModifier) code |= kCtrlMask;
+    if (modifiers & Qt::AltModifier) code |= kAltMask;
+    return code;
+}
+
+void PlaceTwips(QWidget* control, int left, int top, int width, int height) {
+    control->setGeometry(ToPixels(left), ToPixels(top), ToPixels(width), ToPixels(height));
+}
+
+namespace {
+QPoint TwipsOf(const QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    return {ToTwips(p.x()), ToTwips(p.y())};
+}
+}  // namespace
+
+void MouseEvents::HandlePress(QWidget* self, QMouseEvent* event) {
+    pressedInside_ = event->button() == Qt::LeftButton;
+    if (onMouseDown) {
+        const QPoint at = TwipsOf(event);
+        onMouseDown(ButtonCode(event->button()), ShiftCode(event->modifiers()), at.x(), at.y());
+    }
+    Q_UNUSED(self);
+}
+
+void MouseEvents::HandleRelease(QWidget* self, QMouseEvent* event) {
+    // A click is a left press and release on the same control.
+    const bool click = pressedInside_ && event->button() == Qt::LeftButton &&
+                       self->rect().contains(event->position().toPoint());
+    pressedInside_ = false;
+    if (click && onClick) onClick();
+}
+
+void MouseEvents::HandleDoubleClick(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && onDblClick) onDblClick();
+    // The second press of a double click still counts as a press for MouseDown.
+    if (onMouseDown) {
+        const QPoint at = TwipsOf(event);
+        onMouseDown(ButtonCode(event->button()), ShiftCode(event->modifiers()), at.x(), at.y());
+    }
+}
+
+void MouseEvents::HandleMove(QMouseEvent* event) {
+    if (onMouseMove) {
+        const QPoint at = TwipsOf(event);
+        onMouseMove(ButtonCode(event->buttons()), ShiftCode(event->modifiers()), at.x(), at.y());
+    }
+}
+
+Label::Label(QWidget* parent, int left, int top, int width, int height, const QString& caption)
+    : QLabel(caption, parent) {
+    PlaceTwips(this, left, top, width, height);
+    setWordWrap(true);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setMouseTracking(true);
+    setFont(DesignFont(kPGothic, 9));
+    setTextFormat(Qt::PlainText);
+}
+
+void Label::SetForeColor(const QColor& color) {
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, color);
+    setPalette(p);
+}
+
+void Label::SetBackColor(const QColor& color) {
+    backColor_ = color;
+    QPalette p = palette();
+    p.setColor(QPalette::Window, color);
+    setPalette(p);
+    setAutoFillBackground(true);
+}
+
+void Label::SetTransparent() { setAutoFillBackground(false); }
+
+Image::Image(QWidget* parent, int left, int top, int width, int height) : QWidget(parent) {
+    PlaceTwips(this, left, top, width, height);
+    setMouseTracking(true);
+}
+
+bool Image::LoadPicture(const QString& path) {
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    const QImage image = reader.read();
+    if (image.isNull()) return false;
+    SetPicture(QPixmap::fromImage(image));
+    return true;
+}
+
+void Image::SetPicture(const QPixmap& picture) {
+    picture_ = picture;
+    update();
+}
+
+void Image::SetStretch(bool stretch) {
+    stretch_ = stretch;
+    update();
+}
+
+void Image::paintEvent(QPaintEvent*) {
+    if (picture_.isNull()) return;
+    QPainter painter(this);
+    if (stretch_)
+        painter.drawPixmap(rect(), picture_);
+    else
+        painter.drawPixmap(0, 0, picture_);
+}
+
+Panel::Panel(QWidget* parent, int left, int top, int width, int height) : QWidget(parent) {
+    PlaceTwips(this, left, top, width, height);
+}
+
+void Panel::SetBackColor(const QColor& color) {
+    QPalette p = palette();
+    p.setColor(QPalette::Window, color);
+    setPalette(p);
+    setAutoFillBackground(true);
+}
+
+TextBox::TextBox(QWidget* parent, int left, int top, int width, int height) : QLineEdit(parent) {
+    PlaceTwips(this, left, top, width, height);
+    setFont(DesignFont(kPGothic, 9));
+}
+
+CommandButton::CommandButton(QWidget* parent, int left, int top, int width, int height,
+                             const QString& caption)
+    : QPushButton(caption, parent) {
+    PlaceTwips(this, left, top, width, height);
+    setFont(DesignFont(kPGothic, 9));
+    setAutoDefault(false);
+    QObject::connect(this, &QPushButton::clicked, this, [this] {
+        if (onClick) onClick();
+    });
+}
+
+Line::Line(QWidget* parent, int x1, int y1, int x2, int y2, const QColor& color, int widthPixels)
+    : QWidget(parent), color_(color), width_(widthPixels) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    MoveEnds(x1, y1, x2, y2);
+}
+
+void Line::MoveEnds(int x1, int y1, int x2, int y2) {
+    const QPoint a(ToPixels(x1), ToPixels(y1));
+    const QPoint b(ToPixels(x2), ToPixels(y2));
+    const int pad = width_;
+    const QRect box = QRect(a, b).normalized().adjusted(-pad, -pad, pad + 1, pad + 1);
+    setGeometry(box);
+    from_ = a - box.topLeft();
+    to_ = b - box.topLeft();
+    update();
+}
+
+void Line::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setPen(QPen(color_, width_, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(from_, to_);
+}
+
+Shape::Shape(QWidget* parent, int left, int top, int width, int height) : QWidget(parent) {
+    PlaceTwips(this, left, top, width, height);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Shape::SetFill(const QColor& color) {
+    fill_ = color;
+    update();
+}
+
+void Shape::SetBorder(const QColor& color, int widthPixels) {
+    border_ = color;
+    borderWidth_ = widthPixels;
+    update();
+}
+
+void Shape::SetRounded(bool rounded) {
+    rounded_ = rounded;
+    update();
+}
+
+void Shape::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing, rounded_);
+    // The border lies inside the shape's rectangle, as the classic inside-solid style draws it.
+    const qreal inset = borderWidth_ / 2.0;
+    const QRectF box = QRectF(rect()).adjusted(inset, inset, -inset, -inset);
+    painter.setPen(borderWidth_ > 0 ? QPen(border_, borderWidth_) : QPen(Qt::NoPen));
+    painter.setBrush(fill_.isValid() ? QBrush(fill_) : QBrush(Qt::NoBrush));
+    if (rounded_) {
+        const qreal radius = std::min(box.width(), box.height()) / 4;
+        painter.drawRoundedRect(box, radius, radius);
+    } else {
+        painter.drawRect(box);
+    }
+}
+
+}  // namespace ui

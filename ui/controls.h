@@ -1,0 +1,162 @@
+#pragma once
+
+#include <functional>
+#include <map>
+
+#include <QColor>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QWidget>
+
+namespace ui {
+
+// Mouse state as the game encodes it: Button 1 left, 2 right, 4 middle; Shift 1 Shift, 2 Ctrl,
+// 4 Alt, added together.
+enum MouseButton { kLeftButton = 1, kRightButton = 2, kMiddleButton = 4 };
+enum ShiftState { kShiftMask = 1, kCtrlMask = 2, kAltMask = 4 };
+int ButtonCode(Qt::MouseButtons buttons);
+int ShiftCode(Qt::KeyboardModifiers modifiers);
+
+using MouseHandler = std::function<void(int button, int shift, int x, int y)>;
+
+// Places a control by its design rectangle in twips, relative to its parent.
+void PlaceTwips(QWidget* control, int left, int top, int width, int height);
+
+// The events every clickable control raises. Coordinates are in twips.
+class MouseEvents {
+public:
+    std::function<void()> onClick;
+    std::function<void()> onDblClick;
+    MouseHandler onMouseDown;
+    MouseHandler onMouseMove;
+
+protected:
+    void HandlePress(QWidget* self, QMouseEvent* event);
+    void HandleRelease(QWidget* self, QMouseEvent* event);
+    void HandleDoubleClick(QMouseEvent* event);
+    void HandleMove(QMouseEvent* event);
+
+private:
+    bool pressedInside_ = false;
+};
+
+class Label : public QLabel, public MouseEvents {
+public:
+    Label(QWidget* parent, int left, int top, int width, int height, const QString& caption = {});
+    QString Caption() const { return text(); }
+    void SetCaption(const QString& caption) { setText(caption); }
+    void SetForeColor(const QColor& color);
+    void SetBackColor(const QColor& color);  // also makes the background opaque
+    QColor BackColor() const { return backColor_; }
+    void SetTransparent();
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override { HandlePress(this, e); }
+    void mouseReleaseEvent(QMouseEvent* e) override { HandleRelease(this, e); }
+    void mouseDoubleClickEvent(QMouseEvent* e) override { HandleDoubleClick(e); }
+    void mouseMoveEvent(QMouseEvent* e) override { HandleMove(e); }
+
+private:
+    QColor backColor_;
+};
+
+// A picture box without a frame. Without stretch the picture is drawn at its own size from the
+// top left corner; with stretch it fills the control.
+class Image : public QWidget, public MouseEvents {
+public:
+    Image(QWidget* parent, int left, int top, int width, int height);
+    // Loads a picture file, recognising its format from the content. On failure the previous
+    // picture stays and false is returned.
+    bool LoadPicture(const QString& path);
+    void SetPicture(const QPixmap& picture);
+    const QPixmap& Picture() const { return picture_; }
+    void SetStretch(bool stretch);
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override { HandlePress(this, e); }
+    void mouseReleaseEvent(QMouseEvent* e) override { HandleRelease(this, e); }
+    void mouseDoubleClickEvent(QMouseEvent* e) override { HandleDoubleClick(e); }
+    void mouseMoveEvent(QMouseEvent* e) override { HandleMove(e); }
+
+private:
+    QPixmap picture_;
+    bool stretch_ = false;
+};
+
+// A container whose children move and hide with it.
+class Panel : public QWidget {
+public:
+    Panel(QWidget* parent, int left, int top, int width, int height);
+    void SetBackColor(const QColor& color);
+};
+
+class TextBox : public QLineEdit {
+public:
+    TextBox(QWidget* parent, int left, int top, int width, int height);
+    QString Text() const { return text(); }
+    void SetText(const QString& value) { setText(value); }
+};
+
+class CommandButton : public QPushButton {
+public:
+    CommandButton(QWidget* parent, int left, int top, int width, int height,
+                  const QString& caption = {});
+    std::function<void()> onClick;
+};
+
+// A straight line between two points given in twips relative to the parent.
+class Line : public QWidget {
+public:
+    Line(QWidget* parent, int x1, int y1, int x2, int y2, const QColor& color, int widthPixels = 1);
+    void MoveEnds(int x1, int y1, int x2, int y2);
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    QPoint from_, to_;  // in pixels relative to this widget
+    QColor color_;
+    int width_;
+};
+
+// A rectangle (optionally rounded) with an optional fill and border, drawn beneath later
+// controls. It takes no mouse input.
+class Shape : public QWidget {
+public:
+    Shape(QWidget* parent, int left, int top, int width, int height);
+    void SetFill(const QColor& color);
+    void SetBorder(const QColor& color, int widthPixels);
+    void SetRounded(bool rounded);
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    QColor fill_;  // invalid: transparent
+    QColor border_ = Qt::black;
+    int borderWidth_ = 1;
+    bool rounded_ = false;
+};
+
+// Controls of one kind and name, numbered from 0, like Command1(0) to Command1(6).
+template <class Control>
+class ControlArray {
+public:
+    Control& operator()(int index) const { return *members_.at(index); }
+    bool Contains(int index) const { return members_.count(index) != 0; }
+    void Add(int index, Control* control) { members_[index] = control; }
+    // Visits each member with its index, to wire handlers that receive the index.
+    template <class Visit>
+    void ForEach(Visit visit) const {
+        for (const auto& [index, control] : members_) visit(index, *control);
+    }
+    int Count() const { return static_cast<int>(members_.size()); }
+
+private:
+    std::map<int, Control*> members_;
+};
+
+}  // namespace ui

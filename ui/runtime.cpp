@@ -1,0 +1,110 @@
+#include "ui/runtime.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <vector>
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QThread>
+
+#include "ui/Form.h"
+#include "ui/Timer.h"
+#include "ui/twips.h"
+
+namespace ui {
+
+namespace {
+
+// How many game waits (click waits, modal screens, message boxes) are running up the stack.
+int g_waitDepth = 0;
+
+struct WaitScope {
+    WaitScope() { ++g_waitDepth; }
+    ~WaitScope() { --g_waitDepth; }
+};
+
+std::vector<std::function<void()>>& EndHooks() {
+    static std::vector<std::function<void()>> hooks;
+    return hooks;
+}
+
+}  // namespace
+
+void DoEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+
+void WaitUntil(const std::function<bool()>& done) {
+    WaitScope scope;
+    while (!done()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+int MsgBox(const QString& prompt, int style, const QString& title) {
+    QMessageBox box;
+    box.setWindowTitle(title);
+    box.setText(QString(prompt).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    const int icon = style & 0x70;
+    if (icon == vbExclamation) box.setIcon(QMessageBox::Warning);
+    if (icon == vbInformation) box.setIcon(QMessageBox::Information);
+
+    std::vector<std::pair<QPushButton*, int>> buttons;
+    auto add = [&](QMessageBox::StandardButton which, int result) {
+        buttons.emplace_back(box.addButton(which), result);
+    };
+    switch (style & 0x7) {
+        case vbYesNoCancel:
+            add(QMessageBox::Yes, vbYes);
+            add(QMessageBox::No, vbNo);
+            add(QMessageBox::Cancel, vbCancel);
+            box.setEscapeButton(buttons[2].first);
+            break;
+        case vbYesNo:
+            add(QMessageBox::Yes, vbYes);
+            add(QMessageBox::No, vbNo);
+            break;
+        default:
+            add(QMessageBox::Ok, vbOK);
+            box.setEscapeButton(buttons[0].first);
+            break;
+    }
+    const size_t defaultIndex = static_cast<size_t>((style & 0x300) >> 8);
+    if (defaultIndex < buttons.size()) box.setDefaultButton(buttons[defaultIndex].first);
+
+    {
+        WaitScope scope;
+        box.exec();
+    }
+    for (const auto& [button, result] : buttons)
+        if (box.clickedButton() == button) return result;
+    // Closed without a button: the escape answer, or the first button when there is none.
+    return (style & 0x7) == vbYesNoCancel ? vbCancel : buttons.front().second;
+}
+
+int ScreenWidth() { return ToTwips(QGuiApplication::primaryScreen()->geometry().width()); }
+int ScreenHeight() { return ToTwips(QGuiApplication::primaryScreen()->geometry().height()); }
+
+void Sleep(int milliseconds) {
+    QThread::msleep(static_cast<unsigned long>(std::max(0.0, milliseconds * TimeScale())));
+}
+
+void CenterForm(Form& form) {
+    form.Move(CenteredOffset(ScreenWidth(), form.Width()),
+              CenteredOffset(ScreenHeight(), form.Height()));
+}
+
+void AtEndProgram(std::function<void()> hook) { EndHooks().push_back(std::move(hook)); }
+
+void EndProgram() {
+    for (auto it = EndHooks().rbegin(); it != EndHooks().rend(); ++it) (*it)();
+    std::fflush(stdout);
+    std::fflush(stderr);
+    _exit(0);
+}
+
+void EndProgramIfIdle() {
+    if (g_waitDepth == 0 && Form::LoadedForms().isEmpty()) EndProgram();
+}
+
+}  // namespace ui

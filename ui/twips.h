@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cmath>
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+namespace ui {
+
+// The screens were designed in twips at 96 dots per inch: 15 twips make one logical pixel.
+inline constexpr int kTwipsPerPixel = 15;
+
+inline int ToPixels(double twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
+inline int ToTwips(int pixels) { return pixels * kTwipsPerPixel; }
+
+// Offset that centres `inner` within `outer`: the difference rounded to a whole number (halves
+// to even, as the classic runtime rounds) and then halved with the remainder dropped toward zero.
+inline int CenteredOffset(double outer, double inner) {
+    const auto difference = static_cast<long>(std::nearbyint(outer - inner));
+    return static_cast<int>(difference / 2);
+}
+
+// A colour written as &H00BBGGRR&.
+inline QColor BgrColor(unsigned int bgr) {
+    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
+                  static_cast<int>((bgr >> 16) & 0xFF));
+}
+
+// A design font: family and size in points as the screens were laid out at 96 dots per inch.
+// The size is set in pixels so that text fills the same space whatever the display's DPI.
+QFont DesignFont(const QString& family, double points, bool bold = false, bool italic = false);
+
+inline const QString kPGothic = QStringLiteral("ＭＳ Ｐゴシック");
+inline const QString kPMincho = QStringLiteral("ＭＳ Ｐ明朝");
+inline const QString kSansSerif = QStringLiteral("MS Sans Serif");
+
+}  // namespace ui
