@@ -11,6 +11,8 @@ namespace ui {
 // ticks (and every other timer's). QTimer never re-enters a timer whose slot is running, so the
 // timeout only posts the call; the handler runs from that posted call.
 class Timer : public QObject {
+    Q_OBJECT
+
 public:
     explicit Timer(QObject* owner, int intervalMs = 0, bool enabled = false);
 

@@ -1,0 +1,77 @@
+#include "tests/support/driver.h"
+
+#include <memory>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+namespace driver {
+
+void Click(QWidget* control, Qt::KeyboardModifiers modifiers) {
+    QTest::mouseClick(control, Qt::LeftButton, modifiers);
+}
+
+void DoubleClick(QWidget* control, Qt::KeyboardModifiers modifiers) {
+    QTest::mouseDClick(control, Qt::LeftButton, modifiers);
+}
+
+void Press(QWidget* control, Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
+    QTest::mousePress(control, button, modifiers);
+    QTest::mouseRelease(control, button, modifiers);
+}
+
+void MoveMouse(QWidget* control, QPoint at) {
+    if (at.x() < 0) at = control->rect().center();
+    QTest::mouseMove(control, at);
+}
+
+void TypeKey(QWidget* window, char key, Qt::KeyboardModifiers modifiers) {
+    QTest::keyClick(window, key, modifiers);
+}
+
+void After(int ms, std::function<void()> action) {
+    QTimer::singleShot(ms, qApp, std::move(action));
+}
+
+bool RunUntil(const std::function<bool()>& done, int timeoutMs) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > timeoutMs) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    return true;
+}
+
+void RunFor(int ms) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+MessageBoxSeen& AnswerNextMessageBox(int standardButton) {
+    static MessageBoxSeen seen;
+    seen = MessageBoxSeen{};
+    auto poll = std::make_shared<QTimer>();
+    poll->setInterval(5);
+    QObject::connect(poll.get(), &QTimer::timeout, qApp, [poll, standardButton] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            if (!box || !box->isVisible()) continue;
+            seen = {box->windowTitle(), box->text(), true};
+            QAbstractButton* button =
+                box->button(static_cast<QMessageBox::StandardButton>(standardButton));
+            poll->stop();
+            if (button) button->click();
+            return;
+        }
+    });
+    poll->start();
+    return seen;
+}
+
+}  // namespace driver
