@@ -22,5 +22,5 @@ int WalkingMinutes(int from, int to) {
 }
 
 QString LocationPictureCode(int location) {
-    return QStringLiteral("C3%10C").arg(location);
+    return QStringLiteral("C3") + QString::number(location) + QStringLiteral("0C");
 }

@@ -1,0 +1,297 @@
+#include "media/audio.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+#include <fluidsynth.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <mutex>
+#include <set>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <QFile>
+
+#include "ui/runtime.h"
+
+namespace media {
+
+namespace {
+
+constexpr int kRate = 44100;
+constexpr int kChunkFrames = 512;  // about 12 ms: keeps the start of a piece prompt
+constexpr double kMusicGain = 0.35;  // the music sits well under the effects
+constexpr float kAudibleLevel = 1.0f / 1024;
+constexpr int kEffectChannel = 0;
+
+const char* const kSoundfonts[] = {
+    "/usr/share/sounds/sf2/default-GM.sf2",
+    "/usr/share/sounds/sf2/FluidR3_GM.sf2",
+    "/usr/share/sounds/sf2/TimGM6mb.sf2",
+};
+
+using Clock = std::chrono::steady_clock;
+
+// Each kind of problem is told once per run, so a missing file polled every second does not
+// flood the terminal.
+void ReportOnce(const std::string& kind, const QString& detail) {
+    static std::set<std::string> told;
+    if (!told.insert(kind).second) return;
+    std::fprintf(stderr, "velmora3: %s%s%s\n", kind.c_str(), detail.isEmpty() ? "" : ": ",
+                 detail.toLocal8Bit().constData());
+}
+
+struct Audio {
+    bool started = false;
+    bool deviceOpen = false;
+    fluid_settings_t* settings = nullptr;
+    fluid_synth_t* synth = nullptr;
+    std::thread soundfontLoader;
+    std::atomic<bool> soundfontReady{false};
+    QString soundfont;
+
+    // Guards the player against the audio thread, which renders the synth that drives it.
+    std::mutex musicLock;
+    fluid_player_t* player = nullptr;
+    bool playing = false;
+    Clock::time_point openedAt;
+    MusicProbe probe;
+    std::vector<float> mixBuffer;
+
+    Mix_Chunk* effect = nullptr;
+    Mix_Chunk* beep = nullptr;
+    std::vector<int16_t> beepSamples;
+
+    ~Audio() {
+        // The audio thread must be gone before the synth it renders.
+        if (deviceOpen) {
+            Mix_HookMusic(nullptr, nullptr);
+            Mix_CloseAudio();
+        }
+        if (soundfontLoader.joinable()) soundfontLoader.join();
+        if (player) delete_fluid_player(player);
+        if (synth) delete_fluid_synth(synth);
+        if (settings) delete_fluid_settings(settings);
+    }
+};
+
+Audio& State() {
+    static Audio audio;
+    return audio;
+}
+
+void RenderMusic(void*, Uint8* stream, int bytes) {
+    Audio& a = State();
+    auto* out = reinterpret_cast<int16_t*>(stream);
+    const int frames = bytes / static_cast<int>(2 * sizeof(int16_t));
+    std::lock_guard lock(a.musicLock);
+    // Until the soundfont is loaded the piece waits, so that it starts from its first note.
+    if (!a.player || !a.playing || !a.soundfontReady) {
+        SDL_memset(stream, 0, static_cast<size_t>(bytes));
+        return;
+    }
+    a.mixBuffer.resize(static_cast<size_t>(frames) * 2);
+    float* left = a.mixBuffer.data();
+    fluid_synth_write_float(a.synth, frames, left, 0, 2, left, 1, 2);
+    const auto now = Clock::now();
+    for (int i = 0; i < frames * 2; ++i) {
+        const float s = std::clamp(a.mixBuffer[static_cast<size_t>(i)], -1.0f, 1.0f);
+        out[i] = static_cast<int16_t>(s * 32767.0f);
+        const float level = std::fabs(s);
+        if (level > a.probe.peak) a.probe.peak = level;
+        if (level >= kAudibleLevel) {
+            if (a.probe.firstAudibleUs < 0) {
+                const double frameUs = 1e6 / kRate * (i / 2);
+                a.probe.firstAudibleUs =
+                    std::chrono::duration_cast<std::chrono::microseconds>(now - a.openedAt).count() +
+                    static_cast<long long>(frameUs);
+            }
+            if (i % 2 == 0) ++a.probe.audibleFrames;
+        }
+    }
+}
+
+bool OpenDevice() {
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 &&
+        Mix_OpenAudioDevice(kRate, AUDIO_S16SYS, 2, kChunkFrames, nullptr, 0) == 0)
+        return true;
+    ReportOnce("no audio device, the game plays silently", QString::fromUtf8(SDL_GetError()));
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    // The dummy driver keeps music timing real, so pieces still end and loop.
+    if (SDL_AudioInit("dummy") != 0) return false;
+    SDL_InitSubSystem(SDL_INIT_AUDIO);
+    return Mix_OpenAudioDevice(kRate, AUDIO_S16SYS, 2, kChunkFrames, "", 0) == 0 ||
+           Mix_OpenAudio(kRate, AUDIO_S16SYS, 2, kChunkFrames) == 0;
+}
+
+void MakeBeep(Audio& a) {
+    // A short soft tone for an effect file that cannot be played.
+    const int frames = kRate / 8;
+    a.beepSamples.resize(static_cast<size_t>(frames) * 2);
+    for (int i = 0; i < frames; ++i) {
+        const double fade = 1.0 - static_cast<double>(i) / frames;
+        const auto s = static_cast<int16_t>(6000 * fade * std::sin(2 * M_PI * 880.0 * i / kRate));
+        a.beepSamples[static_cast<size_t>(2 * i)] = s;
+        a.beepSamples[static_cast<size_t>(2 * i + 1)] = s;
+    }
+    a.beep = Mix_QuickLoad_RAW(reinterpret_cast<Uint8*>(a.beepSamples.data()),
+                               static_cast<Uint32>(a.beepSamples.size() * sizeof(int16_t)));
+}
+
+}  // namespace
+
+void StartAudio() {
+    Audio& a = State();
+    if (a.started) return;
+    a.started = true;
+
+    a.settings = new_fluid_settings();
+    fluid_settings_setnum(a.settings, "synth.sample-rate", kRate);
+    fluid_settings_setnum(a.settings, "synth.gain", kMusicGain);
+    fluid_settings_setint(a.settings, "synth.chorus.active", 0);
+    fluid_settings_setstr(a.settings, "player.timing-source", "sample");
+    fluid_set_log_function(FLUID_WARN, nullptr, nullptr);
+    fluid_set_log_function(FLUID_INFO, nullptr, nullptr);
+    a.synth = new_fluid_synth(a.settings);
+    fluid_synth_set_reverb_group_level(a.synth, -1, 0.25);
+
+    for (const char* candidate : kSoundfonts)
+        if (QFile::exists(QString::fromLatin1(candidate))) {
+            a.soundfont = QString::fromLatin1(candidate);
+            break;
+        }
+    if (a.soundfont.isEmpty()) {
+        ReportOnce("no General MIDI soundfont found, the music stays silent",
+                   QStringLiteral("install timgm6mb-soundfont or fluid-soundfont-gm"));
+        a.soundfontReady = true;
+    } else {
+        a.soundfontLoader = std::thread([&a] {
+            if (fluid_synth_sfload(a.synth, a.soundfont.toLocal8Bit().constData(), 1) == FLUID_FAILED)
+                ReportOnce("the soundfont could not be loaded, the music stays silent", a.soundfont);
+            a.soundfontReady = true;
+        });
+    }
+
+    a.deviceOpen = OpenDevice();
+    if (a.deviceOpen) {
+        Mix_AllocateChannels(1);
+        Mix_HookMusic(RenderMusic, nullptr);
+        MakeBeep(a);
+    }
+    ui::AtEndProgram(StopAudio);
+}
+
+void StopAudio() {
+    Audio& a = State();
+    if (!a.started) return;
+    if (a.soundfontLoader.joinable()) a.soundfontLoader.join();
+    if (a.deviceOpen) {
+        Mix_HookMusic(nullptr, nullptr);
+        Mix_HaltChannel(-1);
+    }
+    CloseSequence();
+}
+
+OpenResult OpenSequence(const QString& path) {
+    StartAudio();
+    Audio& a = State();
+    CloseSequence();
+    const QByteArray file = path.toLocal8Bit();
+    if (!QFile::exists(path)) {
+        ReportOnce("a music file is missing, the game goes on without it", path);
+        return OpenResult::FileNotFound;
+    }
+    if (!fluid_is_midifile(file.constData())) {
+        ReportOnce("a music file is not a MIDI file, the game goes on without it", path);
+        return OpenResult::NotMidi;
+    }
+    fluid_player_t* player = new_fluid_player(a.synth);
+    if (fluid_player_add(player, file.constData()) != FLUID_OK) {
+        delete_fluid_player(player);
+        return OpenResult::NotMidi;
+    }
+    std::lock_guard lock(a.musicLock);
+    a.player = player;
+    a.playing = false;
+    a.openedAt = Clock::now();
+    a.probe = MusicProbe{};
+    return OpenResult::Ok;
+}
+
+bool HasSequence() {
+    std::lock_guard lock(State().musicLock);
+    return State().player != nullptr;
+}
+
+void PlaySequence() {
+    Audio& a = State();
+    std::lock_guard lock(a.musicLock);
+    if (!a.player) return;
+    fluid_player_play(a.player);
+    a.playing = true;
+    a.openedAt = Clock::now();
+}
+
+bool SequencePlaying() {
+    Audio& a = State();
+    std::lock_guard lock(a.musicLock);
+    return a.player && a.playing && fluid_player_get_status(a.player) == FLUID_PLAYER_PLAYING;
+}
+
+int SequenceTick() {
+    Audio& a = State();
+    std::lock_guard lock(a.musicLock);
+    return a.player ? fluid_player_get_current_tick(a.player) : 0;
+}
+
+void CloseSequence() {
+    Audio& a = State();
+    fluid_player_t* old = nullptr;
+    {
+        std::lock_guard lock(a.musicLock);
+        old = a.player;
+        a.player = nullptr;
+        a.playing = false;
+        if (old) {
+            fluid_player_stop(old);
+            fluid_synth_all_sounds_off(a.synth, -1);
+            fluid_synth_system_reset(a.synth);
+        }
+    }
+    if (old) delete_fluid_player(old);
+}
+
+void PlayEffect(const QString& path, bool noDefault) {
+    StartAudio();
+    Audio& a = State();
+    if (!a.deviceOpen) return;
+    Mix_HaltChannel(kEffectChannel);
+    if (a.effect) {
+        Mix_FreeChunk(a.effect);
+        a.effect = nullptr;
+    }
+    a.effect = QFile::exists(path) ? Mix_LoadWAV(path.toLocal8Bit().constData()) : nullptr;
+    if (!a.effect) {
+        ReportOnce("a sound could not be played", path);
+        if (!noDefault && a.beep) Mix_PlayChannel(kEffectChannel, a.beep, 0);
+        return;
+    }
+    Mix_PlayChannel(kEffectChannel, a.effect, 0);
+}
+
+bool EffectPlaying() { return State().deviceOpen && Mix_Playing(kEffectChannel) != 0; }
+
+MusicProbe ProbeSinceOpen() {
+    std::lock_guard lock(State().musicLock);
+    return State().probe;
+}
+
+QString SoundfontPath() { return State().soundfont; }
+bool SoundfontReady() { return State().soundfontReady; }
+
+}  // namespace media

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+
+// The sound output: one SDL2_mixer device for the whole run. The music is one FluidSynth synth
+// rendered into the mixer's music hook; a WAV effect plays on one channel of its own. When no
+// device opens, the same path runs on SDL's dummy driver, so music still plays and ends in real
+// time, silently. Media problems never reach the player; each kind is reported once on stderr.
+namespace media {
+
+// Opens the device and starts loading the General MIDI soundfont on a worker thread. Safe to
+// call more than once; every media call starts the audio itself when needed.
+void StartAudio();
+void StopAudio();
+
+// The sequencer: one MIDI file at a time.
+enum class OpenResult { Ok, FileNotFound, NotMidi };
+OpenResult OpenSequence(const QString& path);
+bool HasSequence();
+void PlaySequence();
+bool SequencePlaying();
+int SequenceTick();  // how far the open piece has played, in MIDI ticks
+void CloseSequence();
+
+// Plays a WAV file at once, cutting off the effect still playing. When the file cannot be
+// played, a short default beep sounds unless `noDefault` is set.
+void PlayEffect(const QString& path, bool noDefault);
+bool EffectPlaying();
+
+// What the music renderer produced since the last OpenSequence, for tests and benchmarks.
+struct MusicProbe {
+    float peak = 0;                   // largest absolute sample, 0 to 1
+    long long firstAudibleUs = -1;    // microseconds from the open to the first audible sample
+    long long audibleFrames = 0;
+};
+MusicProbe ProbeSinceOpen();
+
+// The soundfont in use, empty when none was found.
+QString SoundfontPath();
+bool SoundfontReady();
+
+}  // namespace media
