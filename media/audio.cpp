@@ -89,9 +89,10 @@ void RenderMusic(void*, Uint8* stream, int bytes) {
     Audio& a = State();
     auto* out = reinterpret_cast<int16_t*>(stream);
     const int frames = bytes / static_cast<int>(2 * sizeof(int16_t));
-    std::lock_guard lock(a.musicLock);
+    // Never wait on the interface thread here: when it holds the synth, this block is silence.
+    std::unique_lock lock(a.musicLock, std::try_to_lock);
     // Until the soundfont is loaded the piece waits, so that it starts from its first note.
-    if (!a.player || !a.playing || !a.soundfontReady) {
+    if (!lock.owns_lock() || !a.player || !a.playing || !a.soundfontReady) {
         SDL_memset(stream, 0, static_cast<size_t>(bytes));
         return;
     }
@@ -293,5 +294,49 @@ MusicProbe ProbeSinceOpen() {
 
 QString SoundfontPath() { return State().soundfont; }
 bool SoundfontReady() { return State().soundfontReady; }
+
+}  // namespace media
+
+namespace media {
+
+RenderedPiece RenderMidiFile(const QString& path, double maxSeconds) {
+    StartAudio();
+    Audio& a = State();
+    CloseSequence();
+    if (a.soundfontLoader.joinable()) a.soundfontLoader.join();
+    RenderedPiece piece;
+    const QByteArray file = path.toLocal8Bit();
+    if (!QFile::exists(path) || !fluid_is_midifile(file.constData())) return piece;
+
+    std::lock_guard lock(a.musicLock);
+    fluid_player_t* player = new_fluid_player(a.synth);
+    fluid_player_add(player, file.constData());
+    fluid_player_play(player);
+    constexpr int kBlock = 1024;
+    std::vector<float> block(2 * kBlock);
+    const long long maxFrames = static_cast<long long>(maxSeconds * kRate);
+    long long frame = 0, lastAudible = -1, tailFrames = 0;
+    double sumSquares = 0;
+    // Render on while the piece plays, then a second more for the notes to die away.
+    while (frame < maxFrames && tailFrames < kRate) {
+        if (fluid_player_get_status(player) != FLUID_PLAYER_PLAYING) tailFrames += kBlock;
+        fluid_synth_write_float(a.synth, kBlock, block.data(), 0, 2, block.data(), 1, 2);
+        for (int i = 0; i < kBlock; ++i) {
+            const float s = std::max(std::fabs(block[2 * i]), std::fabs(block[2 * i + 1]));
+            piece.peak = std::max(piece.peak, s);
+            sumSquares += static_cast<double>(block[2 * i]) * block[2 * i];
+            if (s >= kAudibleLevel) lastAudible = frame + i;
+        }
+        frame += kBlock;
+    }
+    fluid_player_stop(player);
+    delete_fluid_player(player);
+    fluid_synth_all_sounds_off(a.synth, -1);
+    fluid_synth_system_reset(a.synth);
+    piece.ok = true;
+    piece.seconds = static_cast<double>(lastAudible + 1) / kRate;
+    if (lastAudible >= 0) piece.rms = std::sqrt(sumSquares / static_cast<double>(lastAudible + 1));
+    return piece;
+}
 
 }  // namespace media

@@ -35,6 +35,16 @@ struct MusicProbe {
 };
 MusicProbe ProbeSinceOpen();
 
+// Renders a whole MIDI file through the game's synth as fast as it can, for content checks and
+// benchmarks. The music being played is closed first.
+struct RenderedPiece {
+    bool ok = false;
+    double seconds = 0;             // until the last audible sample
+    float peak = 0;
+    double rms = 0;                 // over the audible length
+};
+RenderedPiece RenderMidiFile(const QString& path, double maxSeconds);
+
 // The soundfont in use, empty when none was found.
 QString SoundfontPath();
 bool SoundfontReady();
