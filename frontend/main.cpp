@@ -2,10 +2,12 @@
 #include "core/VelMain.h"
 #include "core/campus.h"
 #include "conversation/presenter.h"
+#include "media/audio.h"
 #include "ui/application.h"
 
 int main(int argc, char** argv) {
     ui::Application app(argc, argv);
+    media::StartAudio();
     // Until the front door is built, the game opens straight onto the campus at 4:31 PM.
     GameState.lineBreak = QStringLiteral("\r\n");
     VelMain->Show();
