@@ -1,9 +1,26 @@
 #pragma once
 
+#include <QString>
+
+// Where heroines 1 to 6 stand: the timetable of six encounter windows. No randomness: who is
+// where depends only on the minute.
+int HeroineAt(int minute, int location);  // 0 when nobody stands there
+bool InEncounterWindow(int minute);
+// The first minute of a window, from the second window on: when a heroine comes to a waiting
+// player.
+bool IsWindowStart(int minute);
+
+QString HeroinePictureCode(int location, int heroine, bool onArrival);
+QString ConversationCode(int location, int heroine, bool onArrival);
+
+// The player arrived in an encounter window.
 void MeetOnArrival();
+// An idle player at the first minute of a window.
 void MeetWhileWaiting();
 void ShowNobodyHere();
 // The five-minute mark came while the heroine still waited for an answer.
 void IgnoredTimeout();
 // The five-minute mark came after the player had answered.
 void LeavingTimeout();
+// She goes her way: the leaving line, and the conversation is over.
+void HeroineLeaves();

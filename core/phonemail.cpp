@@ -1,5 +1,63 @@
 #include "core/phonemail.h"
 
-#include "core/placeholder.h"
+#include "conversation/presenter.h"
+#include "core/GameState.h"
+#include "core/VelMain.h"
+#include "core/clock.h"
+#include "media/sound.h"
+#include "story/story.h"
 
-void ReceivePhoneMail() { PlaceholderRan("ReceivePhoneMail"); }
+namespace {
+
+QString Utf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The mail of each eligible walk: the hint about the picked girl, the festival, the date.
+QString MailText(int mailCount) {
+    switch (mailCount) {
+        case 1:
+            return Utf8(story::HintMail(GameState.targetHeroine));
+        case 2:
+            return Utf8(story::FestivalMail());
+        case 4:
+            return Utf8(story::DateMailBeforeName()) + GameState.familyName +
+                   Utf8(story::DateMailAfterName());
+        default:
+            return QString();
+    }
+}
+
+void PlayMailScene(const QString& mail) {
+    const QString phone = QStringLiteral("C300A");
+    const story::MailReactions reactions =
+        story::ReactionsToMail(GameState.mailCount, GameState.targetHeroine);
+    sndPlaySound(QStringLiteral("Keitai3.WAV"), SND_ASYNC);
+    ShowLine(phone, Utf8(story::RingNarration()), QString());
+    VelMain->KeitaiGamen->show();
+    WaitForClick();
+    ShowLine(phone, mail, Utf8(story::BestFriendName()));
+    VelMain->KeitaiGamen->SetCaption(mail);
+    WaitForClick();
+    ShowLine(phone, Utf8(reactions.first), QString());
+    WaitForClick();
+    ShowLine(QStringLiteral("C300B"), Utf8(reactions.second), QString());
+    VelMain->KeitaiGamen->hide();
+}
+
+}  // namespace
+
+void ReceivePhoneMail() {
+    GameRecord& g = GameState;
+    ++g.mailCount;
+    g.phase = Phase::PhoneMail;
+    VelMain->KeitaiGamen->SetCaption(QString());
+    const QString mail = MailText(g.mailCount);
+    if (!mail.isEmpty()) PlayMailScene(mail);
+    // The clock ran on while he read; closing time waited for the mail to end.
+    if (g.elapsedMinutes > kMinutesUntilClosing - 1) {
+        ShowLine(QStringLiteral("C300A"), Utf8(story::FiveOClockLine()), QString());
+        WaitForClick();
+    }
+    g.phase = Phase::Walking;
+}

@@ -1,6 +1,40 @@
 #include "core/travel.h"
 
-#include "core/placeholder.h"
+#include "conversation/presenter.h"
+#include "core/GameState.h"
+#include "core/VelMain.h"
+#include "core/campus.h"
+#include "core/encounters.h"
 
-void StartWalk(int) { PlaceholderRan("StartWalk"); }
-void ArriveAtDestination() { PlaceholderRan("ArriveAtDestination"); }
+namespace {
+// A walk arriving at 4:58 PM or later may well miss the gate.
+constexpr int kLateArrivalMinute = 28;
+}
+
+void StartWalk(int index) {
+    GameRecord& g = GameState;
+    g.destination = static_cast<int16_t>(index + 1);
+    g.phase = Phase::Walking;
+    UpdateTravelButtons();
+    const int minutes = WalkingMinutes(g.currentLocation, g.destination);
+    g.arrivalMinute = static_cast<int16_t>(g.elapsedMinutes + minutes);
+    VelMain->SetCaption(QStringLiteral("【移動中】 -Velmora 3rd STORY-"));
+
+    const QString place = VelMain->Command1(index).text();
+    const QString text =
+        g.arrivalMinute >= kLateArrivalMinute
+            ? place + QStringLiteral("に向かって歩きだしたけど、はたして閉門時刻に間に合うだろうか。")
+            : place + QStringLiteral("に向かって歩きだした。あそこまでは") + QString::number(minutes) +
+                  QStringLiteral("分くらいかかる。");
+    ShowLine(QStringLiteral("C300B"), text, QString());
+}
+
+void ArriveAtDestination() {
+    GameRecord& g = GameState;
+    g.currentLocation = g.destination;
+    VelMain->SetCaption(QString::fromUtf8(kLocations[static_cast<size_t>(g.currentLocation)].arrivalCaption));
+    if (InEncounterWindow(g.elapsedMinutes))
+        MeetOnArrival();
+    else
+        ShowNobodyHere();
+}

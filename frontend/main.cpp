@@ -1,25 +1,23 @@
+#include <ctime>
+
 #include "core/GameState.h"
-#include "core/VelMain.h"
-#include "core/campus.h"
-#include "conversation/presenter.h"
+#include "core/random.h"
+#include "core/session.h"
 #include "media/audio.h"
 #include "ui/application.h"
 
 int main(int argc, char** argv) {
     ui::Application app(argc, argv);
     media::StartAudio();
-    // Until the front door is built, the game opens straight onto the campus at 4:31 PM.
+    // Until the front door is built, a new game starts at once with a fixed player.
+    Randomize(static_cast<uint32_t>(std::time(nullptr)));
     GameState.lineBreak = QStringLiteral("\r\n");
-    VelMain->Show();
-    GameState.currentLocation = 3;
-    GameState.elapsedMinutes = 1;
-    ShowLine(LocationPictureCode(3),
-             QStringLiteral("さて、初めはどこに行こうかな。それとも、ここにじっとしていようか…"),
-             QString());
-    VelMain->Timer1->SetEnabled(true);
-    VelMain->Timer1->SetInterval(60000);
-    GameState.phase = Phase::Idle;
-    VelMain->lblClock->SetCaption(ClockText(GameState.elapsedMinutes));
-    UpdateTravelButtons();
+    GameState.familyName = QStringLiteral("山田");
+    GameState.givenName = QStringLiteral("太郎");
+    for (int h = 1; h <= kCampusHeroines; ++h) {
+        GameState.affection[static_cast<size_t>(h)] = static_cast<int16_t>(Rnd() * 5);
+        GameState.metStage[static_cast<size_t>(h)] = 0;
+    }
+    StartSession(false);
     return app.exec();
 }

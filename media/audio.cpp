@@ -1,5 +1,7 @@
 #include "media/audio.h"
 
+#include <dlfcn.h>
+
 #include <SDL.h>
 #include <SDL_mixer.h>
 #include <fluidsynth.h>
@@ -117,7 +119,20 @@ void RenderMusic(void*, Uint8* stream, int bytes) {
     }
 }
 
+// ALSA prints its own errors to the terminal when there is no sound card; the game says it once
+// in its own words instead.
+void IgnoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
+
+void QuietAlsa() {
+    using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
+    void* alsa = dlopen("libasound.so.2", RTLD_LAZY | RTLD_LOCAL);
+    if (!alsa) return;
+    if (auto setHandler = reinterpret_cast<int (*)(Handler)>(dlsym(alsa, "snd_lib_error_set_handler")))
+        setHandler(IgnoreAlsaError);
+}
+
 bool OpenDevice() {
+    QuietAlsa();
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 &&
         Mix_OpenAudioDevice(kRate, AUDIO_S16SYS, 2, kChunkFrames, nullptr, 0) == 0)
         return true;

@@ -6,31 +6,44 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
 
 namespace driver {
 
+namespace {
+// QTest delivers straight to the widget; a person's input is held back by a modal window.
+bool Reachable(QWidget* control) {
+    QWidget* modal = QApplication::activeModalWidget();
+    return !modal || control->window() == modal;
+}
+}  // namespace
+
 void Click(QWidget* control, Qt::KeyboardModifiers modifiers) {
-    QTest::mouseClick(control, Qt::LeftButton, modifiers);
+    if (Reachable(control)) QTest::mouseClick(control, Qt::LeftButton, modifiers);
 }
 
 void DoubleClick(QWidget* control, Qt::KeyboardModifiers modifiers) {
-    QTest::mouseDClick(control, Qt::LeftButton, modifiers);
+    if (Reachable(control)) QTest::mouseDClick(control, Qt::LeftButton, modifiers);
 }
 
 void Press(QWidget* control, Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
+    if (!Reachable(control)) return;
     QTest::mousePress(control, button, modifiers);
     QTest::mouseRelease(control, button, modifiers);
 }
 
 void MoveMouse(QWidget* control, QPoint at) {
+    if (!Reachable(control)) return;
     if (at.x() < 0) at = control->rect().center();
-    QTest::mouseMove(control, at);
+    QMouseEvent move(QEvent::MouseMove, at, control->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(control, &move);
 }
 
 void TypeKey(QWidget* window, char key, Qt::KeyboardModifiers modifiers) {
-    QTest::keyClick(window, key, modifiers);
+    if (Reachable(window)) QTest::keyClick(window, key, modifiers);
 }
 
 void After(int ms, std::function<void()> action) {

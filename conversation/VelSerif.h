@@ -1,0 +1,19 @@
+#pragma once
+
+#include "ui/Form.h"
+#include "ui/controls.h"
+
+// The choice dialog: the five lines the player may answer with, just below the campus screen.
+class VelSerifForm : public ui::Form {
+public:
+    VelSerifForm();
+
+    ui::Label* Label1;
+    ui::ControlArray<ui::CommandButton> Command1;
+
+protected:
+    void Form_Load() override;
+    void Form_QueryUnload(int& cancel, int reason) override;
+};
+
+inline ui::DefaultInstance<VelSerifForm> VelSerif;

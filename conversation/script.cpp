@@ -1,0 +1,119 @@
+#include "conversation/script.h"
+
+#include <QFile>
+
+#include "conversation/delimited.h"
+
+namespace conversation {
+
+namespace {
+
+const QString kPlaceholder = QStringLiteral("ＸＸＸ");
+constexpr int kCodeLength = 3;
+constexpr int kChangeLength = 2;
+
+bool StartsWithNumber(QStringView text) {
+    const QStringView t = text.trimmed();
+    const qsizetype digitAt = (!t.isEmpty() && (t[0] == u'+' || t[0] == u'-')) ? 1 : 0;
+    return t.size() > digitAt && t[digitAt].isDigit();
+}
+
+int CodeOf(QStringView field) { return LeadingNumber(field.left(kCodeLength)); }
+
+std::optional<DelimitedReader> Open(const QString& file, DataProblem& problem) {
+    if (!QFile::exists(file)) {
+        problem = {file, QStringLiteral("ファイルが見つかりません。")};
+        return std::nullopt;
+    }
+    DelimitedReader reader(file);
+    if (!reader.IsOpen()) {
+        problem = {file, QStringLiteral("ファイルを読み込めません。")};
+        return std::nullopt;
+    }
+    return reader;
+}
+
+// Reads fields until one is exactly `code`; false at the end of the file.
+bool SeekField(DelimitedReader& reader, const QString& code) {
+    while (!reader.AtEnd())
+        if (reader.ReadField() == code) return true;
+    return false;
+}
+
+}  // namespace
+
+std::optional<Candidates> ReadCandidates(const QString& conversation, DataProblem& problem) {
+    auto reader = Open(kCodesFile, problem);
+    if (!reader) return std::nullopt;
+    if (!SeekField(*reader, conversation)) {
+        problem = {kCodesFile, QStringLiteral("会話 %1 の記録がありません。").arg(conversation)};
+        return std::nullopt;
+    }
+    Candidates candidates{};
+    for (int slot = 1; slot <= kCandidates; ++slot) {
+        if (reader->AtEnd()) {
+            problem = {kCodesFile, QStringLiteral("会話 %1 の候補が %2 個しかありません。")
+                                       .arg(conversation)
+                                       .arg(slot - 1)};
+            return std::nullopt;
+        }
+        const QString field = reader->ReadField();
+        if (!StartsWithNumber(field)) {
+            problem = {kCodesFile, QStringLiteral("会話 %1 の候補「%2」が数字ではありません。")
+                                       .arg(conversation, field)};
+            return std::nullopt;
+        }
+        candidates[static_cast<size_t>(slot)] = static_cast<int16_t>(LeadingNumber(field));
+    }
+    return candidates;
+}
+
+std::optional<QString> ReadPlayerLine(int responseCode, DataProblem& problem) {
+    auto reader = Open(kLinesFile, problem);
+    if (!reader) return std::nullopt;
+    while (!reader->AtEnd()) {
+        const QString field = reader->ReadField();
+        if (CodeOf(field) == responseCode) return field.mid(kCodeLength);
+    }
+    problem = {kLinesFile, QStringLiteral("セリフ %1 がありません。").arg(responseCode)};
+    return std::nullopt;
+}
+
+std::optional<Reply> ReadReply(const QString& conversation, int responseCode, DataProblem& problem) {
+    auto reader = Open(kRepliesFile, problem);
+    if (!reader) return std::nullopt;
+    if (!SeekField(*reader, conversation)) {
+        problem = {kRepliesFile, QStringLiteral("会話 %1 の返事がありません。").arg(conversation)};
+        return std::nullopt;
+    }
+    // The section's own header is the first field tested, as the files were always read.
+    QString field = conversation;
+    while (CodeOf(field) != responseCode) {
+        if (reader->AtEnd()) {
+            problem = {kRepliesFile, QStringLiteral("会話 %1 にセリフ %2 への返事がありません。")
+                                         .arg(conversation)
+                                         .arg(responseCode)};
+            return std::nullopt;
+        }
+        field = reader->ReadField();
+    }
+    const QString change = field.right(kChangeLength);
+    if (field.size() <= kCodeLength + kChangeLength || !StartsWithNumber(change)) {
+        problem = {kRepliesFile, QStringLiteral("会話 %1 のセリフ %2 への返事「%3」が短すぎるか、"
+                                                "好感度の数字がありません。")
+                                     .arg(conversation)
+                                     .arg(responseCode)
+                                     .arg(field)};
+        return std::nullopt;
+    }
+    return Reply{field.mid(kCodeLength, field.size() - kCodeLength - kChangeLength),
+                 LeadingNumber(change)};
+}
+
+QString WithFamilyName(QString text, const QString& familyName) {
+    const qsizetype at = text.indexOf(kPlaceholder);
+    if (at >= 0) text.replace(at, kPlaceholder.size(), familyName);
+    return text;
+}
+
+}  // namespace conversation
