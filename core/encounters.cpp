@@ -8,6 +8,7 @@
 #include "core/GameState.h"
 #include "core/campus.h"
 #include "story/story.h"
+#include "story/text.h"
 
 namespace {
 
@@ -35,17 +36,13 @@ const EncounterWindow* WindowAt(int minute) {
     return nullptr;
 }
 
-QString Utf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // The greeting, then her conversation opens.
 void Greet(int heroine, bool onArrival) {
     const int location = GameState.currentLocation;
     const story::Greeting greeting = story::GreetingAt(location, heroine);
     ShowLine(HeroinePictureCode(location, heroine, onArrival),
-             Utf8(onArrival ? greeting.onArrival : greeting.whileWaiting),
-             Utf8(story::HeroineName(heroine)));
+             story::Q(onArrival ? greeting.onArrival : greeting.whileWaiting),
+             story::Q(story::HeroineName(heroine)));
     GameState.metStage[static_cast<size_t>(heroine)] = 1;
     OfferResponses(ConversationCode(location, heroine, onArrival));
 }

@@ -6,23 +6,20 @@
 #include "core/clock.h"
 #include "media/sound.h"
 #include "story/story.h"
+#include "story/text.h"
 
 namespace {
-
-QString Utf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The mail of each eligible walk: the hint about the picked girl, the festival, the date.
 QString MailText(int mailCount) {
     switch (mailCount) {
         case 1:
-            return Utf8(story::HintMail(GameState.targetHeroine));
+            return story::Q(story::HintMail(GameState.targetHeroine));
         case 2:
-            return Utf8(story::FestivalMail());
+            return story::Q(story::FestivalMail());
         case 4:
-            return Utf8(story::DateMailBeforeName()) + GameState.familyName +
-                   Utf8(story::DateMailAfterName());
+            return story::Q(story::DateMailBeforeName()) + GameState.familyName +
+                   story::Q(story::DateMailAfterName());
         default:
             return QString();
     }
@@ -33,15 +30,15 @@ void PlayMailScene(const QString& mail) {
     const story::MailReactions reactions =
         story::ReactionsToMail(GameState.mailCount, GameState.targetHeroine);
     sndPlaySound(QStringLiteral("Keitai3.WAV"), SND_ASYNC);
-    ShowLine(phone, Utf8(story::RingNarration()), QString());
+    ShowLine(phone, story::Q(story::RingNarration()), QString());
     VelMain->KeitaiGamen->show();
     WaitForClick();
-    ShowLine(phone, mail, Utf8(story::BestFriendName()));
+    ShowLine(phone, mail, story::Q(story::BestFriendName()));
     VelMain->KeitaiGamen->SetCaption(mail);
     WaitForClick();
-    ShowLine(phone, Utf8(reactions.first), QString());
+    ShowLine(phone, story::Q(reactions.first), QString());
     WaitForClick();
-    ShowLine(QStringLiteral("C300B"), Utf8(reactions.second), QString());
+    ShowLine(QStringLiteral("C300B"), story::Q(reactions.second), QString());
     VelMain->KeitaiGamen->hide();
 }
 
@@ -56,7 +53,7 @@ void ReceivePhoneMail() {
     if (!mail.isEmpty()) PlayMailScene(mail);
     // The clock ran on while he read; closing time waited for the mail to end.
     if (g.elapsedMinutes > kMinutesUntilClosing - 1) {
-        ShowLine(QStringLiteral("C300A"), Utf8(story::FiveOClockLine()), QString());
+        ShowLine(QStringLiteral("C300A"), story::Q(story::FiveOClockLine()), QString());
         WaitForClick();
     }
     g.phase = Phase::Walking;

@@ -5,7 +5,9 @@
 #include "core/VelMain.h"
 #include "core/campus.h"
 #include "frontend/VelAlbum.h"
+#include "frontend/VelStart.h"
 #include "story/story.h"
+#include "story/text.h"
 
 namespace {
 
@@ -13,15 +15,11 @@ constexpr int kSchoolyard = 3;
 constexpr int kOpeningMinutes = 1;
 constexpr int kMinuteMs = 60000;
 
-QString Utf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 void PlayOpening() {
     const auto lines = story::OpeningNarration();
     for (size_t i = 0; i < lines.size(); ++i) {
         // The first line shows the schoolyard; the others keep it.
-        ShowLine(i == 0 ? LocationPictureCode(kSchoolyard) : QString(), Utf8(lines[i]), QString());
+        ShowLine(i == 0 ? LocationPictureCode(kSchoolyard) : QString(), story::Q(lines[i]), QString());
         WaitForClick();
     }
     VelAlbum->ShowModal();
@@ -36,6 +34,7 @@ void PlayOpening() {
 
 void StartSession(bool resumed) {
     VelMain->Show();
+    VelStart.Unload();
     if (resumed)
         ShowLine(LocationPictureCode(GameState.currentLocation),
                  QStringLiteral("さて、どこに行こうかな。"), QString());

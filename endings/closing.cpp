@@ -1,13 +1,27 @@
 #include "endings/closing.h"
 
+#include "conversation/VelSerif.h"
+#include "conversation/presenter.h"
 #include "core/GameState.h"
-#include "core/placeholder.h"
+#include "core/VelMain.h"
+#include "endings/epilogue.h"
+#include "media/KV_Midi.h"
+#include "story/story.h"
+#include "story/text.h"
 
 namespace {
+
 constexpr int kConfessionAffection = 5;
 constexpr int kFriendlyAffection = 3;
 constexpr int16_t kFanClubLeader = 7;
 constexpr int16_t kGirlFromAnotherSchool = 8;
+const QString kGate = QStringLiteral("C380C");
+
+void Say(const QString& picture, const QString& text, const QString& speaker) {
+    ShowLine(picture, text, speaker);
+    WaitForClick();
+}
+
 }  // namespace
 
 int16_t ChooseEndingHeroine() {
@@ -25,4 +39,33 @@ int16_t ChooseEndingHeroine() {
     return kFanClubLeader;
 }
 
-void PlayClosingTime() { PlaceholderRan("PlayClosingTime"); }
+void PlayClosingTime() {
+    GameRecord& g = GameState;
+    VelMain->Timer1->SetInterval(0);
+    VelMain->Timer1->SetEnabled(false);
+    g.phase = Phase::ClosingTime;
+    UpdateTravelButtons();
+    // A question still open would otherwise answer into the confession.
+    VelSerif.Unload();
+    g.musicFile = QStringLiteral("M392C.mid");
+    PlayMidi(g.musicFile);
+    VelMain->lblClock->SetCaption(QString());
+    Say(kGate, story::Q(story::GateClosedNarration()), QString());
+
+    g.endingHeroine = ChooseEndingHeroine();
+    const QString call = g.familyName + (g.endingHeroine == kFanClubLeader ? QStringLiteral("先輩…")
+                                                                           : QStringLiteral("君…"));
+    Say(kGate, story::Q(story::CalledFromBehindNarration()), QString());
+    Say(kGate, call, QStringLiteral("女の子の声"));
+
+    const int heroine = g.endingHeroine;
+    const QString name = story::Q(story::HeroineName(heroine));
+    const auto script = story::Confession(heroine, g.targetHeroine == heroine);
+    for (size_t i = 0; i < script.size(); ++i) {
+        const QString picture = i == 0 ? QStringLiteral("C38") + QString::number(heroine) + QStringLiteral("C")
+                                       : QString();
+        const QString text = story::Q(script[i].text).replace(story::Q(story::kFamilyName), g.familyName);
+        Say(picture, text, script[i].speaker == story::Speaker::Heroine ? name : QString());
+    }
+    PlayEpilogue();
+}

@@ -5,6 +5,7 @@
 #include "conversation/presenter.h"
 #include "core/GameState.h"
 #include "story/story.h"
+#include "story/text.h"
 #include "ui/runtime.h"
 #include "ui/twips.h"
 
@@ -24,10 +25,6 @@ constexpr Region kPhotos[] = {
     {120, 3240, 1815, 2775}, {2040, 3240, 1815, 2775}, {4080, 3240, 1815, 2775},
     {6480, 240, 1335, 2775}, {6480, 3240, 1335, 2775},
 };
-
-QString Utf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace
 
@@ -67,7 +64,7 @@ void VelAlbumForm::Image1_MouseMove(int index) {
     }
     if (index == lastHovered_) return;
     lastHovered_ = index;
-    Label1->SetCaption(Utf8(story::AlbumHint(index)));
+    Label1->SetCaption(story::Q(story::AlbumHint(index)));
 }
 
 void VelAlbumForm::Image1_Click(int index) {
@@ -77,7 +74,7 @@ void VelAlbumForm::Image1_Click(int index) {
         GameState.clickFlag = true;
         return;
     }
-    Label1->SetCaption(Utf8(story::AlbumConfirmation()));
+    Label1->SetCaption(story::Q(story::AlbumConfirmation()));
     GameState.clickFlag = false;
     WaitForClick();
     const auto heroine = static_cast<size_t>(index + 1);

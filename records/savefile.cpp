@@ -1,11 +1,174 @@
 #include "records/savefile.h"
 
-#include "core/placeholder.h"
+#include <algorithm>
+#include <array>
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+#include "core/GameState.h"
+#include "core/session.h"
+#include "media/KV_Midi.h"
 #include "ui/Form.h"
 #include "ui/runtime.h"
 
-void QuitPrompt(int&, int reason) {
+namespace {
+
+constexpr int kSaveLines = 17;
+// An affection value is kept as the character 72 + value: printable ASCII from -39 to 54.
+constexpr int kAffectionBase = 72;
+constexpr int kLowestAffection = -39;
+constexpr int kHighestAffection = 54;
+
+const QString kTitle = QStringLiteral("Velmora 3rd STORY");
+
+QString Number(int value) {
+    // Classic number output: a blank before a value that is not negative.
+    return value < 0 ? QString::number(value) : QStringLiteral(" ") + QString::number(value);
+}
+
+std::optional<int16_t> ParseNumber(const QString& line) {
+    bool ok = false;
+    const int value = line.trimmed().toInt(&ok);
+    if (!ok || value < INT16_MIN || value > INT16_MAX) return std::nullopt;
+    return static_cast<int16_t>(value);
+}
+
+}  // namespace
+
+bool SaveExists() {
+    const QFileInfo info(kSaveFile);
+    return info.exists() && info.isFile() && !info.isHidden();
+}
+
+void DeleteSave() { QFile::remove(kSaveFile); }
+
+bool WriteSave(QString& problem) {
+    const GameRecord& g = GameState;
+    QStringList lines{g.familyName, g.givenName, Number(g.elapsedMinutes)};
+    for (int h = 1; h <= kCampusHeroines; ++h) {
+        const int value = std::clamp<int>(g.affection[static_cast<size_t>(h)], kLowestAffection,
+                                          kHighestAffection);
+        lines.append(QChar(kAffectionBase + value));
+    }
+    for (int h = 1; h <= kCampusHeroines; ++h) lines.append(Number(g.metStage[static_cast<size_t>(h)]));
+    lines.append(Number(g.targetHeroine));
+    lines.append(Number(g.currentLocation));
+
+    QStringEncoder encoder("CP932");
+    const QByteArray bytes = encoder.encode(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+    if (encoder.hasError()) {
+        problem = QStringLiteral("名前にセーブできない文字が含まれています。");
+        return false;
+    }
+    QSaveFile file(kSaveFile);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        problem = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool ReadSave(QString& problem) {
+    QFile file(kSaveFile);
+    if (!file.open(QIODevice::ReadOnly)) {
+        problem = QStringLiteral("セーブデータ %1 が見つかりません。").arg(kSaveFile);
+        return false;
+    }
+    QStringDecoder decoder("CP932");
+    const QString text = decoder.decode(file.readAll());
+    // Strictly line by line: a name keeps its commas and blanks.
+    QStringList lines = text.split(QStringLiteral("\r\n"));
+    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    const QString damaged = QStringLiteral("セーブデータ %1 が壊れています").arg(kSaveFile);
+    if (decoder.hasError() || lines.size() < kSaveLines) {
+        problem = damaged + QStringLiteral("（途中で切れています）。");
+        return false;
+    }
+
+    GameRecord loaded = GameState;
+    loaded.familyName = lines[0];
+    loaded.givenName = lines[1];
+    std::array<std::optional<int16_t>, kSaveLines> numbers{};
+    for (int i : {2, 9, 10, 11, 12, 13, 14, 15, 16}) {
+        numbers[static_cast<size_t>(i)] = ParseNumber(lines[i]);
+        if (!numbers[static_cast<size_t>(i)]) {
+            problem = damaged + QStringLiteral("（%1 行目が数字ではありません）。").arg(i + 1);
+            return false;
+        }
+    }
+    for (int h = 1; h <= kCampusHeroines; ++h) {
+        const QString& letter = lines[2 + h];
+        if (letter.size() != 1 || letter[0].unicode() <= ' ' || letter[0].unicode() > '~') {
+            problem = damaged + QStringLiteral("（%1 行目が読めません）。").arg(3 + h);
+            return false;
+        }
+        loaded.affection[static_cast<size_t>(h)] = static_cast<int16_t>(letter[0].unicode() - kAffectionBase);
+        loaded.metStage[static_cast<size_t>(h)] = *numbers[static_cast<size_t>(8 + h)];
+    }
+    loaded.elapsedMinutes = *numbers[2];
+    loaded.targetHeroine = *numbers[15];
+    loaded.currentLocation = *numbers[16];
+    GameState = loaded;
+    return true;
+}
+
+QString NameProblem(const QString& name) {
+    QStringEncoder encoder("CP932");
+    encoder.encode(name);
+    if (encoder.hasError()) return QStringLiteral("その字は名簿に書けないんだ。別の字にしてくれよ。");
+    if (name.contains(QLatin1Char(',')) || name.contains(QLatin1Char('"')))
+        return QStringLiteral("名前に , や \" は使えないんだ。書き直してくれよ。");
+    const auto blank = [](QChar c) { return c.isSpace(); };
+    if (!name.isEmpty() && (blank(name.front()) || blank(name.back())))
+        return QStringLiteral("名前の前後に空白が入ってるぞ。詰めて書いてくれよ。");
+    return QString();
+}
+
+void QuitPrompt(int& cancel, int reason) {
     if (reason == ui::kCloseFromCode) return;
-    PlaceholderRan("QuitPrompt");
+    if (GameState.phase == Phase::ClosingTime || GameState.targetHeroine == 0) {
+        ui::MsgBox(QStringLiteral("ここではゲームの中断はできません"), ui::vbOKOnly | ui::vbExclamation,
+                   QStringLiteral("Velmora"));
+        cancel = 1;
+        return;
+    }
+    const QString& br = GameState.lineBreak;
+    const int answer = ui::MsgBox(
+        QStringLiteral("Velmora を終了します。") + br +
+            QStringLiteral("次回、続きを遊ぶために、データをセーブしますか？") + br +
+            QStringLiteral("（セーブしないと次回、続きができません）"),
+        ui::vbYesNoCancel | ui::vbExclamation | ui::vbDefaultButton1, kTitle);
+    if (answer == ui::vbCancel) {
+        cancel = 1;
+        return;
+    }
+    if (answer == ui::vbYes) {
+        QString problem;
+        if (!WriteSave(problem)) {
+            // The earlier save stays as it was, and so does the game.
+            ui::MsgBox(QStringLiteral("セーブできませんでした。") + br + problem + br +
+                           QStringLiteral("ゲームを続けます。"),
+                       ui::vbOKOnly | ui::vbExclamation, kTitle);
+            cancel = 1;
+            return;
+        }
+    }
+    StopMidi();
     ui::EndProgram();
+}
+
+bool LoadSavedGame() {
+    QString problem;
+    if (!ReadSave(problem)) {
+        ui::MsgBox(problem + GameState.lineBreak + QStringLiteral("ファイルはそのまま残してあります。"),
+                   ui::vbOKOnly | ui::vbExclamation, kTitle);
+        return false;
+    }
+    DeleteSave();
+    StartSession(true);
+    return true;
 }

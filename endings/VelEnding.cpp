@@ -1,0 +1,97 @@
+#include "endings/VelEnding.h"
+
+#include "core/GameState.h"
+#include "core/VelMain.h"
+#include "media/KV_Midi.h"
+#include "story/story.h"
+#include "story/text.h"
+#include "ui/runtime.h"
+#include "ui/twips.h"
+
+namespace {
+
+constexpr int kStepMs = 3500;
+constexpr int kLastStep = 23;
+constexpr int kReplayAffection = 100;
+const QColor kLightGrey = ui::BgrColor(0x00C0C0C0);
+
+}  // namespace
+
+VelEndingForm::VelEndingForm() {
+    SetCaption(QStringLiteral("Velmora 3rd STORY"));
+    SetBorderless();
+    SetClientSize(4470, 4725);
+    SetBackColor(kLightGrey);
+    SetIcon(QStringLiteral("Icon.png"));
+    Image1 = new ui::Image(this, 0, 0, 4500, 3000);
+    Image1->SetStretch(true);
+    Shape1 = new ui::Shape(this, 0, 0, 4475, 4720);
+    Shape1->SetBorder(ui::BgrColor(0x0000C000), 3);
+    Label1 = new ui::Label(this, 120, 3120, 4215, 255);
+    Label1->SetBackColor(kLightGrey);
+    Label2 = new ui::Label(this, 120, 3600, 4215, 975);
+    Label2->SetBackColor(kLightGrey);
+    Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label2->setFont(ui::DesignFont(ui::kPGothic, 11.25));
+    Timer1 = new ui::Timer(this, kStepMs, true);
+    Timer1->onTimer = [this] { Timer1_Timer(); };
+    Label2->onDblClick = [this] { Label2_DblClick(); };
+}
+
+void VelEndingForm::Form_Load() {
+    VelMain.Unload();
+    ui::CenterForm(*this);
+    rollStep_ = 0;
+    PlayMidi(QStringLiteral("M393C.mid"));
+    Label2->SetCaption(QStringLiteral("'Velmora 3rd STORY' staff"));
+}
+
+void VelEndingForm::ShowPicture(const QString& code) {
+    // The roll never waits on a picture: a missing one leaves the last in place.
+    Image1->LoadPicture(code + QStringLiteral(".VEL"));
+}
+
+void VelEndingForm::Timer1_Timer() {
+    ++rollStep_;
+    auto credit = [](int n) { return story::Q(story::Credit(n)); };
+    auto screen = [this](const QString& role, const QString& credits, const QString& picture) {
+        Label1->SetCaption(role);
+        Label2->SetCaption(credits);
+        ShowPicture(picture);
+    };
+    const QString& br = GameState.lineBreak;
+    switch (rollStep_) {
+        case 1: screen(QStringLiteral("CG(人物)"), credit(1), QStringLiteral("C310C")); break;
+        case 3: screen(QStringLiteral("CG(背景)"), credit(2), QStringLiteral("C320C")); break;
+        case 5:
+            screen(QStringLiteral("BGM(MIDI)"), credit(1) + br + credit(2) + br + credit(3),
+                   QStringLiteral("C330C"));
+            break;
+        case 7: screen(QStringLiteral("プログラミング"), credit(1), QStringLiteral("C340C")); break;
+        case 9: screen(QStringLiteral("想い出の提供"), credit(4), QStringLiteral("C360C")); break;
+        case 11: screen(QStringLiteral("スーパーバイザ"), credit(5), QStringLiteral("C370C")); break;
+        case 13: screen(QString(), QString(), QStringLiteral("C350C")); break;
+        case 14: screen(QStringLiteral("企画"), QStringLiteral("Korvane -internet-"), QStringLiteral("C300B")); break;
+        case 17: screen(QStringLiteral("製作"), QStringLiteral("Korvane"), QStringLiteral("C380D")); break;
+        case 20:
+            screen(QString(), QStringLiteral("また　遊んでね。"),
+                   QStringLiteral("C38") + QString::number(GameState.endingHeroine) + QStringLiteral("C"));
+            break;
+        case kLastStep:
+            StopMidi();
+            VelEnding.Unload();
+            break;
+        default:
+            break;
+    }
+}
+
+void VelEndingForm::Label2_DblClick() {
+    const GameRecord& g = GameState;
+    const bool replay = g.affection[1] == -kReplayAffection ||
+                        (g.endingHeroine >= 1 && g.endingHeroine <= kCampusHeroines &&
+                         g.affection[static_cast<size_t>(g.endingHeroine)] == kReplayAffection);
+    if (!replay) return;
+    StopMidi();
+    ui::EndProgram();
+}

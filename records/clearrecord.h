@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+// The clear record: two characters per heroine won, in the order first won: her marker, then a
+// digit holding the endings reached as bits (1 confession, 2 mutual love).
+inline const QString kHeroineMarkers = QStringLiteral("敬恭恵雅昌亮和敏");
+inline constexpr int kConfessionBit = 1;
+inline constexpr int kMutualLoveBit = 2;
+
+QString UpdatedClearRecord(const QString& record, int heroine, int variantBit);
+
+// The end of a finished game: the staff roll, the win recorded, the program ended.
+[[noreturn]] void RecordClear();

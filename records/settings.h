@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// The per-user settings store: application "Korvane", section "Velmora3", kept in
+// $XDG_CONFIG_HOME/Korvane/Velmora3.ini (~/.config when unset). Keys match without regard to
+// letter case; a key never written reads as the empty string.
+QString GetSetting(const QString& key);
+void SaveSetting(const QString& key, const QString& value);
+void DeleteSettingsSection();
+QString SettingsFilePath();
+
+inline const QString kClearRecordKey = QStringLiteral("CString");
+inline const QString kSavedFamilyNameKey = QStringLiteral("SavedMyouji");
+inline const QString kSavedGivenNameKey = QStringLiteral("SavedNamae");
