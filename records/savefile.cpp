@@ -65,7 +65,10 @@ bool WriteSave(QString& problem) {
         return false;
     }
     QSaveFile file(kSaveFile);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    // A write can fail only on flushing (a full disk); the old file stays unless all went well.
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
+        !file.commit()) {
+        file.cancelWriting();
         problem = file.errorString();
         return false;
     }
@@ -118,7 +121,7 @@ bool ReadSave(QString& problem) {
 
 QString NameProblem(const QString& name) {
     QStringEncoder encoder("CP932");
-    encoder.encode(name);
+    const QByteArray encoded = encoder.encode(name);  // converting is what finds bad characters
     if (encoder.hasError()) return QStringLiteral("その字は名簿に書けないんだ。別の字にしてくれよ。");
     if (name.contains(QLatin1Char(',')) || name.contains(QLatin1Char('"')))
         return QStringLiteral("名前に , や \" は使えないんだ。書き直してくれよ。");

@@ -66,25 +66,32 @@ void RunFor(int ms) {
     while (clock.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
 }
 
-MessageBoxSeen& AnswerNextMessageBox(int standardButton) {
-    static MessageBoxSeen seen;
-    seen = MessageBoxSeen{};
+QList<MessageBoxSeen>& AnswerMessageBoxes(QList<int> standardButtons) {
+    static QList<MessageBoxSeen> seen;
+    seen = QList<MessageBoxSeen>(standardButtons.size());
+    auto next = std::make_shared<qsizetype>(0);
     auto poll = std::make_shared<QTimer>();
     poll->setInterval(5);
-    QObject::connect(poll.get(), &QTimer::timeout, qApp, [poll, standardButton] {
+    QObject::connect(poll.get(), &QTimer::timeout, qApp, [poll, next, standardButtons] {
         for (QWidget* w : QApplication::topLevelWidgets()) {
             auto* box = qobject_cast<QMessageBox*>(w);
-            if (!box || !box->isVisible()) continue;
-            seen = {box->windowTitle(), box->text(), true};
-            QAbstractButton* button =
-                box->button(static_cast<QMessageBox::StandardButton>(standardButton));
-            poll->stop();
-            if (button) button->click();
+            if (!box || !box->isVisible() || box->property("answered").toBool()) continue;
+            box->setProperty("answered", true);
+            const qsizetype i = (*next)++;
+            seen[i] = {box->windowTitle(), box->text(), true};
+            if (*next == standardButtons.size()) poll->stop();
+            if (QAbstractButton* button =
+                    box->button(static_cast<QMessageBox::StandardButton>(standardButtons[i])))
+                button->click();
             return;
         }
     });
     poll->start();
     return seen;
+}
+
+MessageBoxSeen& AnswerNextMessageBox(int standardButton) {
+    return AnswerMessageBoxes({standardButton}).first();
 }
 
 }  // namespace driver

@@ -30,4 +30,7 @@ struct MessageBoxSeen {
 };
 MessageBoxSeen& AnswerNextMessageBox(int standardButton);
 
+// Answers the next message boxes in turn, one button each; returns what each showed.
+QList<MessageBoxSeen>& AnswerMessageBoxes(QList<int> standardButtons);
+
 }  // namespace driver

@@ -4,10 +4,19 @@
 
 #include <QDir>
 
+namespace {
+constexpr char kSharedDir[] = "VELMORA_TEST_SHARED_SANDBOX";
+}
+
 Sandbox::Sandbox() : previousDir_(QDir::currentPath()), previousConfig_(qgetenv("XDG_CONFIG_HOME")) {
-    QDir(dir_.path()).mkpath("config");
-    qputenv("XDG_CONFIG_HOME", QDir(dir_.path()).filePath("config").toLocal8Bit());
-    QDir::setCurrent(dir_.path());
+    QString path = qEnvironmentVariable(kSharedDir);
+    if (path.isEmpty()) {
+        dir_ = std::make_unique<QTemporaryDir>();
+        path = dir_->path();
+    }
+    QDir(path).mkpath("config");
+    qputenv("XDG_CONFIG_HOME", QDir(path).filePath("config").toLocal8Bit());
+    QDir::setCurrent(path);
 }
 
 Sandbox::~Sandbox() {
@@ -19,3 +28,6 @@ Sandbox::~Sandbox() {
 }
 
 QString Sandbox::Dir() { return QDir::currentPath(); }
+
+ShareSandboxWithChildren::ShareSandboxWithChildren() { qputenv(kSharedDir, Sandbox::Dir().toLocal8Bit()); }
+ShareSandboxWithChildren::~ShareSandboxWithChildren() { qunsetenv(kSharedDir); }
