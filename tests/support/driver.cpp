@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMessageBox>
+#include <QInputMethodEvent>
 #include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
@@ -44,6 +45,16 @@ void MoveMouse(QWidget* control, QPoint at) {
 
 void TypeKey(QWidget* window, char key, Qt::KeyboardModifiers modifiers) {
     if (Reachable(window)) QTest::keyClick(window, key, modifiers);
+}
+
+void TypeJapanese(QWidget* box, const QString& text) {
+    if (!Reachable(box)) return;
+    box->setFocus();
+    QInputMethodEvent preedit(text, {});
+    QApplication::sendEvent(box, &preedit);
+    QInputMethodEvent commit;
+    commit.setCommitString(text);
+    QApplication::sendEvent(box, &commit);
 }
 
 void After(int ms, std::function<void()> action) {

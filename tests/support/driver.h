@@ -13,6 +13,8 @@ void DoubleClick(QWidget* control, Qt::KeyboardModifiers modifiers = Qt::NoModif
 void Press(QWidget* control, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
 void MoveMouse(QWidget* control, QPoint at = QPoint(-1, -1));
 void TypeKey(QWidget* window, char key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+// Types text as a Japanese input method does: the converted text is committed to the box.
+void TypeJapanese(QWidget* box, const QString& text);
 
 // Runs `action` from the event loop after `ms` real milliseconds.
 void After(int ms, std::function<void()> action);
