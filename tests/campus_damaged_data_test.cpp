@@ -38,20 +38,10 @@ struct Damage {
 class DamagedData : public testing::TestWithParam<Damage> {
 protected:
     void SetUp() override {
-        CopyGameData();
-        ui::testing::SetTimeScale(0.002);
-        GameState = GameRecord{};
-        GameState.lineBreak = QStringLiteral("\r\n");
-        GameState.familyName = QStringLiteral("山田");
+        BeginTestGame();
         Randomize(3);
     }
-    void TearDown() override {
-        if (VelMain.IsLoaded()) VelMain->Timer1->SetEnabled(false);
-        VelSerif.Unload();
-        VelMain.Unload();
-        StopMidi();
-        ui::testing::SetTimeScale(1.0);
-    }
+    void TearDown() override { EndTestGame(); }
 };
 
 TEST_P(DamagedData, EndsTheConversationWithOneMessageAndTheGameGoesOn) {

@@ -25,24 +25,14 @@ const QString kNobodyHere =
 class CampusPlay : public testing::Test {
 protected:
     void SetUp() override {
-        CopyGameData();
-        ui::testing::SetTimeScale(0.002);
-        GameState = GameRecord{};
-        GameState.lineBreak = QStringLiteral("\r\n");
-        GameState.familyName = QStringLiteral("山田");
-        GameState.givenName = QStringLiteral("太郎");
+        BeginTestGame();
         for (int h = 1; h <= kCampusHeroines; ++h) GameState.affection[static_cast<size_t>(h)] = 2;
         Randomize(7);
         savedSteps_ = ClockSteps();
     }
     void TearDown() override {
         ClockSteps() = savedSteps_;
-        if (VelMain.IsLoaded()) VelMain->Timer1->SetEnabled(false);
-        VelSerif.Unload();
-        VelAlbum.Unload();
-        VelMain.Unload();
-        StopMidi();
-        ui::testing::SetTimeScale(1.0);
+        EndTestGame();
     }
 
     // Puts the player back at a place and minute, as a resumed game does.

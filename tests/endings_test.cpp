@@ -28,22 +28,8 @@ using story::Q;
 
 class Endings : public testing::Test {
 protected:
-    void SetUp() override {
-        CopyGameData();
-        ui::testing::SetTimeScale(0.002);
-        GameState = GameRecord{};
-        GameState.lineBreak = QStringLiteral("\r\n");
-        GameState.familyName = QStringLiteral("山田");
-        GameState.givenName = QStringLiteral("太郎");
-    }
-    void TearDown() override {
-        VelEnding.Unload();
-        VelDatarm.Unload();
-        VelStart.Unload();
-        VelMain.Unload();
-        StopMidi();
-        ui::testing::SetTimeScale(1.0);
-    }
+    void SetUp() override { BeginTestGame(); }
+    void TearDown() override { EndTestGame(); }
 
     static void Meet(int heroine, int affection) {
         GameState.metStage[static_cast<size_t>(heroine)] = 1;

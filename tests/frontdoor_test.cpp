@@ -26,17 +26,8 @@ namespace {
 
 class FrontDoor : public testing::Test {
 protected:
-    void SetUp() override {
-        CopyGameData();
-        ui::testing::SetTimeScale(0.002);
-        GameState = GameRecord{};
-        GameState.lineBreak = QStringLiteral("\r\n");
-    }
-    void TearDown() override {
-        for (ui::Form* form : ui::Form::LoadedForms()) form->Unload();
-        StopMidi();
-        ui::testing::SetTimeScale(1.0);
-    }
+    void SetUp() override { BeginTestGame(); }
+    void TearDown() override { EndTestGame(); }
 
     static bool Showing(ui::Form* form) { return form && form->isVisible(); }
 

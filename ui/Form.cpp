@@ -79,12 +79,7 @@ void Form::moveEvent(QMoveEvent* event) {
     if (at.y() != ToPixels(topTwips_)) topTwips_ = ToTwips(at.y());
 }
 
-void Form::SetBackColor(const QColor& color) {
-    QPalette p = palette();
-    p.setColor(QPalette::Window, color);
-    setPalette(p);
-    setAutoFillBackground(true);
-}
+void Form::SetBackColor(const QColor& color) { FillBackground(this, color); }
 
 void Form::SetPicture(const QPixmap& picture) {
     picture_ = picture;

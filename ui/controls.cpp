@@ -28,6 +28,13 @@ void PlaceTwips(QWidget* control, int left, int top, int width, int height) {
     control->setGeometry(ToPixels(left), ToPixels(top), ToPixels(width), ToPixels(height));
 }
 
+void FillBackground(QWidget* widget, const QColor& color) {
+    QPalette p = widget->palette();
+    p.setColor(QPalette::Window, color);
+    widget->setPalette(p);
+    widget->setAutoFillBackground(true);
+}
+
 namespace {
 QPoint TwipsOf(const QMouseEvent* event) {
     const QPoint p = event->position().toPoint();
@@ -86,10 +93,7 @@ void Label::SetForeColor(const QColor& color) {
 
 void Label::SetBackColor(const QColor& color) {
     backColor_ = color;
-    QPalette p = palette();
-    p.setColor(QPalette::Window, color);
-    setPalette(p);
-    setAutoFillBackground(true);
+    FillBackground(this, color);
 }
 
 void Label::SetTransparent() { setAutoFillBackground(false); }
@@ -131,12 +135,7 @@ Panel::Panel(QWidget* parent, int left, int top, int width, int height) : QWidge
     PlaceTwips(this, left, top, width, height);
 }
 
-void Panel::SetBackColor(const QColor& color) {
-    QPalette p = palette();
-    p.setColor(QPalette::Window, color);
-    setPalette(p);
-    setAutoFillBackground(true);
-}
+void Panel::SetBackColor(const QColor& color) { FillBackground(this, color); }
 
 TextBox::TextBox(QWidget* parent, int left, int top, int width, int height) : QLineEdit(parent) {
     PlaceTwips(this, left, top, width, height);

@@ -24,6 +24,9 @@ using MouseHandler = std::function<void(int button, int shift, int x, int y)>;
 // Places a control by its design rectangle in twips, relative to its parent.
 void PlaceTwips(QWidget* control, int left, int top, int width, int height);
 
+// Paints a widget's background in one colour.
+void FillBackground(QWidget* widget, const QColor& color);
+
 // The events every clickable control raises. Coordinates are in twips.
 class MouseEvents {
 public:

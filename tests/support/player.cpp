@@ -3,7 +3,10 @@
 #include <QDir>
 #include <QFile>
 
+#include "core/GameState.h"
 #include "core/VelMain.h"
+#include "media/KV_Midi.h"
+#include "ui/Timer.h"
 #include "tests/support/driver.h"
 
 Player::Player() {
@@ -36,4 +39,20 @@ void Player::Poll() {
 void CopyGameData() {
     const QDir data(QStringLiteral(VELMORA_DATA_DIR));
     for (const QString& name : data.entryList(QDir::Files)) QFile::copy(data.filePath(name), name);
+}
+
+void BeginTestGame() {
+    CopyGameData();
+    ui::testing::SetTimeScale(0.002);
+    GameState = GameRecord{};
+    GameState.lineBreak = QStringLiteral("\r\n");
+    GameState.familyName = QStringLiteral("山田");
+    GameState.givenName = QStringLiteral("太郎");
+}
+
+void EndTestGame() {
+    if (VelMain.IsLoaded()) VelMain->Timer1->SetEnabled(false);
+    for (ui::Form* form : ui::Form::LoadedForms()) form->Unload();
+    StopMidi();
+    ui::testing::SetTimeScale(1.0);
 }

@@ -42,3 +42,8 @@ private:
 
 // Copies the built run-time folder into the test's working folder.
 void CopyGameData();
+
+// A game on the real screens: the game data in the working folder, a fresh record for the
+// player 山田 太郎, and one game minute in 120 ms. The end closes every screen and the music.
+void BeginTestGame();
+void EndTestGame();
