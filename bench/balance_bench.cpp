@@ -39,7 +39,9 @@ const Conversation& Data(const QString& code) {
     return g_data.emplace(code, c).first->second;
 }
 
-int RandomIndex(int n) { return static_cast<int>(Rnd() * n); }
+int RandomIndex(int n) {
+    return static_cast<int>(Rnd() * n);
+}
 
 enum class Strategy { Random, SeekPicked, MeetMany };
 
@@ -108,7 +110,8 @@ struct Outcome {
 Outcome PlayOneGame(Strategy strategy) {
     GameRecord& g = GameState;
     g = GameRecord{};
-    for (int h = 1; h <= kCampusHeroines; ++h) g.affection[static_cast<size_t>(h)] = static_cast<int16_t>(Rnd() * 5);
+    for (int h = 1; h <= kCampusHeroines; ++h)
+        g.affection[static_cast<size_t>(h)] = static_cast<int16_t>(Rnd() * 5);
     g.targetHeroine = static_cast<int16_t>(RandomIndex(kCampusHeroines) + 1);
     g.affection[static_cast<size_t>(g.targetHeroine)] -= 2;
     int minute = 1, location = 3;
@@ -118,9 +121,10 @@ Outcome PlayOneGame(Strategy strategy) {
         g.metStage[static_cast<size_t>(heroine)] = 1;
         // Seeking one girl, the player is kind to her and cool to the others.
         Answer how = Answer::Random;
-        if (strategy == Strategy::SeekPicked) how = heroine == g.targetHeroine ? Answer::Best : Answer::Worst;
-        g.affection[static_cast<size_t>(heroine)] += static_cast<int16_t>(
-            ChooseAnswer(ConversationCode(location, heroine, onArrival), how));
+        if (strategy == Strategy::SeekPicked)
+            how = heroine == g.targetHeroine ? Answer::Best : Answer::Worst;
+        g.affection[static_cast<size_t>(heroine)] +=
+            static_cast<int16_t>(ChooseAnswer(ConversationCode(location, heroine, onArrival), how));
     };
 
     while (minute < kClosing) {
@@ -135,7 +139,8 @@ Outcome PlayOneGame(Strategy strategy) {
                 if (g.metStage[static_cast<size_t>(h)] != 0) continue;
                 if (strategy == Strategy::SeekPicked && h != g.targetHeroine) continue;
                 // Whoever can be met first; the plan is made again after every move.
-                if (auto plan = FirstMoveToMeet(h, minute, location); plan && plan->first < soonestMinute) {
+                if (auto plan = FirstMoveToMeet(h, minute, location);
+                    plan && plan->first < soonestMinute) {
                     soonestMinute = plan->first;
                     soonest = plan->second;
                 }
@@ -144,7 +149,8 @@ Outcome PlayOneGame(Strategy strategy) {
         }
         if (move < 0) {
             ++minute;
-            if (minute < kClosing && IsWindowStart(minute)) meet(HeroineAt(minute, location), false);
+            if (minute < kClosing && IsWindowStart(minute))
+                meet(HeroineAt(minute, location), false);
         } else {
             minute += WalkingMinutes(location, move + 1);
             if (minute >= kClosing) break;
@@ -180,7 +186,8 @@ int main(int argc, char** argv) {
             if (o.mutual) ++mutual, ++mutualBy[s][static_cast<size_t>(o.ending)];
         }
         std::printf("%-42s", strategies[s].first);
-        for (int h = 1; h <= kHeroineCount; ++h) std::printf(" %5.1f", 100.0 * endings[static_cast<size_t>(h)] / kGames);
+        for (int h = 1; h <= kHeroineCount; ++h)
+            std::printf(" %5.1f", 100.0 * endings[static_cast<size_t>(h)] / kGames);
         std::printf("  %5.1f\n", 100.0 * mutual / kGames);
     }
     std::printf("mutual-love endings reached, by heroine (games):");

@@ -56,14 +56,17 @@ int main(int argc, char** argv) {
     for (int i = 0; i < 10; ++i) {
         const auto called = Clock::now();
         PlayMidi(QString::fromLatin1(piece));
-        const double callMs = std::chrono::duration<double, std::milli>(Clock::now() - called).count();
+        const double callMs =
+            std::chrono::duration<double, std::milli>(Clock::now() - called).count();
         while (media::ProbeSinceOpen().firstAudibleUs < 0) ui::Sleep(1);
-        latencies.push_back(callMs + static_cast<double>(media::ProbeSinceOpen().firstAudibleUs) / 1000.0);
+        latencies.push_back(callMs +
+                            static_cast<double>(media::ProbeSinceOpen().firstAudibleUs) / 1000.0);
         RunEventsFor(0.2);
     }
     std::sort(latencies.begin(), latencies.end());
-    std::printf("PlayMidi to first audible sample: median %.1f ms, worst %.1f ms (target under 30 ms)\n",
-                latencies[latencies.size() / 2], latencies.back());
+    std::printf(
+        "PlayMidi to first audible sample: median %.1f ms, worst %.1f ms (target under 30 ms)\n",
+        latencies[latencies.size() / 2], latencies.back());
 
     constexpr double kListen = 15.0;
     PlayMidi(QString::fromLatin1(piece));

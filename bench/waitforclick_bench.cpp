@@ -32,14 +32,17 @@ double SecondsSinceProcessStart() {
     rest >> startTicks;
     timespec now{};
     clock_gettime(CLOCK_BOOTTIME, &now);
-    const double started = static_cast<double>(startTicks) / static_cast<double>(sysconf(_SC_CLK_TCK));
+    const double started =
+        static_cast<double>(startTicks) / static_cast<double>(sysconf(_SC_CLK_TCK));
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9 - started;
 }
 
 double CpuSeconds() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    auto seconds = [](timeval t) { return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6; };
+    auto seconds = [](timeval t) {
+        return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
+    };
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
@@ -51,7 +54,8 @@ int main(int argc, char** argv) {
     VelMain->Show();
     ui::WaitUntil([] { return VelMain->isVisible(); });
     ui::DoEvents();
-    std::printf("process start to first shown window: %.0f ms\n", SecondsSinceProcessStart() * 1000);
+    std::printf("process start to first shown window: %.0f ms\n",
+                SecondsSinceProcessStart() * 1000);
 
     GameState.phase = Phase::Idle;
     GameState.currentLocation = 3;

@@ -5,13 +5,13 @@
 
 // The choice dialog: the five lines the player may answer with, just below the campus screen.
 class VelSerifForm : public ui::Form {
-public:
+  public:
     VelSerifForm();
 
     ui::Label* Label1;
     ui::ControlArray<ui::CommandButton> Command1;
 
-protected:
+  protected:
     void Form_Load() override;
     void Form_QueryUnload(int& cancel, int reason) override;
 };

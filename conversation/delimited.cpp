@@ -10,8 +10,12 @@ namespace conversation {
 
 namespace {
 
-bool IsBlank(QChar c) { return c == u' ' || c == u'\t'; }
-bool IsLineEnd(QChar c) { return c == u'\r' || c == u'\n'; }
+bool IsBlank(QChar c) {
+    return c == u' ' || c == u'\t';
+}
+bool IsLineEnd(QChar c) {
+    return c == u'\r' || c == u'\n';
+}
 
 }  // namespace
 

@@ -8,7 +8,7 @@ namespace conversation {
 // Sequential reader of comma- and line-delimited fields, as the data files and the save file are
 // written. Fields are counted, not lines: a record may stand on one line or spread over several.
 class DelimitedReader {
-public:
+  public:
     // Reads a CP932 file whole; a missing or unreadable file reads as an empty one.
     explicit DelimitedReader(const QString& path);
     // For callers that already hold decoded text.
@@ -20,7 +20,7 @@ public:
     // The next field; an empty string once the text is used up.
     QString ReadField();
 
-private:
+  private:
     DelimitedReader() = default;
     void SkipBlanksAndLineEnds();
     void SkipDelimiter();

@@ -17,8 +17,8 @@ constexpr int kOffered = 5;
 
 // Damaged data ends the conversation as if she had left, and tells the player what is wrong.
 void EndConversation(const conversation::DataProblem& problem) {
-    ui::MsgBox(QStringLiteral("会話データ %1 が壊れています。").arg(problem.file) + GameState.lineBreak +
-                   problem.what + GameState.lineBreak +
+    ui::MsgBox(QStringLiteral("会話データ %1 が壊れています。").arg(problem.file) +
+                   GameState.lineBreak + problem.what + GameState.lineBreak +
                    QStringLiteral("この会話はここで終わります。"),
                ui::vbOKOnly | ui::vbExclamation, QStringLiteral("Velmora 3rd STORY"));
     VelSerif.Unload();
@@ -50,7 +50,8 @@ void OfferResponses(const QString& conversation) {
 
     std::array<QString, kOffered> lines;
     for (int k = 1; k <= kOffered; ++k) {
-        const auto line = conversation::ReadPlayerLine(g.offeredCodes[static_cast<size_t>(k)], problem);
+        const auto line =
+            conversation::ReadPlayerLine(g.offeredCodes[static_cast<size_t>(k)], problem);
         if (!line) return EndConversation(problem);
         lines[static_cast<size_t>(k - 1)] = conversation::WithFamilyName(*line, g.familyName);
     }

@@ -18,7 +18,9 @@ bool StartsWithNumber(QStringView text) {
     return t.size() > digitAt && t[digitAt].isDigit();
 }
 
-int CodeOf(QStringView field) { return LeadingNumber(field.left(kCodeLength)); }
+int CodeOf(QStringView field) {
+    return LeadingNumber(field.left(kCodeLength));
+}
 
 std::optional<DelimitedReader> Open(const QString& file, DataProblem& problem) {
     if (!QFile::exists(file)) {
@@ -79,7 +81,8 @@ std::optional<QString> ReadPlayerLine(int responseCode, DataProblem& problem) {
     return std::nullopt;
 }
 
-std::optional<Reply> ReadReply(const QString& conversation, int responseCode, DataProblem& problem) {
+std::optional<Reply> ReadReply(const QString& conversation, int responseCode,
+                               DataProblem& problem) {
     auto reader = Open(kRepliesFile, problem);
     if (!reader) return std::nullopt;
     if (!SeekField(*reader, conversation)) {

@@ -95,9 +95,13 @@ void VelMainForm::Form_Load() {
     GameState.dialogTop = static_cast<int16_t>(Top() + Height() + kDialogGap);
 }
 
-void VelMainForm::Form_QueryUnload(int& cancel, int reason) { QuitPrompt(cancel, reason); }
+void VelMainForm::Form_QueryUnload(int& cancel, int reason) {
+    QuitPrompt(cancel, reason);
+}
 
-void VelMainForm::Form_KeyPress(int) { GameState.clickFlag = true; }
+void VelMainForm::Form_KeyPress(int) {
+    GameState.clickFlag = true;
+}
 
 void VelMainForm::Timer3_Timer() {
     if (GameState.phase != Phase::Walking) {

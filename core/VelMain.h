@@ -6,7 +6,7 @@
 
 // The campus screen: the whole thirty minutes are played here.
 class VelMainForm : public ui::Form {
-public:
+  public:
     VelMainForm();
 
     ui::Shape* Shape1;
@@ -23,12 +23,12 @@ public:
     ui::Timer* Timer2;
     ui::Timer* Timer3;
 
-protected:
+  protected:
     void Form_Load() override;
     void Form_QueryUnload(int& cancel, int reason) override;
     void Form_KeyPress(int keyAscii) override;
 
-private:
+  private:
     void Timer3_Timer();
     void KaKushiDummy_MouseDown(int button, int shift);
 

@@ -16,8 +16,8 @@ constexpr int kMailBeforeArrival = 2;
 
 ClockTickSteps& ClockSteps() {
     static ClockTickSteps steps{
-        PlayClosingTime, MeetWhileWaiting, IgnoredTimeout, LeavingTimeout, ReceivePhoneMail,
-        ArriveAtDestination,
+        PlayClosingTime, MeetWhileWaiting, IgnoredTimeout,
+        LeavingTimeout,  ReceivePhoneMail, ArriveAtDestination,
     };
     return steps;
 }

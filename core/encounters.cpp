@@ -18,12 +18,9 @@ struct EncounterWindow {
 };
 
 constexpr EncounterWindow kTimetable[] = {
-    {3, 4, {0, 2, 1, 0, 0, 0, 0, 0}},
-    {6, 8, {0, 2, 1, 0, 0, 0, 6, 5}},
-    {11, 13, {0, 2, 1, 0, 3, 4, 6, 5}},
-    {16, 18, {0, 0, 2, 3, 4, 0, 6, 5}},
-    {21, 23, {0, 5, 6, 4, 0, 3, 1, 0}},
-    {26, 28, {0, 0, 0, 4, 0, 0, 0, 3}},
+    {3, 4, {0, 2, 1, 0, 0, 0, 0, 0}},   {6, 8, {0, 2, 1, 0, 0, 0, 6, 5}},
+    {11, 13, {0, 2, 1, 0, 3, 4, 6, 5}}, {16, 18, {0, 0, 2, 3, 4, 0, 6, 5}},
+    {21, 23, {0, 5, 6, 4, 0, 3, 1, 0}}, {26, 28, {0, 0, 0, 4, 0, 0, 0, 3}},
 };
 
 constexpr int kIgnoredPenalty = 3;
@@ -55,7 +52,9 @@ int HeroineAt(int minute, int location) {
     return window->heroineAt[static_cast<size_t>(location)];
 }
 
-bool InEncounterWindow(int minute) { return WindowAt(minute) != nullptr; }
+bool InEncounterWindow(int minute) {
+    return WindowAt(minute) != nullptr;
+}
 
 bool IsWindowStart(int minute) {
     for (size_t i = 1; i < std::size(kTimetable); ++i)
@@ -78,7 +77,8 @@ QString ConversationCode(int location, int heroine, bool onArrival) {
 
 void MeetOnArrival() {
     const int heroine = HeroineAt(GameState.elapsedMinutes, GameState.currentLocation);
-    if (heroine == 0 || GameState.metStage[static_cast<size_t>(heroine)] != 0) return ShowNobodyHere();
+    if (heroine == 0 || GameState.metStage[static_cast<size_t>(heroine)] != 0)
+        return ShowNobodyHere();
     Greet(heroine, true);
 }
 
@@ -91,9 +91,11 @@ void MeetWhileWaiting() {
 }
 
 void ShowNobodyHere() {
-    ShowLine(LocationPictureCode(GameState.currentLocation),
-             QStringLiteral("着いたけど、誰もいないようだ。誰か来るまで待っていようかな。それとも、他の場所に行こうか。"),
-             QString());
+    ShowLine(
+        LocationPictureCode(GameState.currentLocation),
+        QStringLiteral(
+            "着いたけど、誰もいないようだ。誰か来るまで待っていようかな。それとも、他の場所に行こうか。"),
+        QString());
     GameState.pendingConversation.clear();
     GameState.phase = Phase::Idle;
     UpdateTravelButtons();
@@ -101,9 +103,10 @@ void ShowNobodyHere() {
 
 void IgnoredTimeout() {
     GameRecord& g = GameState;
-    ShowLine(LocationPictureCode(g.currentLocation),
-             QStringLiteral("しゃべらずに無視をしていたら、彼女は行ってしまった。悪いことをしたな。"),
-             QString());
+    ShowLine(
+        LocationPictureCode(g.currentLocation),
+        QStringLiteral("しゃべらずに無視をしていたら、彼女は行ってしまった。悪いことをしたな。"),
+        QString());
     const auto heroine = static_cast<size_t>(g.pendingConversation.mid(1, 1).toInt());
     g.affection[heroine] = static_cast<int16_t>(g.affection[heroine] - kIgnoredPenalty);
     g.pendingConversation.clear();
@@ -112,7 +115,9 @@ void IgnoredTimeout() {
     UpdateTravelButtons();
 }
 
-void LeavingTimeout() { HeroineLeaves(); }
+void LeavingTimeout() {
+    HeroineLeaves();
+}
 
 void HeroineLeaves() {
     ShowLine(LocationPictureCode(GameState.currentLocation),

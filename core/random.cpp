@@ -9,6 +9,10 @@ std::mt19937& Generator() {
 }
 }  // namespace
 
-void Randomize(uint32_t seed) { Generator().seed(seed); }
+void Randomize(uint32_t seed) {
+    Generator().seed(seed);
+}
 
-double Rnd() { return std::uniform_real_distribution<double>(0.0, 1.0)(Generator()); }
+double Rnd() {
+    return std::uniform_real_distribution<double>(0.0, 1.0)(Generator());
+}

@@ -19,12 +19,14 @@ void PlayOpening() {
     const auto lines = story::OpeningNarration();
     for (size_t i = 0; i < lines.size(); ++i) {
         // The first line shows the schoolyard; the others keep it.
-        ShowLine(i == 0 ? LocationPictureCode(kSchoolyard) : QString(), story::Q(lines[i]), QString());
+        ShowLine(i == 0 ? LocationPictureCode(kSchoolyard) : QString(), story::Q(lines[i]),
+                 QString());
         WaitForClick();
     }
     VelAlbum->ShowModal();
     VelAlbum.Unload();
-    ShowLine(QString(), QStringLiteral("さて、初めはどこに行こうかな。それとも、ここにじっとしていようか…"),
+    ShowLine(QString(),
+             QStringLiteral("さて、初めはどこに行こうかな。それとも、ここにじっとしていようか…"),
              QString());
     GameState.currentLocation = kSchoolyard;
     GameState.elapsedMinutes = kOpeningMinutes;

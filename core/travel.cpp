@@ -9,7 +9,7 @@
 namespace {
 // A walk arriving at 4:58 PM or later may well miss the gate.
 constexpr int kLateArrivalMinute = 28;
-}
+}  // namespace
 
 void StartWalk(int index) {
     GameRecord& g = GameState;
@@ -23,16 +23,18 @@ void StartWalk(int index) {
     const QString place = VelMain->Command1(index).text();
     const QString text =
         g.arrivalMinute >= kLateArrivalMinute
-            ? place + QStringLiteral("に向かって歩きだしたけど、はたして閉門時刻に間に合うだろうか。")
-            : place + QStringLiteral("に向かって歩きだした。あそこまでは") + QString::number(minutes) +
-                  QStringLiteral("分くらいかかる。");
+            ? place +
+                  QStringLiteral("に向かって歩きだしたけど、はたして閉門時刻に間に合うだろうか。")
+            : place + QStringLiteral("に向かって歩きだした。あそこまでは") +
+                  QString::number(minutes) + QStringLiteral("分くらいかかる。");
     ShowLine(QStringLiteral("C300B"), text, QString());
 }
 
 void ArriveAtDestination() {
     GameRecord& g = GameState;
     g.currentLocation = g.destination;
-    VelMain->SetCaption(QString::fromUtf8(kLocations[static_cast<size_t>(g.currentLocation)].arrivalCaption));
+    VelMain->SetCaption(
+        QString::fromUtf8(kLocations[static_cast<size_t>(g.currentLocation)].arrivalCaption));
     if (InEncounterWindow(g.elapsedMinutes))
         MeetOnArrival();
     else

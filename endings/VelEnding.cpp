@@ -61,21 +61,39 @@ void VelEndingForm::Timer1_Timer() {
     };
     const QString& br = GameState.lineBreak;
     switch (rollStep_) {
-        case 1: screen(QStringLiteral("CG(人物)"), credit(1), QStringLiteral("C310C")); break;
-        case 3: screen(QStringLiteral("CG(背景)"), credit(2), QStringLiteral("C320C")); break;
+        case 1:
+            screen(QStringLiteral("CG(人物)"), credit(1), QStringLiteral("C310C"));
+            break;
+        case 3:
+            screen(QStringLiteral("CG(背景)"), credit(2), QStringLiteral("C320C"));
+            break;
         case 5:
             screen(QStringLiteral("BGM(MIDI)"), credit(1) + br + credit(2) + br + credit(3),
                    QStringLiteral("C330C"));
             break;
-        case 7: screen(QStringLiteral("プログラミング"), credit(1), QStringLiteral("C340C")); break;
-        case 9: screen(QStringLiteral("想い出の提供"), credit(4), QStringLiteral("C360C")); break;
-        case 11: screen(QStringLiteral("スーパーバイザ"), credit(5), QStringLiteral("C370C")); break;
-        case 13: screen(QString(), QString(), QStringLiteral("C350C")); break;
-        case 14: screen(QStringLiteral("企画"), QStringLiteral("Korvane -internet-"), QStringLiteral("C300B")); break;
-        case 17: screen(QStringLiteral("製作"), QStringLiteral("Korvane"), QStringLiteral("C380D")); break;
+        case 7:
+            screen(QStringLiteral("プログラミング"), credit(1), QStringLiteral("C340C"));
+            break;
+        case 9:
+            screen(QStringLiteral("想い出の提供"), credit(4), QStringLiteral("C360C"));
+            break;
+        case 11:
+            screen(QStringLiteral("スーパーバイザ"), credit(5), QStringLiteral("C370C"));
+            break;
+        case 13:
+            screen(QString(), QString(), QStringLiteral("C350C"));
+            break;
+        case 14:
+            screen(QStringLiteral("企画"), QStringLiteral("Korvane -internet-"),
+                   QStringLiteral("C300B"));
+            break;
+        case 17:
+            screen(QStringLiteral("製作"), QStringLiteral("Korvane"), QStringLiteral("C380D"));
+            break;
         case 20:
             screen(QString(), QStringLiteral("また　遊んでね。"),
-                   QStringLiteral("C38") + QString::number(GameState.endingHeroine) + QStringLiteral("C"));
+                   QStringLiteral("C38") + QString::number(GameState.endingHeroine) +
+                       QStringLiteral("C"));
             break;
         case kLastStep:
             StopMidi();

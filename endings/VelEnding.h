@@ -8,7 +8,7 @@
 
 // The staff roll: ten timed screens of credits and pictures, then the window closes itself.
 class VelEndingForm : public ui::Form {
-public:
+  public:
     VelEndingForm();
 
     ui::Image* Image1;
@@ -19,10 +19,10 @@ public:
 
     int16_t RollStep() const { return rollStep_; }
 
-protected:
+  protected:
     void Form_Load() override;
 
-private:
+  private:
     void Timer1_Timer();
     void Label2_DblClick();
     void ShowPicture(const QString& code);

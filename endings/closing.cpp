@@ -62,9 +62,11 @@ void PlayClosingTime() {
     const QString name = story::Q(story::HeroineName(heroine));
     const auto script = story::Confession(heroine, g.targetHeroine == heroine);
     for (size_t i = 0; i < script.size(); ++i) {
-        const QString picture = i == 0 ? QStringLiteral("C38") + QString::number(heroine) + QStringLiteral("C")
-                                       : QString();
-        const QString text = story::Q(script[i].text).replace(story::Q(story::kFamilyName), g.familyName);
+        const QString picture =
+            i == 0 ? QStringLiteral("C38") + QString::number(heroine) + QStringLiteral("C")
+                   : QString();
+        const QString text =
+            story::Q(script[i].text).replace(story::Q(story::kFamilyName), g.familyName);
         Say(picture, text, script[i].speaker == story::Speaker::Heroine ? name : QString());
     }
     PlayEpilogue();

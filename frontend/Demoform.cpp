@@ -82,9 +82,15 @@ void DemoformForm::Timer1_Timer() {
         case kJingleTick:
             if (!soundOff_) sndPlaySound(kJingle, SND_ASYNC);
             break;
-        case 4: ShowStrokes(1, 2); break;
-        case 5: ShowStrokes(3, 6); break;
-        case 6: ShowStrokes(7, 9); break;
+        case 4:
+            ShowStrokes(1, 2);
+            break;
+        case 5:
+            ShowStrokes(3, 6);
+            break;
+        case 6:
+            ShowStrokes(7, 9);
+            break;
         case 7:
             ShowStrokes(10, 13);
             ShowSprite(*Image3);
@@ -97,7 +103,9 @@ void DemoformForm::Timer1_Timer() {
             ShowStrokes(18, 19);
             ShowSprite(*Image3);
             break;
-        case kYearTick: Label1->show(); break;
+        case kYearTick:
+            Label1->show();
+            break;
         case kLastTick:
             Timer1->SetInterval(0);
             Hide();

@@ -8,7 +8,7 @@
 
 // The maker's logo demo: strokes appear group by group, a sprite hops, a jingle plays.
 class DemoformForm : public ui::Form {
-public:
+  public:
     DemoformForm();
 
     ui::ControlArray<ui::Line> Line1;  // strokes 1 to 19
@@ -20,11 +20,11 @@ public:
 
     bool SoundOff() const { return soundOff_; }
 
-protected:
+  protected:
     void Form_Load() override;
     void Form_KeyDown(int keyCode, int shift) override;
 
-private:
+  private:
     void Timer1_Timer();
     void ShowStrokes(int first, int last);
     void ShowSprite(const ui::Image& frame);

@@ -79,6 +79,7 @@ void VelAlbumForm::Image1_Click(int index) {
     WaitForClick();
     const auto heroine = static_cast<size_t>(index + 1);
     GameState.targetHeroine = static_cast<int16_t>(heroine);
-    GameState.affection[heroine] = static_cast<int16_t>(GameState.affection[heroine] - kPickPenalty);
+    GameState.affection[heroine] =
+        static_cast<int16_t>(GameState.affection[heroine] - kPickPenalty);
     VelAlbum.Unload();
 }

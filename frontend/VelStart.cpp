@@ -23,7 +23,7 @@ constexpr int kEntries = 3;
 const QColor kBackground(232, 255, 204);
 const QColor kHighlight(255, 255, 192);
 const std::array<QColor, kEntries> kEntryColours = {QColor(255, 224, 192), QColor(192, 255, 192),
-                                                     QColor(255, 192, 255)};
+                                                    QColor(255, 192, 255)};
 constexpr int kStartingAffectionRange = 5;
 
 }  // namespace
@@ -46,8 +46,7 @@ VelStartForm::VelStartForm() {
     portrait->setToolTip(story::Q(story::AlbumFriendTooltip()));
     Image1.Add(0, portrait);
     // The balloon's tail points down to the friend.
-    for (int i = 0; i < 3; ++i)
-        new ui::Line(this, 2220 + 15 * i, 780, 1860, 1140, Qt::black, 1);
+    for (int i = 0; i < 3; ++i) new ui::Line(this, 2220 + 15 * i, 780, 1860, 1140, Qt::black, 1);
     Shape1 = new ui::Shape(this, 2160, 30, 3975, 975);
     Shape1->SetFill(QColor(255, 255, 192));
     Shape1->SetBorder(Qt::black, 2);
@@ -56,7 +55,8 @@ VelStartForm::VelStartForm() {
 
     const char* entries[] = {"新しくはじめる", "前回の続き", "データルーム"};
     for (int i = 0; i < kEntries; ++i) {
-        auto* entry = new ui::Label(this, 2640, 1200 + 720 * i, 3255, 495, QString::fromUtf8(entries[i]));
+        auto* entry =
+            new ui::Label(this, 2640, 1200 + 720 * i, 3255, 495, QString::fromUtf8(entries[i]));
         entry->setFont(ui::DesignFont(ui::kPGothic, 20.25));
         entry->setAlignment(Qt::AlignCenter);
         entry->SetBackColor(kEntryColours[static_cast<size_t>(i)]);
@@ -104,11 +104,14 @@ void VelStartForm::Section1() {
                       QStringLiteral("今日は何して遊ぶんだい？"));
 }
 
-void VelStartForm::Form_QueryUnload(int&, int) { StopMidi(); }
+void VelStartForm::Form_QueryUnload(int&, int) {
+    StopMidi();
+}
 
 void VelStartForm::Form_MouseMove(int, int, int, int) {
     if (repainted_) return;
-    for (int i = 0; i < kEntries; ++i) Label1(i).SetBackColor(kEntryColours[static_cast<size_t>(i)]);
+    for (int i = 0; i < kEntries; ++i)
+        Label1(i).SetBackColor(kEntryColours[static_cast<size_t>(i)]);
     repainted_ = true;
 }
 
@@ -127,23 +130,27 @@ void VelStartForm::Label1_Click(int index) {
         case 0:
             ShowEntries(false);
             Picture1->show();
-            Serif->SetCaption(QStringLiteral("俺はアルバム委員なんだ！名簿を作るから、君の名前をここに記入してくれ。"));
+            Serif->SetCaption(QStringLiteral(
+                "俺はアルバム委員なんだ！名簿を作るから、君の名前をここに記入してくれ。"));
             Text1->SetText(GetSetting(kSavedFamilyNameKey));
             Text2->SetText(GetSetting(kSavedGivenNameKey));
             Text1->setFocus();
             break;
         case 1:
             if (!SaveExists()) {
-                Serif->SetCaption(QStringLiteral("ありゃ？前回の記録がないなぁ。ちゃんとセーブしたのかよ？"));
+                Serif->SetCaption(
+                    QStringLiteral("ありゃ？前回の記録がないなぁ。ちゃんとセーブしたのかよ？"));
                 break;
             }
             ShowEntries(false);
             LOADOK->show();
-            Serif->SetCaption(QStringLiteral("じゃぁ、データを読み込むぞ。ゲームを途中でやめるときは、ちゃんとセーブしろよ。セーブを忘れると、次回続きが出来ないからな。"));
+            Serif->SetCaption(QStringLiteral(
+                "じゃぁ、データを読み込むぞ。ゲームを途中でやめるときは、ちゃんとセーブしろよ。セーブを忘れると、次回続きが出来ないからな。"));
             break;
         default:
             if (GetSetting(QStringLiteral("Cstring")).isEmpty()) {
-                Serif->SetCaption(QStringLiteral("ここは、一度でもゲームを最後まで終わらせない限り、見せるわけにはいかねぇんだ。悪ぃな。"));
+                Serif->SetCaption(QStringLiteral(
+                    "ここは、一度でもゲームを最後まで終わらせない限り、見せるわけにはいかねぇんだ。悪ぃな。"));
                 break;
             }
             VelDatarm->ShowModal();
@@ -156,7 +163,8 @@ void VelStartForm::OKBUTTON_Click() {
     const QString family = Text1->Text();
     const QString given = Text2->Text();
     if (family.isEmpty() || given.isEmpty()) {
-        Serif->SetCaption(QStringLiteral("おい、ふざけてないで、ちゃんと書いてくれよ！俺、泣いちゃうぞ。"));
+        Serif->SetCaption(
+            QStringLiteral("おい、ふざけてないで、ちゃんと書いてくれよ！俺、泣いちゃうぞ。"));
         return;
     }
     for (const QString& name : {family, given}) {
@@ -183,5 +191,6 @@ void VelStartForm::LOADOK_Click() {
     // The file was kept; the menu comes back so the player can start anew.
     LOADOK->hide();
     ShowEntries(true);
-    Serif->SetCaption(QStringLiteral("あれ？データが壊れてるみたいだぞ。ファイルはそのまま残しておいたからな。"));
+    Serif->SetCaption(
+        QStringLiteral("あれ？データが壊れてるみたいだぞ。ファイルはそのまま残しておいたからな。"));
 }

@@ -6,7 +6,7 @@
 
 // The start menu: the album friend offers a new game, the saved game or the data room.
 class VelStartForm : public ui::Form {
-public:
+  public:
     VelStartForm();
 
     ui::ControlArray<ui::Image> Image1;
@@ -26,12 +26,12 @@ public:
     // Writes the greeting of the hour into the speech balloon.
     void Section1();
 
-protected:
+  protected:
     void Form_Load() override;
     void Form_QueryUnload(int& cancel, int reason) override;
     void Form_MouseMove(int button, int shift, int x, int y) override;
 
-private:
+  private:
     void Label1_Click(int index);
     void Label1_MouseMove(int index);
     void OKBUTTON_Click();

@@ -66,14 +66,18 @@ VelTitleForm::VelTitleForm() {
     Label2->onClick = [this] { Label2_Click(); };
 }
 
-void VelTitleForm::Form_Load() { ui::CenterForm(*this); }
+void VelTitleForm::Form_Load() {
+    ui::CenterForm(*this);
+}
 
 void VelTitleForm::Form_QueryUnload(int&, int reason) {
     StopMidi();
     if (reason != ui::kCloseFromCode) ui::EndProgram();
 }
 
-void VelTitleForm::Form_MouseMove(int, int, int, int) { Label2->SetBackColor(kStartColour); }
+void VelTitleForm::Form_MouseMove(int, int, int, int) {
+    Label2->SetBackColor(kStartColour);
+}
 
 void VelTitleForm::Timer1_Timer() {
     KeepMidiPlaying();

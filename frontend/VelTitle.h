@@ -8,7 +8,7 @@
 
 // The title: the picture, a big "3" whose two coloured copies slide apart and back, and Start.
 class VelTitleForm : public ui::Form {
-public:
+  public:
     VelTitleForm();
 
     ui::Label* Label4;
@@ -18,12 +18,12 @@ public:
     ui::Label* Label1;
     ui::Timer* Timer1;
 
-protected:
+  protected:
     void Form_Load() override;
     void Form_QueryUnload(int& cancel, int reason) override;
     void Form_MouseMove(int button, int shift, int x, int y) override;
 
-private:
+  private:
     void Timer1_Timer();
     void Label2_Click();
 

@@ -26,7 +26,7 @@ namespace media {
 namespace {
 
 constexpr int kRate = 44100;
-constexpr int kChunkFrames = 512;  // about 12 ms: keeps the start of a piece prompt
+constexpr int kChunkFrames = 512;    // about 12 ms: keeps the start of a piece prompt
 constexpr double kMusicGain = 0.35;  // the music sits well under the effects
 constexpr float kAudibleLevel = 1.0f / 1024;
 constexpr int kEffectChannel = 0;
@@ -111,7 +111,8 @@ void RenderMusic(void*, Uint8* stream, int bytes) {
             if (a.probe.firstAudibleUs < 0) {
                 const double frameUs = 1e6 / kRate * (i / 2);
                 a.probe.firstAudibleUs =
-                    std::chrono::duration_cast<std::chrono::microseconds>(now - a.openedAt).count() +
+                    std::chrono::duration_cast<std::chrono::microseconds>(now - a.openedAt)
+                        .count() +
                     static_cast<long long>(frameUs);
             }
             if (i % 2 == 0) ++a.probe.audibleFrames;
@@ -127,7 +128,8 @@ void QuietAlsa() {
     using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
     void* alsa = dlopen("libasound.so.2", RTLD_LAZY | RTLD_LOCAL);
     if (!alsa) return;
-    if (auto setHandler = reinterpret_cast<int (*)(Handler)>(dlsym(alsa, "snd_lib_error_set_handler")))
+    if (auto setHandler =
+            reinterpret_cast<int (*)(Handler)>(dlsym(alsa, "snd_lib_error_set_handler")))
         setHandler(IgnoreAlsaError);
 }
 
@@ -187,8 +189,10 @@ void StartAudio() {
         a.soundfontReady = true;
     } else {
         a.soundfontLoader = std::thread([&a] {
-            if (fluid_synth_sfload(a.synth, a.soundfont.toLocal8Bit().constData(), 1) == FLUID_FAILED)
-                ReportOnce("the soundfont could not be loaded, the music stays silent", a.soundfont);
+            if (fluid_synth_sfload(a.synth, a.soundfont.toLocal8Bit().constData(), 1) ==
+                FLUID_FAILED)
+                ReportOnce("the soundfont could not be loaded, the music stays silent",
+                           a.soundfont);
             a.soundfontReady = true;
         });
     }
@@ -300,15 +304,21 @@ void PlayEffect(const QString& path, bool noDefault) {
     Mix_PlayChannel(kEffectChannel, a.effect, 0);
 }
 
-bool EffectPlaying() { return State().deviceOpen && Mix_Playing(kEffectChannel) != 0; }
+bool EffectPlaying() {
+    return State().deviceOpen && Mix_Playing(kEffectChannel) != 0;
+}
 
 MusicProbe ProbeSinceOpen() {
     std::lock_guard lock(State().musicLock);
     return State().probe;
 }
 
-QString SoundfontPath() { return State().soundfont; }
-bool SoundfontReady() { return State().soundfontReady; }
+QString SoundfontPath() {
+    return State().soundfont;
+}
+bool SoundfontReady() {
+    return State().soundfontReady;
+}
 
 }  // namespace media
 

@@ -29,8 +29,8 @@ bool EffectPlaying();
 
 // What the music renderer produced since the last OpenSequence, for tests and benchmarks.
 struct MusicProbe {
-    float peak = 0;                   // largest absolute sample, 0 to 1
-    long long firstAudibleUs = -1;    // microseconds from the open to the first audible sample
+    float peak = 0;                 // largest absolute sample, 0 to 1
+    long long firstAudibleUs = -1;  // microseconds from the open to the first audible sample
     long long audibleFrames = 0;
 };
 MusicProbe ProbeSinceOpen();
@@ -39,9 +39,9 @@ MusicProbe ProbeSinceOpen();
 // benchmarks. The music being played is closed first.
 struct RenderedPiece {
     bool ok = false;
-    double seconds = 0;             // until the last audible sample
+    double seconds = 0;  // until the last audible sample
     float peak = 0;
-    double rms = 0;                 // over the audible length
+    double rms = 0;  // over the audible length
 };
 RenderedPiece RenderMidiFile(const QString& path, double maxSeconds);
 

@@ -26,7 +26,8 @@ int Open(const QStringList& t) {
     QString alias = t[1];
     for (int i = 2; i + 1 < t.size(); i += 2) {
         const QString key = t[i].toLower();
-        if (key == QLatin1String("alias")) alias = t[i + 1];
+        if (key == QLatin1String("alias"))
+            alias = t[i + 1];
         else if (key == QLatin1String("type") && t[i + 1].toLower() != QLatin1String("sequencer"))
             return MCIERR_UNSUPPORTED_FUNCTION;
     }
@@ -71,8 +72,11 @@ int mciSendString(const QString& command, QString* answer) {
         g_alias.clear();
         return MCIERR_NONE;
     }
-    if (verb == QLatin1String("status") && t.size() >= 3 && t[2].toLower() == QLatin1String("mode")) {
-        if (answer) *answer = media::SequencePlaying() ? QStringLiteral("playing") : QStringLiteral("stopped");
+    if (verb == QLatin1String("status") && t.size() >= 3 &&
+        t[2].toLower() == QLatin1String("mode")) {
+        if (answer)
+            *answer =
+                media::SequencePlaying() ? QStringLiteral("playing") : QStringLiteral("stopped");
         return MCIERR_NONE;
     }
     return MCIERR_UNRECOGNIZED_COMMAND;

@@ -16,10 +16,14 @@ QString ThemeOf(QChar person) {
 
 }  // namespace
 
-void ShowScenePicture(const QString& code) {
+QString ScenePictureFile(const QString& code) {
     const QString primary = code + QStringLiteral(".VEL");
+    return QFile::exists(primary) ? primary : code + QStringLiteral(".GIF");
+}
+
+void ShowScenePicture(const QString& code) {
     // When neither file exists the previous picture stays and the game goes on.
-    VelMain->Image1->LoadPicture(QFile::exists(primary) ? primary : code + QStringLiteral(".GIF"));
+    VelMain->Image1->LoadPicture(ScenePictureFile(code));
     if (GameState.phase == Phase::ClosingTime) {
         VelMain->SetCaption(QStringLiteral("-Velmora 3rd STORY-"));
         return;

@@ -66,14 +66,16 @@ VelDatarmForm::VelDatarmForm() {
         auto* mark = new ui::Image(this, 3480 + 1320 * m, 840, 480, 480);
         mark->LoadPicture(QString::fromLatin1(markFiles[m]));
         Image4.Add(m, mark);
-        auto* label = new ui::Label(this, 3960 + 1320 * m, 960, 840, 255, QString::fromUtf8(markNames[m]));
+        auto* label =
+            new ui::Label(this, 3960 + 1320 * m, 960, 840, 255, QString::fromUtf8(markNames[m]));
         label->SetForeColor(blue);
         Label4.Add(m, label);
     }
 
     Label5 = new ui::Label(this, 3360, 1560, 2775, 2055);
     Label5->SetForeColor(blue);
-    Command3 = new ui::CommandButton(this, 3360, 3960, 2775, 495, QStringLiteral("オプションセット"));
+    Command3 =
+        new ui::CommandButton(this, 3360, 3960, 2775, 495, QStringLiteral("オプションセット"));
     Command3->setEnabled(false);
     Command2 = new ui::CommandButton(this, 3360, 4800, 1095, 375, QStringLiteral("データ消去"));
     Command1 = new ui::CommandButton(this, 4680, 4800, 1455, 375, QStringLiteral("戻る"));
@@ -101,14 +103,19 @@ void VelDatarmForm::Form_Load() {
     const QString& br = GameState.lineBreak;
     Label5->SetCaption(
         QStringLiteral("　クリアした順番に、上から並んでいます。") + br +
-        QStringLiteral("　「告白」、「両想い」の両方をクリアした場合は、「両想い」マークがつきます。") + br +
-        QStringLiteral("　一定数クリアすると、下の「オプションセット」ボタンが有効になります。") + br +
-        QStringLiteral("　全てのクリアデータを消去したいときは、データ消去ボタンを押してください。"));
+        QStringLiteral(
+            "　「告白」、「両想い」の両方をクリアした場合は、「両想い」マークがつきます。") +
+        br +
+        QStringLiteral("　一定数クリアすると、下の「オプションセット」ボタンが有効になります。") +
+        br +
+        QStringLiteral(
+            "　全てのクリアデータを消去したいときは、データ消去ボタンを押してください。"));
 }
 
 void VelDatarmForm::Command2_Click() {
     const int answer = ui::MsgBox(
-        QStringLiteral("全てのデータをクリアします（一人もクリアしていない状態に戻します）！よろしいですか？"),
+        QStringLiteral(
+            "全てのデータをクリアします（一人もクリアしていない状態に戻します）！よろしいですか？"),
         ui::vbYesNo | ui::vbDefaultButton2 | ui::vbInformation, QStringLiteral("Data Clear!!!"));
     if (answer == ui::vbYes) DeleteSettingsSection();
 }

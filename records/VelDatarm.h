@@ -7,7 +7,7 @@
 
 // The data room: the heroines won so far, in the order first won, with the endings reached.
 class VelDatarmForm : public ui::Form {
-public:
+  public:
     VelDatarmForm();
 
     ui::Label* Label1;
@@ -24,10 +24,10 @@ public:
     ui::CommandButton* Command2;
     ui::CommandButton* Command3;
 
-protected:
+  protected:
     void Form_Load() override;
 
-private:
+  private:
     void Command2_Click();
     void Command3_Click();
     void Image2_MouseDown(int shift);

@@ -9,7 +9,7 @@
 namespace {
 // The data room's replay marks its heroine this way; a replay is never recorded.
 constexpr int kReplayAffection = 100;
-}
+}  // namespace
 
 QString UpdatedClearRecord(const QString& record, int heroine, int variantBit) {
     const QChar marker = kHeroineMarkers.at(heroine - 1);
@@ -33,7 +33,8 @@ void RecordClear() {
     const int variantBit = g.endingHeroine == g.targetHeroine ? kMutualLoveBit : kConfessionBit;
     VelEnding->ShowModal();
     VelEnding.Unload();
-    if (g.endingHeroine < 7 && g.affection[static_cast<size_t>(g.endingHeroine)] == kReplayAffection)
+    if (g.endingHeroine < 7 &&
+        g.affection[static_cast<size_t>(g.endingHeroine)] == kReplayAffection)
         ui::EndProgram();
     SaveSetting(kClearRecordKey,
                 UpdatedClearRecord(GetSetting(kClearRecordKey), g.endingHeroine, variantBit));

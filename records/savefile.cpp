@@ -44,7 +44,9 @@ bool SaveExists() {
     return info.exists() && info.isFile() && !info.isHidden();
 }
 
-void DeleteSave() { QFile::remove(kSaveFile); }
+void DeleteSave() {
+    QFile::remove(kSaveFile);
+}
 
 bool WriteSave(QString& problem) {
     const GameRecord& g = GameState;
@@ -54,12 +56,14 @@ bool WriteSave(QString& problem) {
                                           kHighestAffection);
         lines.append(QChar(kAffectionBase + value));
     }
-    for (int h = 1; h <= kCampusHeroines; ++h) lines.append(Number(g.metStage[static_cast<size_t>(h)]));
+    for (int h = 1; h <= kCampusHeroines; ++h)
+        lines.append(Number(g.metStage[static_cast<size_t>(h)]));
     lines.append(Number(g.targetHeroine));
     lines.append(Number(g.currentLocation));
 
     QStringEncoder encoder("CP932");
-    const QByteArray bytes = encoder.encode(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+    const QByteArray bytes =
+        encoder.encode(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
     if (encoder.hasError()) {
         problem = QStringLiteral("名前にセーブできない文字が含まれています。");
         return false;
@@ -109,7 +113,8 @@ bool ReadSave(QString& problem) {
             problem = damaged + QStringLiteral("（%1 行目が読めません）。").arg(3 + h);
             return false;
         }
-        loaded.affection[static_cast<size_t>(h)] = static_cast<int16_t>(letter[0].unicode() - kAffectionBase);
+        loaded.affection[static_cast<size_t>(h)] =
+            static_cast<int16_t>(letter[0].unicode() - kAffectionBase);
         loaded.metStage[static_cast<size_t>(h)] = *numbers[static_cast<size_t>(8 + h)];
     }
     loaded.elapsedMinutes = *numbers[2];
@@ -122,7 +127,8 @@ bool ReadSave(QString& problem) {
 QString NameProblem(const QString& name) {
     QStringEncoder encoder("CP932");
     const QByteArray encoded = encoder.encode(name);  // converting is what finds bad characters
-    if (encoder.hasError()) return QStringLiteral("その字は名簿に書けないんだ。別の字にしてくれよ。");
+    if (encoder.hasError())
+        return QStringLiteral("その字は名簿に書けないんだ。別の字にしてくれよ。");
     if (name.contains(QLatin1Char(',')) || name.contains(QLatin1Char('"')))
         return QStringLiteral("名前に , や \" は使えないんだ。書き直してくれよ。");
     const auto blank = [](QChar c) { return c.isSpace(); };
@@ -134,17 +140,17 @@ QString NameProblem(const QString& name) {
 void QuitPrompt(int& cancel, int reason) {
     if (reason == ui::kCloseFromCode) return;
     if (GameState.phase == Phase::ClosingTime || GameState.targetHeroine == 0) {
-        ui::MsgBox(QStringLiteral("ここではゲームの中断はできません"), ui::vbOKOnly | ui::vbExclamation,
-                   QStringLiteral("Velmora"));
+        ui::MsgBox(QStringLiteral("ここではゲームの中断はできません"),
+                   ui::vbOKOnly | ui::vbExclamation, QStringLiteral("Velmora"));
         cancel = 1;
         return;
     }
     const QString& br = GameState.lineBreak;
-    const int answer = ui::MsgBox(
-        QStringLiteral("Velmora を終了します。") + br +
-            QStringLiteral("次回、続きを遊ぶために、データをセーブしますか？") + br +
-            QStringLiteral("（セーブしないと次回、続きができません）"),
-        ui::vbYesNoCancel | ui::vbExclamation | ui::vbDefaultButton1, kTitle);
+    const int answer =
+        ui::MsgBox(QStringLiteral("Velmora を終了します。") + br +
+                       QStringLiteral("次回、続きを遊ぶために、データをセーブしますか？") + br +
+                       QStringLiteral("（セーブしないと次回、続きができません）"),
+                   ui::vbYesNoCancel | ui::vbExclamation | ui::vbDefaultButton1, kTitle);
     if (answer == ui::vbCancel) {
         cancel = 1;
         return;
@@ -167,8 +173,9 @@ void QuitPrompt(int& cancel, int reason) {
 bool LoadSavedGame() {
     QString problem;
     if (!ReadSave(problem)) {
-        ui::MsgBox(problem + GameState.lineBreak + QStringLiteral("ファイルはそのまま残してあります。"),
-                   ui::vbOKOnly | ui::vbExclamation, kTitle);
+        ui::MsgBox(
+            problem + GameState.lineBreak + QStringLiteral("ファイルはそのまま残してあります。"),
+            ui::vbOKOnly | ui::vbExclamation, kTitle);
         return false;
     }
     DeleteSave();

@@ -1,5 +1,5 @@
-#include <QTest>
 #include <gtest/gtest.h>
+#include <QTest>
 
 #include "conversation/presenter.h"
 #include "core/GameState.h"
@@ -13,15 +13,16 @@ namespace {
 
 // Each test starts from a fresh record with the clock's scenes replaced by recorders.
 class CampusTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         GameState = GameRecord{};
         saved_ = ClockSteps();
         auto record = [this](const char* name) {
             return [this, name] { ran.append(QString::fromLatin1(name)); };
         };
-        ClockSteps() = {record("closing"), record("meetWhileWaiting"), record("ignored"),
-                        record("leaving"),  record("mail"),             record("arrive")};
+        ClockSteps() = {record("closing"), record("meetWhileWaiting"),
+                        record("ignored"), record("leaving"),
+                        record("mail"),    record("arrive")};
         VelMain->Show();
     }
     void TearDown() override {
@@ -41,7 +42,7 @@ protected:
 
     QStringList ran;
 
-private:
+  private:
     ClockTickSteps saved_;
 };
 

@@ -1,9 +1,9 @@
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QStringEncoder>
-#include <gtest/gtest.h>
 
 #include "conversation/VelSerif.h"
 #include "core/GameState.h"
@@ -30,13 +30,13 @@ void RewriteData(const QString& file, const std::function<QString(QString)>& cha
 struct Damage {
     const char* name;
     std::function<void()> apply;
-    const char* file;       // the file the message must name
-    bool needsAnswer;       // the damage shows only when the player answers
+    const char* file;  // the file the message must name
+    bool needsAnswer;  // the damage shows only when the player answers
 };
 
 // Heroine 6 comes to the tennis court at 4:36 PM; her conversation is damaged in many ways.
 class DamagedData : public testing::TestWithParam<Damage> {
-protected:
+  protected:
     void SetUp() override {
         BeginTestGame();
         Randomize(3);
@@ -77,19 +77,23 @@ const Damage kDamages[] = {
      [] { RewriteData("VelKCode.dat", [](QString t) { return t.replace("66B", "99B"); }); },
      "VelKCode.dat", false},
     {"RecordCutShort",
-     [] { RewriteData("VelKCode.dat", [](QString) { return QStringLiteral("66B,660,661,662\r\n"); }); },
+     [] {
+         RewriteData("VelKCode.dat", [](QString) { return QStringLiteral("66B,660,661,662\r\n"); });
+     },
      "VelKCode.dat", false},
     {"CandidateNotANumber",
      [] {
-         RewriteData("VelKCode.dat",
-                     [](QString t) { return t.replace(QRegularExpression("66B\"?,66\\d"), "66B,abc"); });
+         RewriteData("VelKCode.dat", [](QString t) {
+             return t.replace(QRegularExpression("66B\"?,66\\d"), "66B,abc");
+         });
      },
      "VelKCode.dat", false},
     {"MissingLinesFile", [] { QFile::remove("VelKaiwa.dat"); }, "VelKaiwa.dat", false},
     {"PlayerLinesMissing",
      [] {
-         RewriteData("VelKaiwa.dat",
-                     [](QString t) { return t.remove(QRegularExpression("\"?66\\d[^\\r\\n]*\\r\\n")); });
+         RewriteData("VelKaiwa.dat", [](QString t) {
+             return t.remove(QRegularExpression("\"?66\\d[^\\r\\n]*\\r\\n"));
+         });
      },
      "VelKaiwa.dat", false},
     {"NoRepliesSection",
@@ -108,7 +112,8 @@ const Damage kDamages[] = {
      [] {
          RewriteData("VelResp.dat", [](QString) {
              QString t = "66B\r\n";
-             for (int code = 660; code <= 669; ++code) t += QString::number(code) + "そうだっぺ？xy\r\n";
+             for (int code = 660; code <= 669; ++code)
+                 t += QString::number(code) + "そうだっぺ？xy\r\n";
              return t;
          });
      },
@@ -116,6 +121,8 @@ const Damage kDamages[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Campus, DamagedData, testing::ValuesIn(kDamages),
-                         [](const testing::TestParamInfo<Damage>& param) { return param.param.name; });
+                         [](const testing::TestParamInfo<Damage>& param) {
+                             return param.param.name;
+                         });
 
 }  // namespace

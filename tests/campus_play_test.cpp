@@ -16,14 +16,16 @@
 
 namespace {
 
-QString S(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString S(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
-const QString kNobodyHere =
-    QStringLiteral("着いたけど、誰もいないようだ。誰か来るまで待っていようかな。それとも、他の場所に行こうか。");
+const QString kNobodyHere = QStringLiteral(
+    "着いたけど、誰もいないようだ。誰か来るまで待っていようかな。それとも、他の場所に行こうか。");
 
 // A game on the real screens with one game minute in 120 ms.
 class CampusPlay : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         BeginTestGame();
         for (int h = 1; h <= kCampusHeroines; ++h) GameState.affection[static_cast<size_t>(h)] = 2;
@@ -55,7 +57,7 @@ protected:
 
     Player player;
 
-private:
+  private:
     ClockTickSteps savedSteps_;
 };
 
@@ -78,11 +80,15 @@ TEST_F(CampusPlay, ANewGameNarratesPicksInTheAlbumAndStartsIdleAtFourThirtyOne) 
                     EXPECT_TRUE(VelAlbum.IsLoaded());
                     driver::Click(&album.Image1(2));  // waits in here for the confirming click
                 });
-    player.Then([] { return VelAlbum.IsLoaded() && VelAlbum->Label1->Caption() == S(story::AlbumConfirmation()); },
-                [] {
-                    driver::Click(&VelAlbum->Image1(7));  // a friend does not confirm
-                    driver::Click(&VelAlbum->Image1(4));  // another heroine's photo does
-                });
+    player.Then(
+        [] {
+            return VelAlbum.IsLoaded() &&
+                   VelAlbum->Label1->Caption() == S(story::AlbumConfirmation());
+        },
+        [] {
+            driver::Click(&VelAlbum->Image1(7));  // a friend does not confirm
+            driver::Click(&VelAlbum->Image1(4));  // another heroine's photo does
+        });
     ASSERT_TRUE(RunUntil([&] { return player.Done() && GameState.phase == Phase::Idle; }));
 
     QStringList opening;
@@ -100,7 +106,8 @@ TEST_F(CampusPlay, ANewGameNarratesPicksInTheAlbumAndStartsIdleAtFourThirtyOne) 
     EXPECT_EQ(VelMain->lblClock->Caption(), "4:31 PM");
     EXPECT_EQ(EnabledButtons(), (QList<int>{0, 6}));
     EXPECT_EQ(VelMain->Caption(), "Velmora 3rd STORY");
-    EXPECT_EQ(VelMain->Label1->Caption(), "さて、初めはどこに行こうかな。それとも、ここにじっとしていようか…");
+    EXPECT_EQ(VelMain->Label1->Caption(),
+              "さて、初めはどこに行こうかな。それとも、ここにじっとしていようか…");
     EXPECT_EQ(GameState.musicFile, "M394C.mid");
     EXPECT_TRUE(VelMain->Timer1->Enabled());
 }
@@ -116,8 +123,11 @@ TEST_F(CampusPlay, AWalkRingsThePhoneOnTheWayAndArrivesWhereAHeroineWaits) {
         walkCaption = VelMain->Caption();
         buttonsWhileWalking = EnabledButtons();
     });
-    player.Then([] { return VelMain->KeitaiGamen->isVisible() && !VelMain->KeitaiGamen->Caption().isEmpty(); },
-                [&] { mailOnPhone = VelMain->KeitaiGamen->Caption(); });
+    player.Then(
+        [] {
+            return VelMain->KeitaiGamen->isVisible() && !VelMain->KeitaiGamen->Caption().isEmpty();
+        },
+        [&] { mailOnPhone = VelMain->KeitaiGamen->Caption(); });
     player.Then([] { return GameState.phase == Phase::AwaitingReply; },
                 [&] { arrivedAt = GameState.elapsedMinutes; });
     ASSERT_TRUE(RunUntil([&] { return player.Done(); }));
@@ -147,20 +157,23 @@ TEST_F(CampusPlay, AnAnswerChangesAffectionByTheDataFilesAmount) {
     int before = 0;
     QString offeredLine;
     player.Now([] { ResumeAt(6, 5, 1); });
-    player.Then([] { return GameState.phase == Phase::AwaitingReply; }, [&] {
-        EXPECT_EQ(GameState.pendingConversation, "66B");  // she came to the waiting player
-        EXPECT_EQ(GameState.elapsedMinutes, 6);
-        conversation::DataProblem problem;
-        expected = *conversation::ReadReply("66B", GameState.offeredCodes[3], problem);
-        offeredLine = VelSerif->Command1(2).text();
-        before = GameState.affection[6];
-        driver::Click(&VelSerif->Command1(2));
-    });
+    player.Then([] { return GameState.phase == Phase::AwaitingReply; },
+                [&] {
+                    EXPECT_EQ(GameState.pendingConversation,
+                              "66B");  // she came to the waiting player
+                    EXPECT_EQ(GameState.elapsedMinutes, 6);
+                    conversation::DataProblem problem;
+                    expected = *conversation::ReadReply("66B", GameState.offeredCodes[3], problem);
+                    offeredLine = VelSerif->Command1(2).text();
+                    before = GameState.affection[6];
+                    driver::Click(&VelSerif->Command1(2));
+                });
     ASSERT_TRUE(RunUntil([&] { return player.Done(); }));
 
     conversation::DataProblem problem;
-    EXPECT_EQ(offeredLine, conversation::WithFamilyName(
-                               *conversation::ReadPlayerLine(GameState.offeredCodes[3], problem), "山田"));
+    EXPECT_EQ(offeredLine,
+              conversation::WithFamilyName(
+                  *conversation::ReadPlayerLine(GameState.offeredCodes[3], problem), "山田"));
     EXPECT_EQ(GameState.affection[6], before + expected.change);
     EXPECT_EQ(VelMain->Label1->Caption(), conversation::WithFamilyName(expected.text, "山田"));
     EXPECT_EQ(VelMain->Label2->Caption(), S(story::HeroineName(6)));  // her name stays
@@ -171,34 +184,41 @@ TEST_F(CampusPlay, AnAnswerChangesAffectionByTheDataFilesAmount) {
 
     // Five distinct slots were offered.
     QSet<QString> lines;
-    for (int k = 1; k <= 5; ++k) lines.insert(QString::number(GameState.offeredCodes[static_cast<size_t>(k)]));
+    for (int k = 1; k <= 5; ++k)
+        lines.insert(QString::number(GameState.offeredCodes[static_cast<size_t>(k)]));
     EXPECT_EQ(lines.size(), 5);
 }
 
 TEST_F(CampusPlay, AnIgnoredHeroineLeavesAngryAndAnAnsweredOneLeavesAtTheMark) {
     player.Now([] { ResumeAt(6, 5, 1); });
     // Heroine 6 comes at minute 6 and is left unanswered until minute 10.
-    player.Then([] { return GameState.elapsedMinutes == 10; }, [] {
-        EXPECT_EQ(VelMain->Label1->Caption(), "しゃべらずに無視をしていたら、彼女は行ってしまった。悪いことをしたな。");
-        EXPECT_EQ(GameState.affection[6], 2 - 3);
-        EXPECT_FALSE(VelSerif.IsLoaded());
-        EXPECT_TRUE(GameState.pendingConversation.isEmpty());
-        EXPECT_EQ(GameState.phase, Phase::Idle);
-        EXPECT_EQ(EnabledButtons(), QList<int>{3});
-        // To the gymnasium, where heroine 3 stands from minute 11.
-        driver::Click(&VelMain->Command1(3));
-    });
-    player.Then([] { return GameState.phase == Phase::AwaitingReply; }, [] {
-        EXPECT_EQ(GameState.pendingConversation, "43A");
-        driver::Click(&VelSerif->Command1(0));
-    });
+    player.Then([] { return GameState.elapsedMinutes == 10; },
+                [] {
+                    EXPECT_EQ(
+                        VelMain->Label1->Caption(),
+                        "しゃべらずに無視をしていたら、彼女は行ってしまった。悪いことをしたな。");
+                    EXPECT_EQ(GameState.affection[6], 2 - 3);
+                    EXPECT_FALSE(VelSerif.IsLoaded());
+                    EXPECT_TRUE(GameState.pendingConversation.isEmpty());
+                    EXPECT_EQ(GameState.phase, Phase::Idle);
+                    EXPECT_EQ(EnabledButtons(), QList<int>{3});
+                    // To the gymnasium, where heroine 3 stands from minute 11.
+                    driver::Click(&VelMain->Command1(3));
+                });
+    player.Then([] { return GameState.phase == Phase::AwaitingReply; },
+                [] {
+                    EXPECT_EQ(GameState.pendingConversation, "43A");
+                    driver::Click(&VelSerif->Command1(0));
+                });
     int affectionAfterAnswer = 0;
     player.Then([] { return GameState.phase == Phase::Idle; },
                 [&] { affectionAfterAnswer = GameState.affection[3]; });
-    player.Then([] { return GameState.elapsedMinutes == 15; }, [] {
-        EXPECT_EQ(VelMain->Label1->Caption(), "彼女は用事を思い出したらしく、どこかへ行ってしまった。");
-        EXPECT_TRUE(GameState.pendingConversation.isEmpty());
-    });
+    player.Then([] { return GameState.elapsedMinutes == 15; },
+                [] {
+                    EXPECT_EQ(VelMain->Label1->Caption(),
+                              "彼女は用事を思い出したらしく、どこかへ行ってしまった。");
+                    EXPECT_TRUE(GameState.pendingConversation.isEmpty());
+                });
     ASSERT_TRUE(RunUntil([&] { return player.Done(); }));
     EXPECT_EQ(GameState.affection[3], affectionAfterAnswer);  // no penalty for leaving
 }
@@ -209,16 +229,20 @@ TEST_F(CampusPlay, AHeroineGreetsOnlyOncePerGame) {
     player.Then([] { return GameState.phase == Phase::AwaitingReply; },
                 [] { driver::Click(&VelSerif->Command1(0)); });
     // At minute 11 the tennis court's heroine is 6 again: the empty court is shown once more.
-    player.Then([] { return GameState.elapsedMinutes == 11; }, [&] {
-        texts.append(VelMain->Label1->Caption());
-        // Rooftop heroine 2 is met at 4 in another game; here: to the gym and back at 12 and 13.
-        driver::Click(&VelMain->Command1(3));
-    });
-    player.Then([] { return GameState.phase == Phase::AwaitingReply; }, [&] {
-        EXPECT_EQ(GameState.pendingConversation, "43A");
-        driver::Click(&VelSerif->Command1(1));
-        driver::Click(&VelMain->Command1(5));  // back to the tennis court, heroine 6 again
-    });
+    player.Then([] { return GameState.elapsedMinutes == 11; },
+                [&] {
+                    texts.append(VelMain->Label1->Caption());
+                    // Rooftop heroine 2 is met at 4 in another game; here: to the gym and back at
+                    // 12 and 13.
+                    driver::Click(&VelMain->Command1(3));
+                });
+    player.Then(
+        [] { return GameState.phase == Phase::AwaitingReply; },
+        [&] {
+            EXPECT_EQ(GameState.pendingConversation, "43A");
+            driver::Click(&VelSerif->Command1(1));
+            driver::Click(&VelMain->Command1(5));  // back to the tennis court, heroine 6 again
+        });
     player.Then([] { return GameState.currentLocation == 6 && GameState.phase == Phase::Idle; },
                 [&] { texts.append(VelMain->Label1->Caption()); });
     ASSERT_TRUE(RunUntil([&] { return player.Done(); }));
@@ -230,18 +254,20 @@ TEST_F(CampusPlay, MailsComeInTheirOrderOnLongWalksOnly) {
     QStringList mails;
     auto walk = [](int button) { driver::Click(&VelMain->Command1(button)); };
     auto idleAt = [](int location) {
-        return [location] { return GameState.phase == Phase::Idle && GameState.currentLocation == location; };
+        return [location] {
+            return GameState.phase == Phase::Idle && GameState.currentLocation == location;
+        };
     };
     player.Now([&] {
         MeetNobody();
         ResumeAt(3, 1, 4);
         walk(6);  // a one-minute walk to the garden never rings
     });
-    player.Then(idleAt(7), [&] { walk(2); });   // back to the schoolyard
-    player.Then(idleAt(3), [&] { walk(0); });   // long: the hint mail
-    player.Then(idleAt(1), [&] { walk(2); });   // long: the festival mail
-    player.Then(idleAt(3), [&] { walk(0); });   // long: no mail the third time
-    player.Then(idleAt(1), [&] { walk(2); });   // long: the date mail
+    player.Then(idleAt(7), [&] { walk(2); });  // back to the schoolyard
+    player.Then(idleAt(3), [&] { walk(0); });  // long: the hint mail
+    player.Then(idleAt(1), [&] { walk(2); });  // long: the festival mail
+    player.Then(idleAt(3), [&] { walk(0); });  // long: no mail the third time
+    player.Then(idleAt(1), [&] { walk(2); });  // long: the date mail
     player.Then(idleAt(3), [] {});
     QObject watcher;
     QTimer poll;
@@ -251,8 +277,9 @@ TEST_F(CampusPlay, MailsComeInTheirOrderOnLongWalksOnly) {
     });
     poll.start(2);
     RunUntil([&] { return GameState.mailCount == 4 && GameState.phase == Phase::Idle; }, 15000);
-    EXPECT_EQ(mails, (QStringList{S(story::HintMail(4)), S(story::FestivalMail()),
-                                  S(story::DateMailBeforeName()) + "山田" + S(story::DateMailAfterName())}));
+    EXPECT_EQ(mails, (QStringList{
+                         S(story::HintMail(4)), S(story::FestivalMail()),
+                         S(story::DateMailBeforeName()) + "山田" + S(story::DateMailAfterName())}));
     EXPECT_EQ(GameState.mailCount, 4);
 }
 
@@ -268,12 +295,13 @@ TEST_F(CampusPlay, AMailOpenAtFiveHoldsClosingTimeBack) {
         ResumeAt(3, 25, 1);
         driver::Click(&VelMain->Command1(0));  // the rooftop, arriving at 28; the phone at 26
     });
-    player.Then([] { return GameState.elapsedMinutes >= 31; }, [&] {
-        EXPECT_TRUE(closingAt.isEmpty());
-        EXPECT_EQ(VelMain->lblClock->Caption(), "5:00 PM");
-        EXPECT_EQ(GameState.phase, Phase::PhoneMail);
-        player.SetAutoClick(true);
-    });
+    player.Then([] { return GameState.elapsedMinutes >= 31; },
+                [&] {
+                    EXPECT_TRUE(closingAt.isEmpty());
+                    EXPECT_EQ(VelMain->lblClock->Caption(), "5:00 PM");
+                    EXPECT_EQ(GameState.phase, Phase::PhoneMail);
+                    player.SetAutoClick(true);
+                });
     ASSERT_TRUE(RunUntil([&] { return !closingAt.isEmpty(); }, 10000));
     EXPECT_TRUE(player.clickedThrough.contains(S(story::FiveOClockLine())));
     EXPECT_EQ(closingAt.size(), 1);

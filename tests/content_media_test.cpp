@@ -1,13 +1,15 @@
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QtEndian>
-#include <gtest/gtest.h>
 
 #include "media/audio.h"
 #include "tests/support/driver.h"
 
 namespace {
 
-QString RunTimeFile(const char* name) { return QStringLiteral(VELMORA_DATA_DIR "/") + name; }
+QString RunTimeFile(const char* name) {
+    return QStringLiteral(VELMORA_DATA_DIR "/") + name;
+}
 
 struct Piece {
     const char* file;
@@ -17,10 +19,9 @@ struct Piece {
 // Loops last long enough not to repeat too soon; the staff roll must be over before the roll
 // closes at 80.5 s.
 constexpr Piece kPieces[] = {
-    {"M390C.mid", 40, 71}, {"M391C.mid", 30, 61}, {"M392C.mid", 60, 101},
-    {"M393C.mid", 70, 80.5}, {"M394C.mid", 40, 81}, {"M310C.mid", 30, 61},
-    {"M320C.mid", 30, 61}, {"M330C.mid", 30, 61}, {"M340C.mid", 30, 61},
-    {"M350C.mid", 30, 61}, {"M360C.mid", 30, 61},
+    {"M390C.mid", 40, 71}, {"M391C.mid", 30, 61}, {"M392C.mid", 60, 101}, {"M393C.mid", 70, 80.5},
+    {"M394C.mid", 40, 81}, {"M310C.mid", 30, 61}, {"M320C.mid", 30, 61},  {"M330C.mid", 30, 61},
+    {"M340C.mid", 30, 61}, {"M350C.mid", 30, 61}, {"M360C.mid", 30, 61},
 };
 
 TEST(ContentMedia, EveryPieceIsAudibleThroughTheGameSynthForItsLength) {
@@ -44,9 +45,9 @@ struct Sound {
 };
 
 TEST(ContentMedia, EverySoundOpensWithItsLength) {
-    for (const Sound& sound : {Sound{"Keitai3.WAV", 1.5, 2.6, false},
-                               Sound{"KVDEMO.WAV", 1.0, 2.0, false},
-                               Sound{"Dummy.wav", 0.01, 0.5, true}}) {
+    for (const Sound& sound :
+         {Sound{"Keitai3.WAV", 1.5, 2.6, false}, Sound{"KVDEMO.WAV", 1.0, 2.0, false},
+          Sound{"Dummy.wav", 0.01, 0.5, true}}) {
         QFile file(RunTimeFile(sound.file));
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << sound.file;
         const QByteArray bytes = file.readAll();

@@ -9,27 +9,37 @@
 #include <set>
 #include <string>
 
+#include "core/GameState.h"
+#include "core/campus.h"
+#include "core/encounters.h"
+#include "media/scene.h"
+#include "tests/support/player.h"
+#include "ui/controls.h"
+
 namespace {
 
 const QString kDataDir = QStringLiteral(VELMORA_DATA_DIR);
 
-// Every scene picture the game can ask for: phone and walk, the empty places, each
-// heroine where the timetable puts her, the gate at closing time and the epilogue.
-const QStringList kSceneCodes = {
-    "C300A", "C300B", "C310C", "C320C", "C330C", "C340C", "C350C", "C360C", "C370C",
-    "C312C", "C321C", "C366C", "C375C", "C343C", "C354C", "C322A", "C322B", "C333C",
-    "C344C", "C315C", "C326C", "C334C", "C353C", "C361C", "C373C", "C380C", "C381C",
-    "C382C", "C383C", "C384C", "C385C", "C386C", "C387C", "C388C", "C380D",
-};
+// Every scene picture the game can ask for, from its own timetable and scenes: the phone and the
+// walk, the empty places, each heroine where the timetable puts her, the gate at closing time
+// with each girl, and the epilogue. The staff roll's pictures are among them.
+QStringList GameSceneCodes() {
+    QStringList codes{"C300A", "C300B", "C380C", "C380D"};
+    for (int location = 1; location <= kLocationCount; ++location)
+        codes << LocationPictureCode(location);
+    for (int minute = 0; minute < 30; ++minute)
+        for (int location = 1; location <= kLocationCount; ++location)
+            if (const int heroine = HeroineAt(minute, location))
+                for (bool onArrival : {true, false})
+                    codes << HeroinePictureCode(location, heroine, onArrival);
+    for (int heroine = 1; heroine <= kHeroineCount; ++heroine)
+        codes << QString("C38%1C").arg(heroine);
+    codes.removeDuplicates();
+    return codes;
+}
 
 QString InData(const QString& name) {
     return kDataDir + "/" + name;
-}
-
-// What the game does: the .VEL file if it is there, else the .GIF, format from the bytes.
-QString SceneFile(const QString& code) {
-    const QString vel = InData(code + ".VEL");
-    return QFile::exists(vel) ? vel : InData(code + ".GIF");
 }
 
 struct Loaded {
@@ -49,13 +59,17 @@ Loaded LoadByContent(const QString& path) {
 }
 
 TEST(ContentPictures, EverySceneCodeLoadsAtTheCampusPictureSize) {
+    CopyGameData();
+    const QStringList codes = GameSceneCodes();
+    EXPECT_EQ(codes.size(), 35);
     std::set<std::string> velFormats;
-    for (const QString& code : kSceneCodes) {
-        const QString path = SceneFile(code);
-        const Loaded loaded = LoadByContent(path);
-        ASSERT_FALSE(loaded.image.isNull()) << path.toStdString() << ": " << loaded.error;
-        EXPECT_EQ(loaded.image.size(), QSize(300, 200)) << path.toStdString();
-        if (path.endsWith(".VEL")) velFormats.insert(loaded.format);
+    ui::Image scene(nullptr, 0, 0, 4500, 3000);
+    for (const QString& code : codes) {
+        // Found and loaded as the game does it.
+        const QString file = ScenePictureFile(code);
+        ASSERT_TRUE(scene.LoadPicture(file)) << file.toStdString();
+        EXPECT_EQ(scene.Picture().size(), QSize(300, 200)) << file.toStdString();
+        if (file.endsWith(".VEL")) velFormats.insert(LoadByContent(file).format);
     }
     // The format detection must be exercised by more than PNG.
     EXPECT_TRUE(velFormats.count("jpeg")) << "no JPEG among the .VEL files";

@@ -1,34 +1,41 @@
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QMap>
 #include <QSet>
 #include <QStringDecoder>
 #include <QStringList>
-#include <gtest/gtest.h>
 
 #include "conversation/delimited.h"
+#include "conversation/script.h"
+#include "core/GameState.h"
+#include "core/encounters.h"
+#include "tests/support/player.h"
 
 using conversation::DelimitedReader;
 using conversation::LeadingNumber;
 
 namespace {
 
-// (location, heroine) cells where a heroine greets the player; each has an A and a B conversation.
-constexpr int kCells[][2] = {{1, 2}, {2, 1}, {6, 6}, {7, 5}, {4, 3}, {5, 4}, {2, 2}, {3, 3},
-                             {4, 4}, {1, 5}, {2, 6}, {3, 4}, {5, 3}, {6, 1}, {7, 3}};
 constexpr qsizetype kMaxLineLength = 40;   // fits the choice button
 constexpr qsizetype kMaxReplyLength = 78;  // fits the message label
 const QString kNamePlaceholder = QString::fromUtf8("ＸＸＸ");
 
+// Every conversation the game's timetable can start.
 QStringList ConversationCodes() {
     QStringList codes;
-    for (const auto& cell : kCells) {
-        for (QChar variant : {u'A', u'B'})
-            codes << QString("%1%2%3").arg(cell[0]).arg(cell[1]).arg(variant);
-    }
+    for (int minute = 0; minute < 30; ++minute)
+        for (int location = 1; location <= kLocationCount; ++location)
+            if (const int heroine = HeroineAt(minute, location))
+                for (bool onArrival : {true, false})
+                    if (const QString code = ConversationCode(location, heroine, onArrival);
+                        !codes.contains(code))
+                        codes << code;
     return codes;
 }
 
-QString DataPath(const char* name) { return QString(VELMORA_DATA_DIR "/") + name; }
+QString DataPath(const char* name) {
+    return QString(VELMORA_DATA_DIR "/") + name;
+}
 
 QStringList AllFields(const char* name) {
     DelimitedReader reader(DataPath(name));
@@ -38,7 +45,9 @@ QStringList AllFields(const char* name) {
     return fields;
 }
 
-bool IsDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool IsDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
 
 // Codes run from 100 to 999, so they can never read as a section header ("21A" reads as 21).
 bool IsResponseCode(QStringView text) {
@@ -71,8 +80,8 @@ Candidates ReadCandidates() {
         QList<int>& codes = result.byConversation[code];
         for (int slot = 0; slot < 10; ++slot) {
             const QString field = reader.ReadField();
-            EXPECT_TRUE(IsResponseCode(field)) << code.toStdString() << " slot " << slot << ": "
-                                               << field.toStdString();
+            EXPECT_TRUE(IsResponseCode(field))
+                << code.toStdString() << " slot " << slot << ": " << field.toStdString();
             codes << LeadingNumber(field);
         }
     }
@@ -176,33 +185,28 @@ TEST(ConversationData, EveryCandidateHasOneLineAndAReplyInItsOwnSection) {
     }
 }
 
-// Looks everything up as the game does: every search starts at the top of the file and compares
-// numbers, so a section header, a stray code or a duplicate would be found before the right field.
+// Looks everything up with the game's own reader: every search starts at the top of the file and
+// compares numbers, so a section header, a stray code or a duplicate would be found first.
 TEST(ConversationData, TheGameFindsEachLineAndTheReplyOfItsOwnSection) {
+    CopyGameData();
     const QMap<QString, QStringList> sections = ReadSections();
+    EXPECT_EQ(ConversationCodes().size(), 30);
     for (const QString& conversation : ConversationCodes()) {
         SCOPED_TRACE(conversation.toStdString());
-        DelimitedReader codes(DataPath("VelKCode.dat"));
-        QString record;
-        while (!codes.AtEnd() && record != conversation) record = codes.ReadField();
-        ASSERT_EQ(record, conversation);
-        for (int slot = 0; slot < 10; ++slot) {
-            const int code = LeadingNumber(codes.ReadField());
-
-            DelimitedReader lines(DataPath("VelKaiwa.dat"));
-            QString line;
-            while (!lines.AtEnd() && LeadingNumber(QStringView(line).left(3)) != code)
-                line = lines.ReadField();
-            EXPECT_EQ(LeadingNumber(QStringView(line).left(3)), code) << "no line " << code;
-
-            DelimitedReader replies(DataPath("VelResp.dat"));
-            QString reply;
-            while (!replies.AtEnd() && reply != conversation) reply = replies.ReadField();
-            ASSERT_EQ(reply, conversation);
-            while (!replies.AtEnd() && LeadingNumber(QStringView(reply).left(3)) != code)
-                reply = replies.ReadField();
-            EXPECT_EQ(LeadingNumber(QStringView(reply).left(3)), code) << "no reply " << code;
-            EXPECT_TRUE(sections.value(conversation).contains(reply))
+        conversation::DataProblem problem;
+        const auto candidates = conversation::ReadCandidates(conversation, problem);
+        ASSERT_TRUE(candidates) << problem.what.toStdString();
+        for (int slot = 1; slot <= conversation::kCandidates; ++slot) {
+            const int code = (*candidates)[static_cast<size_t>(slot)];
+            EXPECT_TRUE(conversation::ReadPlayerLine(code, problem)) << problem.what.toStdString();
+            const auto reply = conversation::ReadReply(conversation, code, problem);
+            ASSERT_TRUE(reply) << problem.what.toStdString();
+            const QStringList& own = sections.value(conversation);
+            EXPECT_TRUE(std::any_of(own.begin(), own.end(),
+                                    [&](const QString& field) {
+                                        return LeadingNumber(QStringView(field).left(3)) == code &&
+                                               field.mid(3, field.size() - 5) == reply->text;
+                                    }))
                 << "reply " << code << " found outside its own section";
         }
     }

@@ -1,9 +1,9 @@
 #include <limits>
 
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QStringEncoder>
 #include <QStringList>
-#include <gtest/gtest.h>
 
 #include "conversation/delimited.h"
 
@@ -18,7 +18,9 @@ QStringList AllFields(DelimitedReader reader) {
     return fields;
 }
 
-QStringList FieldsOf(const QString& text) { return AllFields(DelimitedReader::FromText(text)); }
+QStringList FieldsOf(const QString& text) {
+    return AllFields(DelimitedReader::FromText(text));
+}
 
 }  // namespace
 

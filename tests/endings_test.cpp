@@ -1,6 +1,6 @@
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QMessageBox>
-#include <gtest/gtest.h>
 
 #include "conversation/VelSerif.h"
 #include "core/GameState.h"
@@ -27,7 +27,7 @@ namespace {
 using story::Q;
 
 class Endings : public testing::Test {
-protected:
+  protected:
     void SetUp() override { BeginTestGame(); }
     void TearDown() override { EndTestGame(); }
 
@@ -40,14 +40,18 @@ protected:
     // process, which the game ends; on the way out it tells what it saw.
     static void PlayToTheEnd(Player& player) {
         QString caption, music;
-        player.Then([] { return GameState.phase == Phase::ClosingTime && VelMain.IsLoaded() &&
-                                !VelMain->Label2->Caption().isEmpty(); },
-                    [&] {
-                        caption = VelMain->Caption();
-                        music = GameState.musicFile;
-                    });
+        player.Then(
+            [] {
+                return GameState.phase == Phase::ClosingTime && VelMain.IsLoaded() &&
+                       !VelMain->Label2->Caption().isEmpty();
+            },
+            [&] {
+                caption = VelMain->Caption();
+                music = GameState.musicFile;
+            });
         ui::AtEndProgram([&] {
-            std::fprintf(stderr, "ending=%d lines=%lld caption=%s music=%s\n", GameState.endingHeroine,
+            std::fprintf(stderr, "ending=%d lines=%lld caption=%s music=%s\n",
+                         GameState.endingHeroine,
                          static_cast<long long>(player.clickedThrough.size()),
                          caption.toUtf8().constData(), music.toUtf8().constData());
         });
@@ -108,7 +112,8 @@ TEST_F(Endings, TheStaffRollShowsItsScreensAndClosesItself) {
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&] {
         if (VelEnding.IsLoaded())
-            screens[VelEnding->RollStep()] = {VelEnding->Label1->Caption(), VelEnding->Label2->Caption(),
+            screens[VelEnding->RollStep()] = {VelEnding->Label1->Caption(),
+                                              VelEnding->Label2->Caption(),
                                               VelEnding->Image1->Picture().cacheKey()};
     });
     watch.start(2);
@@ -183,8 +188,12 @@ TEST_F(Endings, TheFanClubLeaderCallsHerSenpai) {
         {
             GameState.targetHeroine = 1;
             Player player;
-            player.Then([] { return VelMain.IsLoaded() && VelMain->Label2->Caption() == "女の子の声"; },
-                        [] { std::fprintf(stderr, "call=%s\n", VelMain->Label1->Caption().toUtf8().constData()); });
+            player.Then(
+                [] { return VelMain.IsLoaded() && VelMain->Label2->Caption() == "女の子の声"; },
+                [] {
+                    std::fprintf(stderr, "call=%s\n",
+                                 VelMain->Label1->Caption().toUtf8().constData());
+                });
             StartAtFourFiftyNine();
             PlayToTheEnd(player);
         },
@@ -194,14 +203,15 @@ TEST_F(Endings, TheFanClubLeaderCallsHerSenpai) {
 
 // Eight heroines won, the data room opened from the menu, a replay asked for.
 class Replay : public Endings {
-protected:
+  protected:
     static void OpenDataRoomAndReplay(int row, Qt::KeyboardModifiers modifiers, Player& player) {
         VelStart->Show();
         player.Now([] { VelDatarm->ShowModal(); });
-        player.Then([] { return VelDatarm.IsLoaded() && VelDatarm->isVisible(); }, [row, modifiers] {
-            driver::Press(&VelDatarm->Image2(row), Qt::LeftButton, modifiers);
-            driver::DoubleClick(&VelDatarm->Image2(row), modifiers);
-        });
+        player.Then([] { return VelDatarm.IsLoaded() && VelDatarm->isVisible(); },
+                    [row, modifiers] {
+                        driver::Press(&VelDatarm->Image2(row), Qt::LeftButton, modifiers);
+                        driver::DoubleClick(&VelDatarm->Image2(row), modifiers);
+                    });
     }
     const QString kAllEight = QStringLiteral("敬1恭1恵1雅2昌1亮1和1敏1");
 };
@@ -213,15 +223,17 @@ TEST_F(Replay, AReplayPlaysHerEndingAndRecordsNothing) {
     EXPECT_EXIT(
         {
             Player player;
-            OpenDataRoomAndReplay(3, Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier, player);
-            player.Then([] { return GameState.phase == Phase::ClosingTime && VelMain.IsLoaded(); }, [] {
-                std::fprintf(stderr, "menu=%d name=%s\n", VelStart.IsLoaded(),
-                             GameState.familyName.toUtf8().constData());
-            });
+            OpenDataRoomAndReplay(3, Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier,
+                                  player);
+            player.Then([] { return GameState.phase == Phase::ClosingTime && VelMain.IsLoaded(); },
+                        [] {
+                            std::fprintf(stderr, "menu=%d name=%s\n", VelStart.IsLoaded(),
+                                         GameState.familyName.toUtf8().constData());
+                        });
             PlayToTheEnd(player);
         },
-        testing::ExitedWithCode(0), "menu=0 name=佐藤(.|\n)*ending=4 lines=" +
-                                        std::to_string(LinesOfEnding(4, true)));
+        testing::ExitedWithCode(0),
+        "menu=0 name=佐藤(.|\n)*ending=4 lines=" + std::to_string(LinesOfEnding(4, true)));
     EXPECT_EQ(GetSetting(kClearRecordKey), kAllEight);
 }
 
@@ -232,10 +244,11 @@ TEST_F(Replay, ADoubleClickOnTheCreditsEndsAReplayAtOnce) {
         {
             Player player;
             OpenDataRoomAndReplay(7, Qt::ShiftModifier | Qt::ControlModifier, player);
-            player.Then([] { return VelEnding.IsLoaded() && VelEnding->RollStep() >= 2; }, [] {
-                std::fprintf(stderr, "skipped at %d\n", VelEnding->RollStep());
-                driver::DoubleClick(VelEnding->Label2);
-            });
+            player.Then([] { return VelEnding.IsLoaded() && VelEnding->RollStep() >= 2; },
+                        [] {
+                            std::fprintf(stderr, "skipped at %d\n", VelEnding->RollStep());
+                            driver::DoubleClick(VelEnding->Label2);
+                        });
             PlayToTheEnd(player);
         },
         testing::ExitedWithCode(0), "skipped at [2-5]\n");
@@ -295,13 +308,15 @@ TEST_F(Endings, TheDataRoomListsWinsAndClearsThem) {
     EXPECT_FALSE(GetSetting(kClearRecordKey).isEmpty());
     driver::AnswerNextMessageBox(QMessageBox::Yes);
     driver::Click(VelDatarm->Command2);
-    for (const QString& key : {kClearRecordKey, kSavedFamilyNameKey}) EXPECT_TRUE(GetSetting(key).isEmpty());
+    for (const QString& key : {kClearRecordKey, kSavedFamilyNameKey})
+        EXPECT_TRUE(GetSetting(key).isEmpty());
     EXPECT_EQ(VelDatarm->Label3(0).Caption(), Q(story::HeroineName(1)));  // the list stays
 }
 
 TEST_F(Endings, TheQuitPromptRefusesBeforeThePickAndAtClosingTime) {
     VelMain->Show();
-    for (auto [phase, target] : {std::pair{Phase::BeforePlay, 0}, std::pair{Phase::ClosingTime, 2}}) {
+    for (auto [phase, target] :
+         {std::pair{Phase::BeforePlay, 0}, std::pair{Phase::ClosingTime, 2}}) {
         GameState.phase = phase;
         GameState.targetHeroine = static_cast<int16_t>(target);
         auto& box = driver::AnswerNextMessageBox(QMessageBox::Ok);
@@ -314,7 +329,9 @@ TEST_F(Endings, TheQuitPromptRefusesBeforeThePickAndAtClosingTime) {
     auto& cancel = driver::AnswerNextMessageBox(QMessageBox::Cancel);
     VelMain->close();
     EXPECT_EQ(cancel.title, "Velmora 3rd STORY");
-    EXPECT_EQ(cancel.text, "Velmora を終了します。\n次回、続きを遊ぶために、データをセーブしますか？\n（セーブしないと次回、続きができません）");
+    EXPECT_EQ(
+        cancel.text,
+        "Velmora を終了します。\n次回、続きを遊ぶために、データをセーブしますか？\n（セーブしないと次回、続きができません）");
     EXPECT_TRUE(VelMain.IsLoaded());
     EXPECT_FALSE(SaveExists());
 }

@@ -1,7 +1,7 @@
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QMessageBox>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "conversation/VelSerif.h"
 #include "core/GameState.h"
@@ -25,7 +25,7 @@
 namespace {
 
 class FrontDoor : public testing::Test {
-protected:
+  protected:
     void SetUp() override { BeginTestGame(); }
     void TearDown() override { EndTestGame(); }
 
@@ -35,25 +35,28 @@ protected:
     static void NewGame(Player& player, int pick) {
         player.Then([] { return VelTitle.IsLoaded() && VelTitle->isVisible(); },
                     [] { driver::Click(VelTitle->Label2); });
-        player.Then([] { return VelStart.IsLoaded() && VelStart->isVisible(); }, [] {
-            driver::Click(&VelStart->Label1(0));
-            VelStart->Text1->clear();
-            VelStart->Text2->clear();
-            driver::TypeJapanese(VelStart->Text1, QStringLiteral("山田"));
-            driver::TypeJapanese(VelStart->Text2, QStringLiteral("太郎"));
-            driver::Click(VelStart->OKBUTTON);
-        });
-        player.Then([] { return VelAlbum.IsLoaded() && VelAlbum->isVisible(); }, [pick] {
-            driver::Click(&VelAlbum->Image1(pick - 1));
-        });
+        player.Then([] { return VelStart.IsLoaded() && VelStart->isVisible(); },
+                    [] {
+                        driver::Click(&VelStart->Label1(0));
+                        VelStart->Text1->clear();
+                        VelStart->Text2->clear();
+                        driver::TypeJapanese(VelStart->Text1, QStringLiteral("山田"));
+                        driver::TypeJapanese(VelStart->Text2, QStringLiteral("太郎"));
+                        driver::Click(VelStart->OKBUTTON);
+                    });
+        player.Then([] { return VelAlbum.IsLoaded() && VelAlbum->isVisible(); },
+                    [pick] { driver::Click(&VelAlbum->Image1(pick - 1)); });
         player.Then([] { return VelAlbum.IsLoaded() && !VelAlbum->Label1->Caption().isEmpty(); },
                     [pick] { driver::Click(&VelAlbum->Image1(pick - 1)); });
         player.Then([] { return GameState.phase == Phase::Idle; }, [] {});
     }
 
     static void Walk(Player& player, int fromLocation, int button) {
-        player.Then([fromLocation] { return GameState.phase == Phase::Idle && GameState.currentLocation == fromLocation; },
-                    [button] { driver::Click(&VelMain->Command1(button)); });
+        player.Then(
+            [fromLocation] {
+                return GameState.phase == Phase::Idle && GameState.currentLocation == fromLocation;
+            },
+            [button] { driver::Click(&VelMain->Command1(button)); });
     }
     static void Answer(Player& player, int button) {
         player.Then([] { return VelSerif.IsLoaded() && VelSerif->isVisible(); },
@@ -66,9 +69,9 @@ protected:
 };
 
 TEST_F(FrontDoor, TheMenuGreetsByTheHour) {
-    const std::pair<int, const char*> hours[] = {{0, "よう！"},        {3, "よう！"},  {4, "おはよう！"},
-                                                 {10, "おはよう！"},   {11, "こんにちは！"},
-                                                 {17, "こんにちは！"}, {18, "よう！"}, {23, "よう！"}};
+    const std::pair<int, const char*> hours[] = {
+        {0, "よう！"},        {3, "よう！"},        {4, "おはよう！"}, {10, "おはよう！"},
+        {11, "こんにちは！"}, {17, "こんにちは！"}, {18, "よう！"},    {23, "よう！"}};
     for (auto [hour, greeting] : hours) EXPECT_EQ(GreetingForHour(hour), greeting) << hour;
     EXPECT_TRUE(VelStart->Serif->Caption().endsWith("\r\n今日は何して遊ぶんだい？"));
     EXPECT_EQ(GameState.musicFile, "M391C.mid");
@@ -134,7 +137,8 @@ TEST_F(FrontDoor, NamesMustBeGivenAndFitTheSaveFile) {
 
     menu.Text2->clear();
     driver::Click(menu.OKBUTTON);
-    EXPECT_EQ(menu.Serif->Caption(), "おい、ふざけてないで、ちゃんと書いてくれよ！俺、泣いちゃうぞ。");
+    EXPECT_EQ(menu.Serif->Caption(),
+              "おい、ふざけてないで、ちゃんと書いてくれよ！俺、泣いちゃうぞ。");
     menu.Text2->SetText("一,郎");
     driver::Click(menu.OKBUTTON);
     EXPECT_EQ(menu.Serif->Caption(), NameProblem("一,郎"));
@@ -156,11 +160,12 @@ TEST_F(FrontDoor, ANewGameRollsAffectionAndStoresTheNames) {
         VelStart->Text2->SetText("花子");
         driver::Click(VelStart->OKBUTTON);
     });
-    player.Then([] { return VelAlbum.IsLoaded(); }, [&] {
-        rolled = GameState.affection;
-        elapsed = GameState.elapsedMinutes;
-        driver::Click(&VelAlbum->Image1(0));
-    });
+    player.Then([] { return VelAlbum.IsLoaded(); },
+                [&] {
+                    rolled = GameState.affection;
+                    elapsed = GameState.elapsedMinutes;
+                    driver::Click(&VelAlbum->Image1(0));
+                });
     player.Then([] { return VelAlbum.IsLoaded() && !VelAlbum->Label1->Caption().isEmpty(); },
                 [] { driver::Click(&VelAlbum->Image1(0)); });
     ASSERT_TRUE(driver::RunUntil([&] { return player.Done() && GameState.phase == Phase::Idle; }));
@@ -196,8 +201,11 @@ TEST_F(FrontDoor, StartWithAModifierMutesTheMusicForTheRun) {
 TEST_F(FrontDoor, StartDuringTheTitleAnimationOpensTheMenuSafely) {
     Player player;
     VelTitle->Show();
-    player.Then([] { return VelTitle.IsLoaded() && VelTitle->Label3(1).pos() != VelTitle->Label3(0).pos(); },
-                [] { driver::Click(VelTitle->Label2); });
+    player.Then(
+        [] {
+            return VelTitle.IsLoaded() && VelTitle->Label3(1).pos() != VelTitle->Label3(0).pos();
+        },
+        [] { driver::Click(VelTitle->Label2); });
     ASSERT_TRUE(driver::RunUntil([&] { return player.Done(); }, 5000));
     driver::RunFor(100);
     EXPECT_FALSE(VelTitle.IsLoaded());
@@ -252,14 +260,15 @@ TEST_F(FrontDoor, AWholeGameFromTheLogoToTheRecordedWin) {
         {
             Player player;
             NewGame(player, 2);
-            Walk(player, 3, 0);   // to the rooftop: the phone rings on the way, heroine 2 waits
+            Walk(player, 3, 0);  // to the rooftop: the phone rings on the way, heroine 2 waits
             Answer(player, 0);
-            Walk(player, 1, 3);   // to the gymnasium
-            Walk(player, 4, 5);   // to the tennis court: heroine 6 stands there
+            Walk(player, 1, 3);  // to the gymnasium
+            Walk(player, 4, 5);  // to the tennis court: heroine 6 stands there
             Answer(player, 1);
             ui::AtEndProgram([&] {
-                std::fprintf(stderr, "ending=%d met=%d mails=%d clicked=%lld\n", GameState.endingHeroine,
-                             GameState.metStage[2] + GameState.metStage[6], GameState.mailCount,
+                std::fprintf(stderr, "ending=%d met=%d mails=%d clicked=%lld\n",
+                             GameState.endingHeroine, GameState.metStage[2] + GameState.metStage[6],
+                             GameState.mailCount,
                              static_cast<long long>(player.clickedThrough.size()));
             });
             Main();
@@ -278,10 +287,12 @@ TEST_F(FrontDoor, ASavedGameContinuesInANewProcessThenTheDataRoomReplaysAWin) {
             Player player;
             NewGame(player, 4);
             Walk(player, 3, 6);  // to the nature garden, one minute
-            player.Then([] { return GameState.phase == Phase::Idle && GameState.currentLocation == 7; }, [] {
-                driver::AnswerNextMessageBox(QMessageBox::Yes);
-                VelMain->close();
-            });
+            player.Then(
+                [] { return GameState.phase == Phase::Idle && GameState.currentLocation == 7; },
+                [] {
+                    driver::AnswerNextMessageBox(QMessageBox::Yes);
+                    VelMain->close();
+                });
             Main();
             RunGame();
         },
@@ -299,21 +310,25 @@ TEST_F(FrontDoor, ASavedGameContinuesInANewProcessThenTheDataRoomReplaysAWin) {
     SaveSetting("CString", "敬1恭1恵1雅1昌1亮1和1敏1");
     const std::string state = "resumed " + std::to_string(saved.elapsedMinutes) + " " +
                               std::to_string(saved.currentLocation) + " " +
-                              std::to_string(saved.targetHeroine) + " " + std::to_string(saved.affection[4]);
+                              std::to_string(saved.targetHeroine) + " " +
+                              std::to_string(saved.affection[4]);
     EXPECT_EXIT(
         {
             Player player;
             player.Then([] { return VelTitle.IsLoaded() && VelTitle->isVisible(); },
                         [] { driver::Click(VelTitle->Label2); });
-            player.Then([] { return VelStart.IsLoaded() && VelStart->isVisible(); }, [] {
-                driver::Click(&VelStart->Label1(1));
-                driver::Click(VelStart->LOADOK);
-            });
-            player.Then([] { return GameState.phase == Phase::Idle; }, [] {
-                std::fprintf(stderr, "resumed %d %d %d %d file=%d\n", GameState.elapsedMinutes,
-                             GameState.currentLocation, GameState.targetHeroine, GameState.affection[4],
-                             SaveExists());
-            });
+            player.Then([] { return VelStart.IsLoaded() && VelStart->isVisible(); },
+                        [] {
+                            driver::Click(&VelStart->Label1(1));
+                            driver::Click(VelStart->LOADOK);
+                        });
+            player.Then([] { return GameState.phase == Phase::Idle; },
+                        [] {
+                            std::fprintf(stderr, "resumed %d %d %d %d file=%d\n",
+                                         GameState.elapsedMinutes, GameState.currentLocation,
+                                         GameState.targetHeroine, GameState.affection[4],
+                                         SaveExists());
+                        });
             Main();
             RunGame();  // on to five o'clock and the end
         },
@@ -329,11 +344,15 @@ TEST_F(FrontDoor, ASavedGameContinuesInANewProcessThenTheDataRoomReplaysAWin) {
                         [] { driver::Click(VelTitle->Label2); });
             player.Then([] { return VelStart.IsLoaded() && VelStart->isVisible(); },
                         [] { driver::Click(&VelStart->Label1(2)); });
-            player.Then([] { return VelDatarm.IsLoaded() && VelDatarm->isVisible(); }, [] {
-                driver::Press(&VelDatarm->Image2(1), Qt::LeftButton, Qt::ShiftModifier | Qt::ControlModifier);
-                driver::DoubleClick(&VelDatarm->Image2(1), Qt::ShiftModifier | Qt::ControlModifier);
-            });
-            ui::AtEndProgram([] { std::fprintf(stderr, "replayed %d\n", GameState.endingHeroine); });
+            player.Then([] { return VelDatarm.IsLoaded() && VelDatarm->isVisible(); },
+                        [] {
+                            driver::Press(&VelDatarm->Image2(1), Qt::LeftButton,
+                                          Qt::ShiftModifier | Qt::ControlModifier);
+                            driver::DoubleClick(&VelDatarm->Image2(1),
+                                                Qt::ShiftModifier | Qt::ControlModifier);
+                        });
+            ui::AtEndProgram(
+                [] { std::fprintf(stderr, "replayed %d\n", GameState.endingHeroine); });
             Main();
             RunGame();
         },

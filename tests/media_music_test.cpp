@@ -1,5 +1,5 @@
-#include <QDir>
 #include <gtest/gtest.h>
+#include <QDir>
 
 #include "core/GameState.h"
 #include "core/VelMain.h"
@@ -13,7 +13,7 @@
 namespace {
 
 class MusicTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         GameState = GameRecord{};
         media::StartAudio();
@@ -131,7 +131,8 @@ TEST_F(MusicTest, CommandLayerAnswersModesAndErrors) {
     EXPECT_EQ(mciSendString("Status Midi mode", &answer), MCIERR_NONE);
     EXPECT_EQ(answer, "playing");
     EXPECT_EQ(mciSendString("close Midi"), MCIERR_NONE);
-    EXPECT_EQ(mciSendString("open \"missing.mid\" type sequencer alias Midi"), MCIERR_FILE_NOT_FOUND);
+    EXPECT_EQ(mciSendString("open \"missing.mid\" type sequencer alias Midi"),
+              MCIERR_FILE_NOT_FOUND);
     EXPECT_EQ(mciSendString("rewind Midi"), MCIERR_INVALID_DEVICE_NAME);
 
     QSet<QString> texts;

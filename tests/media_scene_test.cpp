@@ -1,5 +1,5 @@
-#include <QFile>
 #include <gtest/gtest.h>
+#include <QFile>
 
 #include "conversation/presenter.h"
 #include "core/GameState.h"
@@ -12,7 +12,7 @@
 namespace {
 
 class SceneTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         GameState = GameRecord{};
         GameState.phase = Phase::Idle;

@@ -2,11 +2,11 @@
 
 #include <csignal>
 
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QMessageBox>
 #include <QSettings>
 #include <QStringDecoder>
-#include <gtest/gtest.h>
 
 #include "core/GameState.h"
 #include "core/VelMain.h"
@@ -69,7 +69,8 @@ TEST(SettingsStore, KeysMatchWithoutCaseAndTheSectionDeletesWhole) {
     EXPECT_TRUE(SettingsFilePath().startsWith(Sandbox::Dir() + "/config/"));
 
     DeleteSettingsSection();
-    for (const char* key : {"CString", "SavedMyouji", "SavedNamae"}) EXPECT_TRUE(GetSetting(key).isEmpty());
+    for (const char* key : {"CString", "SavedMyouji", "SavedNamae"})
+        EXPECT_TRUE(GetSetting(key).isEmpty());
 }
 
 TEST(SaveFile, EveryFieldRoundTripsInCp932WithCrLf) {
@@ -149,14 +150,15 @@ TEST(SaveFile, DamagedFilesAreReportedKeptAndLoadNothing) {
 }
 
 TEST(SaveFile, NamesTheFormatCannotCarryAreRefused) {
-    for (const char* fine : {"山田", "ｶﾀｶﾅ", "O'Hara", "髙橋", "a b"}) EXPECT_TRUE(NameProblem(fine).isEmpty()) << fine;
+    for (const char* fine : {"山田", "ｶﾀｶﾅ", "O'Hara", "髙橋", "a b"})
+        EXPECT_TRUE(NameProblem(fine).isEmpty()) << fine;
     for (const char* refused : {"山,田", "\"山田\"", " 山田", "山田 ", "山田　", "😀", "山田\t"})
         EXPECT_FALSE(NameProblem(refused).isEmpty()) << refused;
 }
 
 // As a full disk does: every write fails, so the save cannot be completed.
 class FullDisk {
-public:
+  public:
     FullDisk() {
         getrlimit(RLIMIT_FSIZE, &previous_);
         previousSignal_ = std::signal(SIGXFSZ, SIG_IGN);
@@ -169,7 +171,7 @@ public:
         std::signal(SIGXFSZ, previousSignal_);
     }
 
-private:
+  private:
     rlimit previous_{};
     void (*previousSignal_)(int) = nullptr;
 };

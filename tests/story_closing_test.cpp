@@ -1,14 +1,13 @@
 #include <gtest/gtest.h>
 #include <QList>
 #include <QString>
-#include <QStringDecoder>
-#include <QStringEncoder>
 #include <set>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "story/story.h"
+#include "tests/support/text_checks.h"
 
 namespace {
 
@@ -18,17 +17,6 @@ constexpr qsizetype kFamilyNameAllowance = 4;
 
 QString ToQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// True when the text survives a trip through the code page the data files are stored in.
-bool SurvivesCp932(const QString& text) {
-    QStringEncoder encoder("CP932");
-    QStringDecoder decoder("CP932");
-    if (!encoder.isValid() || !decoder.isValid()) return false;
-    const QByteArray bytes = encoder.encode(text);
-    if (encoder.hasError()) return false;
-    const QString back = decoder.decode(bytes);
-    return !decoder.hasError() && back == text;
 }
 
 qsizetype ShownLength(std::string_view text) {
@@ -61,13 +49,6 @@ const std::vector<ScriptShape> kShapes = {
     {7, true, 22, {}},      {7, false, 22, {}},      {8, true, 18, {6}},
     {8, false, 18, {6}},
 };
-
-TEST(ClosingStory, Cp932CheckRejectsWhatTheDataFilesCannotHold) {
-    EXPECT_TRUE(SurvivesCp932(QStringLiteral("～－…♪")));
-    EXPECT_FALSE(SurvivesCp932(QString(QChar(0x301C))));  // wave dash
-    EXPECT_FALSE(SurvivesCp932(QString(QChar(0x2212))));  // minus sign
-    EXPECT_FALSE(SurvivesCp932(QString(QChar(0x2665))));  // heart
-}
 
 TEST(ClosingStory, NarrationBeforeTheCallIsPlainText) {
     for (std::string_view text :

@@ -1,6 +1,6 @@
+#include <gtest/gtest.h>
 #include <QMessageBox>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "tests/support/driver.h"
 #include "ui/Form.h"
@@ -14,13 +14,13 @@ namespace {
 
 // A screen that records the close requests it receives and can refuse them.
 class RecordingForm : public ui::Form {
-public:
+  public:
     RecordingForm() { SetClientSize(3000, 2000); }
     QList<int> reasons;
     bool refuse = false;
     int loads = 0;
 
-protected:
+  protected:
     void Form_Load() override { ++loads; }
     void Form_QueryUnload(int& cancel, int reason) override {
         reasons.append(reason);
@@ -33,9 +33,9 @@ ui::DefaultInstance<RecordingForm> Recording;
 TEST(WindowLayer, CentringRoundsTheDifferenceThenHalvesTowardZero) {
     EXPECT_EQ(ui::CenteredOffset(10005 + 3000, 3000), 5002);
     EXPECT_EQ(ui::CenteredOffset(3000, 3000 + 10005), -5002);
-    EXPECT_EQ(ui::CenteredOffset(100.4, 0), 50);   // 100 after rounding
-    EXPECT_EQ(ui::CenteredOffset(100.6, 0), 50);   // 101, then halved toward zero
-    EXPECT_EQ(ui::CenteredOffset(102.5, 0), 51);   // a half rounds to the even 102
+    EXPECT_EQ(ui::CenteredOffset(100.4, 0), 50);  // 100 after rounding
+    EXPECT_EQ(ui::CenteredOffset(100.6, 0), 50);  // 101, then halved toward zero
+    EXPECT_EQ(ui::CenteredOffset(102.5, 0), 51);  // a half rounds to the even 102
     EXPECT_EQ(ui::CenteredOffset(-3.0, 0), -1);
 
     // A window larger than the screen gets a negative position, half the difference.

@@ -33,7 +33,9 @@ Form::Form() : QWidget(nullptr) {
     Registry().append(this);
 }
 
-Form::~Form() { Registry().removeAll(this); }
+Form::~Form() {
+    Registry().removeAll(this);
+}
 
 QList<Form*> Form::LoadedForms() {
     QList<Form*> loaded;
@@ -52,8 +54,12 @@ QMargins Form::Frame() const {
     return g_lastFrame;
 }
 
-int Form::Left() const { return leftTwips_; }
-int Form::Top() const { return topTwips_; }
+int Form::Left() const {
+    return leftTwips_;
+}
+int Form::Top() const {
+    return topTwips_;
+}
 
 int Form::Width() const {
     const QMargins f = Frame();
@@ -79,16 +85,22 @@ void Form::moveEvent(QMoveEvent* event) {
     if (at.y() != ToPixels(topTwips_)) topTwips_ = ToTwips(at.y());
 }
 
-void Form::SetBackColor(const QColor& color) { FillBackground(this, color); }
+void Form::SetBackColor(const QColor& color) {
+    FillBackground(this, color);
+}
 
 void Form::SetPicture(const QPixmap& picture) {
     picture_ = picture;
     update();
 }
 
-void Form::SetBorderless() { setWindowFlag(Qt::FramelessWindowHint, true); }
+void Form::SetBorderless() {
+    setWindowFlag(Qt::FramelessWindowHint, true);
+}
 
-void Form::SetIcon(const QString& file) { setWindowIcon(QIcon(file)); }
+void Form::SetIcon(const QString& file) {
+    setWindowIcon(QIcon(file));
+}
 
 void Form::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);

@@ -18,7 +18,7 @@ enum CloseReason {
 // Screens derive from it, build their controls in the constructor and are reached through a
 // DefaultInstance, which loads them on first use.
 class Form : public QWidget {
-public:
+  public:
     Form();
     ~Form() override;
 
@@ -51,7 +51,7 @@ public:
     // Loaded forms, oldest first.
     static QList<Form*> LoadedForms();
 
-protected:
+  protected:
     virtual void Form_Load() {}
     virtual void Form_QueryUnload(int& cancel, int reason) {
         Q_UNUSED(cancel);
@@ -76,7 +76,7 @@ protected:
     void moveEvent(QMoveEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     template <class F>
     friend class DefaultInstance;
     void RunLoad() { Form_Load(); }
@@ -91,7 +91,7 @@ private:
 // The one instance of a screen that the game's code names, e.g. VelMain->Show().
 template <class F>
 class DefaultInstance {
-public:
+  public:
     F& Get() {
         if (!form_ || form_->IsUnloaded()) {
             form_ = new F();
@@ -106,7 +106,7 @@ public:
         if (IsLoaded()) form_->Unload();
     }
 
-private:
+  private:
     QPointer<F> form_;
 };
 

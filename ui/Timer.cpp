@@ -9,15 +9,20 @@ namespace {
 double g_timeScale = 1.0;
 }
 
-double TimeScale() { return g_timeScale; }
+double TimeScale() {
+    return g_timeScale;
+}
 
-void testing::SetTimeScale(double scale) { g_timeScale = scale; }
+void testing::SetTimeScale(double scale) {
+    g_timeScale = scale;
+}
 
 Timer::Timer(QObject* owner, int intervalMs, bool enabled)
     : QObject(owner), interval_(intervalMs), enabled_(enabled) {
     timer_.setTimerType(Qt::PreciseTimer);
     QObject::connect(&timer_, &QTimer::timeout, this, [this] {
-        QMetaObject::invokeMethod(this, [this] { Fire(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { Fire(); }, Qt::QueuedConnection);
     });
     Restart();
 }

@@ -13,7 +13,7 @@ namespace ui {
 class Timer : public QObject {
     Q_OBJECT
 
-public:
+  public:
     explicit Timer(QObject* owner, int intervalMs = 0, bool enabled = false);
 
     int Interval() const { return interval_; }
@@ -23,7 +23,7 @@ public:
 
     std::function<void()> onTimer;
 
-private:
+  private:
     void Restart();
     void Fire();
 

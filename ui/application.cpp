@@ -21,8 +21,7 @@ namespace {
 int& PrepareEnvironment(int& argc) {
     // Wayland ignores where a program puts its windows, and the screens place themselves.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
-        !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-        !qEnvironmentVariableIsEmpty("DISPLAY"))
+        !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && !qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "xcb");
     return argc;
 }
@@ -62,6 +61,8 @@ Application::Application(int& argc, char** argv) : QApplication(PrepareEnvironme
             [](QSessionManager&) { RequestCloseAll(kCloseFromSession); });
 }
 
-Application::~Application() { std::signal(SIGTERM, SIG_DFL); }
+Application::~Application() {
+    std::signal(SIGTERM, SIG_DFL);
+}
 
 }  // namespace ui

@@ -7,7 +7,7 @@ namespace ui {
 // The one application object: picks the windowing platform, substitutes the design fonts and
 // turns a termination request into a close request of the open screens.
 class Application : public QApplication {
-public:
+  public:
     Application(int& argc, char** argv);
     ~Application() override;
 };

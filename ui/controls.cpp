@@ -96,7 +96,9 @@ void Label::SetBackColor(const QColor& color) {
     FillBackground(this, color);
 }
 
-void Label::SetTransparent() { setAutoFillBackground(false); }
+void Label::SetTransparent() {
+    setAutoFillBackground(false);
+}
 
 Image::Image(QWidget* parent, int left, int top, int width, int height) : QWidget(parent) {
     PlaceTwips(this, left, top, width, height);
@@ -135,7 +137,9 @@ Panel::Panel(QWidget* parent, int left, int top, int width, int height) : QWidge
     PlaceTwips(this, left, top, width, height);
 }
 
-void Panel::SetBackColor(const QColor& color) { FillBackground(this, color); }
+void Panel::SetBackColor(const QColor& color) {
+    FillBackground(this, color);
+}
 
 TextBox::TextBox(QWidget* parent, int left, int top, int width, int height) : QLineEdit(parent) {
     PlaceTwips(this, left, top, width, height);

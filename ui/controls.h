@@ -29,24 +29,24 @@ void FillBackground(QWidget* widget, const QColor& color);
 
 // The events every clickable control raises. Coordinates are in twips.
 class MouseEvents {
-public:
+  public:
     std::function<void()> onClick;
     std::function<void()> onDblClick;
     MouseHandler onMouseDown;
     MouseHandler onMouseMove;
 
-protected:
+  protected:
     void HandlePress(QWidget* self, QMouseEvent* event);
     void HandleRelease(QWidget* self, QMouseEvent* event);
     void HandleDoubleClick(QMouseEvent* event);
     void HandleMove(QMouseEvent* event);
 
-private:
+  private:
     bool pressedInside_ = false;
 };
 
 class Label : public QLabel, public MouseEvents {
-public:
+  public:
     Label(QWidget* parent, int left, int top, int width, int height, const QString& caption = {});
     QString Caption() const { return text(); }
     void SetCaption(const QString& caption) { setText(caption); }
@@ -55,20 +55,20 @@ public:
     QColor BackColor() const { return backColor_; }
     void SetTransparent();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* e) override { HandlePress(this, e); }
     void mouseReleaseEvent(QMouseEvent* e) override { HandleRelease(this, e); }
     void mouseDoubleClickEvent(QMouseEvent* e) override { HandleDoubleClick(e); }
     void mouseMoveEvent(QMouseEvent* e) override { HandleMove(e); }
 
-private:
+  private:
     QColor backColor_;
 };
 
 // A picture box without a frame. Without stretch the picture is drawn at its own size from the
 // top left corner; with stretch it fills the control.
 class Image : public QWidget, public MouseEvents {
-public:
+  public:
     Image(QWidget* parent, int left, int top, int width, int height);
     // Loads a picture file, recognising its format from the content. On failure the previous
     // picture stays and false is returned.
@@ -77,34 +77,34 @@ public:
     const QPixmap& Picture() const { return picture_; }
     void SetStretch(bool stretch);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override { HandlePress(this, e); }
     void mouseReleaseEvent(QMouseEvent* e) override { HandleRelease(this, e); }
     void mouseDoubleClickEvent(QMouseEvent* e) override { HandleDoubleClick(e); }
     void mouseMoveEvent(QMouseEvent* e) override { HandleMove(e); }
 
-private:
+  private:
     QPixmap picture_;
     bool stretch_ = false;
 };
 
 // A container whose children move and hide with it.
 class Panel : public QWidget {
-public:
+  public:
     Panel(QWidget* parent, int left, int top, int width, int height);
     void SetBackColor(const QColor& color);
 };
 
 class TextBox : public QLineEdit {
-public:
+  public:
     TextBox(QWidget* parent, int left, int top, int width, int height);
     QString Text() const { return text(); }
     void SetText(const QString& value) { setText(value); }
 };
 
 class CommandButton : public QPushButton {
-public:
+  public:
     CommandButton(QWidget* parent, int left, int top, int width, int height,
                   const QString& caption = {});
     std::function<void()> onClick;
@@ -112,14 +112,14 @@ public:
 
 // A straight line between two points given in twips relative to the parent.
 class Line : public QWidget {
-public:
+  public:
     Line(QWidget* parent, int x1, int y1, int x2, int y2, const QColor& color, int widthPixels = 1);
     void MoveEnds(int x1, int y1, int x2, int y2);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* e) override;
 
-private:
+  private:
     QPoint from_, to_;  // in pixels relative to this widget
     QColor color_;
     int width_;
@@ -128,16 +128,16 @@ private:
 // A rectangle (optionally rounded) with an optional fill and border, drawn beneath later
 // controls. It takes no mouse input.
 class Shape : public QWidget {
-public:
+  public:
     Shape(QWidget* parent, int left, int top, int width, int height);
     void SetFill(const QColor& color);
     void SetBorder(const QColor& color, int widthPixels);
     void SetRounded(bool rounded);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* e) override;
 
-private:
+  private:
     QColor fill_;  // invalid: transparent
     QColor border_ = Qt::black;
     int borderWidth_ = 1;
@@ -147,7 +147,7 @@ private:
 // Controls of one kind and name, numbered from 0, like Command1(0) to Command1(6).
 template <class Control>
 class ControlArray {
-public:
+  public:
     Control& operator()(int index) const { return *members_.at(index); }
     bool Contains(int index) const { return members_.count(index) != 0; }
     void Add(int index, Control* control) { members_[index] = control; }
@@ -158,7 +158,7 @@ public:
     }
     int Count() const { return static_cast<int>(members_.size()); }
 
-private:
+  private:
     std::map<int, Control*> members_;
 };
 

@@ -34,7 +34,9 @@ std::vector<std::function<void()>>& EndHooks() {
 
 }  // namespace
 
-void DoEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void DoEvents() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
 
 void WaitUntil(const std::function<bool()>& done) {
     WaitScope scope;
@@ -82,8 +84,12 @@ int MsgBox(const QString& prompt, int style, const QString& title) {
     return (style & 0x7) == vbYesNoCancel ? vbCancel : buttons.front().second;
 }
 
-int ScreenWidth() { return ToTwips(QGuiApplication::primaryScreen()->geometry().width()); }
-int ScreenHeight() { return ToTwips(QGuiApplication::primaryScreen()->geometry().height()); }
+int ScreenWidth() {
+    return ToTwips(QGuiApplication::primaryScreen()->geometry().width());
+}
+int ScreenHeight() {
+    return ToTwips(QGuiApplication::primaryScreen()->geometry().height());
+}
 
 void Sleep(int milliseconds) {
     QThread::msleep(static_cast<unsigned long>(std::max(0.0, milliseconds * TimeScale())));
@@ -94,7 +100,9 @@ void CenterForm(Form& form) {
               CenteredOffset(ScreenHeight(), form.Height()));
 }
 
-void AtEndProgram(std::function<void()> hook) { EndHooks().push_back(std::move(hook)); }
+void AtEndProgram(std::function<void()> hook) {
+    EndHooks().push_back(std::move(hook));
+}
 
 void EndProgram() {
     for (auto it = EndHooks().rbegin(); it != EndHooks().rend(); ++it) (*it)();

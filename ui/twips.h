@@ -11,8 +11,12 @@ namespace ui {
 // The screens were designed in twips at 96 dots per inch: 15 twips make one logical pixel.
 inline constexpr int kTwipsPerPixel = 15;
 
-inline int ToPixels(double twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
-inline int ToTwips(int pixels) { return pixels * kTwipsPerPixel; }
+inline int ToPixels(double twips) {
+    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
+}
+inline int ToTwips(int pixels) {
+    return pixels * kTwipsPerPixel;
+}
 
 // Offset that centres `inner` within `outer`: the difference rounded to a whole number (halves
 // to even, as the classic runtime rounds) and then halved with the remainder dropped toward zero.

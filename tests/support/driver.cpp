@@ -5,8 +5,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QMessageBox>
 #include <QInputMethodEvent>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QTest>
 #include <QTimer>

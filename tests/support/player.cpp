@@ -6,13 +6,15 @@
 #include "core/GameState.h"
 #include "core/VelMain.h"
 #include "media/KV_Midi.h"
-#include "ui/Timer.h"
 #include "tests/support/driver.h"
+#include "ui/Timer.h"
 
 Player::Player() {
     timer_.setInterval(3);
-    connect(&timer_, &QTimer::timeout, this,
-            [this] { QMetaObject::invokeMethod(this, [this] { Poll(); }, Qt::QueuedConnection); });
+    connect(&timer_, &QTimer::timeout, this, [this] {
+        QMetaObject::invokeMethod(
+            this, [this] { Poll(); }, Qt::QueuedConnection);
+    });
     timer_.start();
 }
 

@@ -12,7 +12,7 @@
 // that wait for a click and performs scripted steps once their moment has come. Its polls run
 // nested inside waiting scenes, so a step may itself start a scene that waits.
 class Player : public QObject {
-public:
+  public:
     Player();
 
     // Click the text whenever the campus screen asks for a click.
@@ -27,7 +27,7 @@ public:
     // Texts the player clicked through, in order.
     QStringList clickedThrough;
 
-private:
+  private:
     void Poll();
 
     struct Step {

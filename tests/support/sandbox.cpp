@@ -8,7 +8,8 @@ namespace {
 constexpr char kSharedDir[] = "VELMORA_TEST_SHARED_SANDBOX";
 }
 
-Sandbox::Sandbox() : previousDir_(QDir::currentPath()), previousConfig_(qgetenv("XDG_CONFIG_HOME")) {
+Sandbox::Sandbox()
+    : previousDir_(QDir::currentPath()), previousConfig_(qgetenv("XDG_CONFIG_HOME")) {
     QString path = qEnvironmentVariable(kSharedDir);
     if (path.isEmpty()) {
         dir_ = std::make_unique<QTemporaryDir>();
@@ -27,7 +28,13 @@ Sandbox::~Sandbox() {
         qputenv("XDG_CONFIG_HOME", previousConfig_);
 }
 
-QString Sandbox::Dir() { return QDir::currentPath(); }
+QString Sandbox::Dir() {
+    return QDir::currentPath();
+}
 
-ShareSandboxWithChildren::ShareSandboxWithChildren() { qputenv(kSharedDir, Sandbox::Dir().toLocal8Bit()); }
-ShareSandboxWithChildren::~ShareSandboxWithChildren() { qunsetenv(kSharedDir); }
+ShareSandboxWithChildren::ShareSandboxWithChildren() {
+    qputenv(kSharedDir, Sandbox::Dir().toLocal8Bit());
+}
+ShareSandboxWithChildren::~ShareSandboxWithChildren() {
+    qunsetenv(kSharedDir);
+}

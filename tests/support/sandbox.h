@@ -9,7 +9,7 @@
 // A temporary working directory and XDG config folder for the life of one test. A child process
 // started by a death test works in its parent's folder, so the parent can check what it left.
 class Sandbox {
-public:
+  public:
     Sandbox();
     ~Sandbox();
     Sandbox(const Sandbox&) = delete;
@@ -17,7 +17,7 @@ public:
 
     static QString Dir();  // the working directory of the running test
 
-private:
+  private:
     std::unique_ptr<QTemporaryDir> dir_;
     QString previousDir_;
     QByteArray previousConfig_;
@@ -25,7 +25,7 @@ private:
 
 // While alive, child processes of the running test share its sandbox.
 class ShareSandboxWithChildren {
-public:
+  public:
     ShareSandboxWithChildren();
     ~ShareSandboxWithChildren();
 };

@@ -1,9 +1,9 @@
 #include <cstdlib>
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "tests/support/sandbox.h"
 #include "ui/application.h"
@@ -29,6 +29,7 @@ int main(int argc, char** argv) {
     testing::UnitTest::GetInstance()->listeners().Append(new SandboxListener);
     // A death test's child hears no test events; it works in its parent's sandbox.
     std::unique_ptr<Sandbox> childSandbox;
-    if (!GTEST_FLAG_GET(internal_run_death_test).empty()) childSandbox = std::make_unique<Sandbox>();
+    if (!GTEST_FLAG_GET(internal_run_death_test).empty())
+        childSandbox = std::make_unique<Sandbox>();
     return RUN_ALL_TESTS();
 }
