@@ -131,9 +131,14 @@ void Form::Unload() {
     if (unloaded_) return;
     int cancel = 0;
     Form_QueryUnload(cancel, kCloseFromCode);
+    Destroy();
+}
+
+void Form::Destroy() {
     unloaded_ = true;
     for (Timer* timer : findChildren<Timer*>()) timer->SetEnabled(false);
     hide();
+    // Deleted once the handler that unloaded it has returned.
     deleteLater();
 }
 
@@ -142,10 +147,7 @@ bool Form::RequestClose(int reason) {
     int cancel = 0;
     Form_QueryUnload(cancel, reason);
     if (cancel != 0 || unloaded_) return cancel == 0;
-    unloaded_ = true;
-    for (Timer* timer : findChildren<Timer*>()) timer->SetEnabled(false);
-    hide();
-    deleteLater();
+    Destroy();
     EndProgramIfIdle();
     return true;
 }

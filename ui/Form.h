@@ -80,6 +80,7 @@ class Form : public QWidget {
     template <class F>
     friend class DefaultInstance;
     void RunLoad() { Form_Load(); }
+    void Destroy();
     QMargins Frame() const;
 
     QPixmap picture_;

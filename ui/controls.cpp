@@ -42,13 +42,12 @@ QPoint TwipsOf(const QMouseEvent* event) {
 }
 }  // namespace
 
-void MouseEvents::HandlePress(QWidget* self, QMouseEvent* event) {
+void MouseEvents::HandlePress(QMouseEvent* event) {
     pressedInside_ = event->button() == Qt::LeftButton;
     if (onMouseDown) {
         const QPoint at = TwipsOf(event);
         onMouseDown(ButtonCode(event->button()), ShiftCode(event->modifiers()), at.x(), at.y());
     }
-    Q_UNUSED(self);
 }
 
 void MouseEvents::HandleRelease(QWidget* self, QMouseEvent* event) {
@@ -62,10 +61,7 @@ void MouseEvents::HandleRelease(QWidget* self, QMouseEvent* event) {
 void MouseEvents::HandleDoubleClick(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && onDblClick) onDblClick();
     // The second press of a double click still counts as a press for MouseDown.
-    if (onMouseDown) {
-        const QPoint at = TwipsOf(event);
-        onMouseDown(ButtonCode(event->button()), ShiftCode(event->modifiers()), at.x(), at.y());
-    }
+    HandlePress(event);
 }
 
 void MouseEvents::HandleMove(QMouseEvent* event) {

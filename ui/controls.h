@@ -36,7 +36,7 @@ class MouseEvents {
     MouseHandler onMouseMove;
 
   protected:
-    void HandlePress(QWidget* self, QMouseEvent* event);
+    void HandlePress(QMouseEvent* event);
     void HandleRelease(QWidget* self, QMouseEvent* event);
     void HandleDoubleClick(QMouseEvent* event);
     void HandleMove(QMouseEvent* event);
@@ -56,7 +56,7 @@ class Label : public QLabel, public MouseEvents {
     void SetTransparent();
 
   protected:
-    void mousePressEvent(QMouseEvent* e) override { HandlePress(this, e); }
+    void mousePressEvent(QMouseEvent* e) override { HandlePress(e); }
     void mouseReleaseEvent(QMouseEvent* e) override { HandleRelease(this, e); }
     void mouseDoubleClickEvent(QMouseEvent* e) override { HandleDoubleClick(e); }
     void mouseMoveEvent(QMouseEvent* e) override { HandleMove(e); }
@@ -79,7 +79,7 @@ class Image : public QWidget, public MouseEvents {
 
   protected:
     void paintEvent(QPaintEvent* e) override;
-    void mousePressEvent(QMouseEvent* e) override { HandlePress(this, e); }
+    void mousePressEvent(QMouseEvent* e) override { HandlePress(e); }
     void mouseReleaseEvent(QMouseEvent* e) override { HandleRelease(this, e); }
     void mouseDoubleClickEvent(QMouseEvent* e) override { HandleDoubleClick(e); }
     void mouseMoveEvent(QMouseEvent* e) override { HandleMove(e); }
