@@ -208,10 +208,7 @@ class Replay : public Endings {
         VelStart->Show();
         player.Now([] { VelDatarm->ShowModal(); });
         player.Then([] { return VelDatarm.IsLoaded() && VelDatarm->isVisible(); },
-                    [row, modifiers] {
-                        driver::Press(&VelDatarm->Image2(row), Qt::LeftButton, modifiers);
-                        driver::DoubleClick(&VelDatarm->Image2(row), modifiers);
-                    });
+                    [row, modifiers] { driver::DoubleClick(&VelDatarm->Image2(row), modifiers); });
     }
     const QString kAllEight = QStringLiteral("敬1恭1恵1雅2昌1亮1和1敏1");
 };

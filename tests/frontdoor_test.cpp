@@ -346,8 +346,6 @@ TEST_F(FrontDoor, ASavedGameContinuesInANewProcessThenTheDataRoomReplaysAWin) {
                         [] { driver::Click(&VelStart->Label1(2)); });
             player.Then([] { return VelDatarm.IsLoaded() && VelDatarm->isVisible(); },
                         [] {
-                            driver::Press(&VelDatarm->Image2(1), Qt::LeftButton,
-                                          Qt::ShiftModifier | Qt::ControlModifier);
                             driver::DoubleClick(&VelDatarm->Image2(1),
                                                 Qt::ShiftModifier | Qt::ControlModifier);
                         });

@@ -185,6 +185,12 @@ TEST(WindowLayer, MouseEventsEncodeButtonAndModifiers) {
     EXPECT_EQ(button, 1);
     EXPECT_EQ(shift, 4);
     EXPECT_EQ(clicks, 1);
+    // A double click clicks once, then double-clicks.
+    int doubleClicks = 0;
+    label.onDblClick = [&] { ++doubleClicks; };
+    driver::DoubleClick(&label);
+    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(doubleClicks, 1);
 }
 
 }  // namespace

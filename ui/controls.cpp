@@ -44,6 +44,10 @@ QPoint TwipsOf(const QMouseEvent* event) {
 
 void MouseEvents::HandlePress(QMouseEvent* event) {
     pressedInside_ = event->button() == Qt::LeftButton;
+    RaiseMouseDown(event);
+}
+
+void MouseEvents::RaiseMouseDown(QMouseEvent* event) {
     if (onMouseDown) {
         const QPoint at = TwipsOf(event);
         onMouseDown(ButtonCode(event->button()), ShiftCode(event->modifiers()), at.x(), at.y());
@@ -60,8 +64,8 @@ void MouseEvents::HandleRelease(QWidget* self, QMouseEvent* event) {
 
 void MouseEvents::HandleDoubleClick(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && onDblClick) onDblClick();
-    // The second press of a double click still counts as a press for MouseDown.
-    HandlePress(event);
+    // The second press of a double click still raises MouseDown, but clicks no second time.
+    RaiseMouseDown(event);
 }
 
 void MouseEvents::HandleMove(QMouseEvent* event) {

@@ -42,6 +42,7 @@ class MouseEvents {
     void HandleMove(QMouseEvent* event);
 
   private:
+    void RaiseMouseDown(QMouseEvent* event);
     bool pressedInside_ = false;
 };
 

@@ -26,7 +26,11 @@ void Click(QWidget* control, Qt::KeyboardModifiers modifiers) {
 }
 
 void DoubleClick(QWidget* control, Qt::KeyboardModifiers modifiers) {
-    if (Reachable(control)) QTest::mouseDClick(control, Qt::LeftButton, modifiers);
+    if (!Reachable(control)) return;
+    // As a mouse does it: a click, then the second press as a double click, then its release.
+    QTest::mouseClick(control, Qt::LeftButton, modifiers);
+    QTest::mouseDClick(control, Qt::LeftButton, modifiers);
+    QTest::mouseRelease(control, Qt::LeftButton, modifiers);
 }
 
 void Press(QWidget* control, Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
