@@ -5,22 +5,18 @@
 #include "ui/runtime.h"
 #include "ui/twips.h"
 
-namespace {
-constexpr int kOffered = 5;
-}
-
 VelSerifForm::VelSerifForm() {
     SetCaption(QStringLiteral("Velmora 3rd STORY Serif"));
     SetClientSize(7515, 2070);
     SetIcon(QStringLiteral("Icon.png"));
     Label1 = new ui::Label(this, 0, 0, 2655, 255, QStringLiteral("返事は…"));
-    for (int i = 0; i < kOffered; ++i) {
+    for (int i = 0; i < kOfferedLines; ++i) {
         auto* button = new ui::CommandButton(this, 0, 240 + 360 * i, 7575, 375);
         button->setStyleSheet(QStringLiteral("text-align: left; padding-left: 6px;"));
         button->onClick = [i] { ApplyResponse(i + 1); };
         Command1.Add(i, button);
     }
-    for (int i = 1; i < kOffered; ++i) setTabOrder(&Command1(i - 1), &Command1(i));
+    for (int i = 1; i < kOfferedLines; ++i) setTabOrder(&Command1(i - 1), &Command1(i));
 }
 
 void VelSerifForm::Form_Load() {

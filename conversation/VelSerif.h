@@ -3,6 +3,9 @@
 #include "ui/Form.h"
 #include "ui/controls.h"
 
+// How many of a conversation's candidate lines the player is offered.
+inline constexpr int kOfferedLines = 5;
+
 // The choice dialog: the five lines the player may answer with, just below the campus screen.
 class VelSerifForm : public ui::Form {
   public:

@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr int kOffered = 5;
-
 // Damaged data ends the conversation as if she had left, and tells the player what is wrong.
 void EndConversation(const conversation::DataProblem& problem) {
     ui::MsgBox(QStringLiteral("会話データ %1 が壊れています。").arg(problem.file) +
@@ -41,22 +39,23 @@ void OfferResponses(const QString& conversation) {
 
     // Five different slots of the ten, in the order drawn; a code standing twice may come twice.
     std::array<bool, conversation::kCandidates + 1> drawn{};
-    for (int k = 1; k <= kOffered;) {
+    for (int k = 1; k <= kOfferedLines;) {
         const int slot = static_cast<int>(Rnd() * conversation::kCandidates) + 1;
         if (drawn[static_cast<size_t>(slot)]) continue;
         drawn[static_cast<size_t>(slot)] = true;
         g.offeredCodes[static_cast<size_t>(k++)] = (*candidates)[static_cast<size_t>(slot)];
     }
 
-    std::array<QString, kOffered> lines;
-    for (int k = 1; k <= kOffered; ++k) {
+    std::array<QString, kOfferedLines> lines;
+    for (int k = 1; k <= kOfferedLines; ++k) {
         const auto line =
             conversation::ReadPlayerLine(g.offeredCodes[static_cast<size_t>(k)], problem);
         if (!line) return EndConversation(problem);
         lines[static_cast<size_t>(k - 1)] = conversation::WithFamilyName(*line, g.familyName);
     }
     VelSerif->Show();
-    for (int i = 0; i < kOffered; ++i) VelSerif->Command1(i).setText(lines[static_cast<size_t>(i)]);
+    for (int i = 0; i < kOfferedLines; ++i)
+        VelSerif->Command1(i).setText(lines[static_cast<size_t>(i)]);
 }
 
 void ApplyResponse(int k) {

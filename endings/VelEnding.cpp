@@ -3,6 +3,7 @@
 #include "core/GameState.h"
 #include "core/VelMain.h"
 #include "media/KV_Midi.h"
+#include "records/clearrecord.h"
 #include "story/story.h"
 #include "story/text.h"
 #include "ui/runtime.h"
@@ -12,7 +13,6 @@ namespace {
 
 constexpr int kStepMs = 3500;
 constexpr int kLastStep = 23;
-constexpr int kReplayAffection = 100;
 const QColor kLightGrey = ui::BgrColor(0x00C0C0C0);
 
 }  // namespace

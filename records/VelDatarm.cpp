@@ -16,7 +16,6 @@ namespace {
 constexpr int kRows = 9;
 constexpr int kMarkOffset = 10;
 constexpr int kAllWon = 8;
-constexpr int kReplayAffection = 100;
 enum ReplayMode : int16_t { kNoReplay = 0, kReplayConfession = 1, kReplayMutualLove = 2 };
 
 }  // namespace

@@ -6,11 +6,6 @@
 #include "records/settings.h"
 #include "ui/runtime.h"
 
-namespace {
-// The data room's replay marks its heroine this way; a replay is never recorded.
-constexpr int kReplayAffection = 100;
-}  // namespace
-
 QString UpdatedClearRecord(const QString& record, int heroine, int variantBit) {
     const QChar marker = kHeroineMarkers.at(heroine - 1);
     const qsizetype at = record.indexOf(marker);

@@ -8,6 +8,10 @@ inline const QString kHeroineMarkers = QStringLiteral("敬恭恵雅昌亮和敏"
 inline constexpr int kConfessionBit = 1;
 inline constexpr int kMutualLoveBit = 2;
 
+// The data room's replay sets this affection (or its negative for heroines 7 and 8): the
+// staff roll may then be skipped, and the replayed win is never recorded.
+inline constexpr int kReplayAffection = 100;
+
 QString UpdatedClearRecord(const QString& record, int heroine, int variantBit);
 
 // The end of a finished game: the staff roll, the win recorded, the program ended.
