@@ -8,14 +8,15 @@ namespace story {
 namespace {
 
 // clang-format off
-// The phone's screen shows about five characters by five lines, so a mail stays short.
+// The phone's screen holds about five characters by five lines, so a mail stays within 22
+// characters, the date mail counting an eight-character family name.
 constexpr std::array<std::string_view, 6> kHintMails = {
-    "桐島さんは元生徒会長。真面目な人だから、礼儀正しくいけよ！",
-    "森川さんはファミレスのバイトの子。常連のお前なら話は早いぞ！",
-    "早乙女はアニメ部のコスプレ娘。話を合わせてやれよ！",
-    "白石さんは本と花が好きな子だ。落ち着いて話してみな。",
-    "藤咲はアイドルだけど、特別扱いせず普通に接しろよ！",
-    "大貫はテニス部の元気娘。気取らず素直にいけ！",
+    "桐島は元生徒会長。礼儀正しくいけよ！",
+    "森川はファミレスの子だ。普段どおりいけ！",
+    "早乙女はコスプレ娘。衣装をほめてやれ！",
+    "白石は花と本が好きな子。静かに話してみな。",
+    "藤咲はアイドルでも同級生。普通に接しろよ！",
+    "大貫はテニス部の元部長。気取らず素直にな！",
 };
 
 // Mail 1: how he takes the hint about the girl he is looking for.
@@ -23,10 +24,10 @@ constexpr std::array<MailReactions, 6> kHintReactions = {{
     {"なんで俺が桐島さんを探してるって知ってるんだ、あいつ…。",
      "礼儀正しく、か。まずは彼女を見つけないと始まらないな。"},
     {"剛のやつ、俺があの店に通ってる理由までお見通しなのか…？",
-     "そうだよな、顔なじみなんだ。自信を持って話しかけよう。"},
-    {"話を合わせろって言われても、アニメはあんまり詳しくないんだけどな…。",
+     "そうだよな、顔なじみなんだ。いつもどおりに話しかけよう。"},
+    {"衣装をほめろ、か。アニメはあんまり詳しくないけど、それならできそうだ。",
      "まあ、なんとかなるだろう。とにかく早乙女さんを探そう。"},
-    {"落ち着いて、か。確かに、白石さんの前だとあがっちゃいそうだ。",
+    {"静かに、か。確かに、白石さんの前だとあがっちゃいそうだ。",
      "深呼吸をひとつして、俺はまた歩き出した。"},
     {"普通に接しろって…相手はテレビに出てるアイドルだぞ。",
      "でも、剛の言うとおりかもしれない。今日は同じ卒業生なんだ。"},
@@ -34,14 +35,15 @@ constexpr std::array<MailReactions, 6> kHintReactions = {{
      "よし、当たって砕けろだ。…いや、砕けたら困るけど。"},
 }};
 
+// The girl from the festival is the friend's girlfriend; the date mail comes back to her.
 constexpr MailReactions kFestivalReactions = {
-    "去年の文化祭…？そういえば剛のやつ、誰か女の子を連れてきてたような…。",
-    "…だめだ、思い出せない。今はそれどころじゃないしな。",
+    "去年の文化祭…ああ、パソコン部の展示に剛が連れてきた、他校の子か。",
+    "確かあのあと、二人は付き合い始めたんだっけ。…のろけなら、後で聞いてやるよ。",
 };
 
 constexpr MailReactions kDateReactions = {
-    "あいつ、わざわざ自慢するためにメールしてきたのか…。",
-    "返事は後回しだ。俺は携帯をポケットにしまって、先を急いだ。",
+    "行くわけないだろ。あいつ、わざわざ自慢するためにメールしてきたのか…。",
+    "相手は、文化祭のあの子だな。返事は後回しにして、俺は携帯をポケットにしまった。",
 };
 // clang-format on
 
@@ -57,15 +59,15 @@ std::string_view HintMail(int heroine) {
 }
 
 std::string_view FestivalMail() {
-    return "去年の文化祭で俺が連れてった子、覚えてるか？";
+    return "去年の文化祭で連れてった子、覚えてるか？";
 }
 
 std::string_view DateMailBeforeName() {
-    return "明日は彼女と遊園地なんだ。";
+    return "明日は彼女とデート！";
 }
 
 std::string_view DateMailAfterName() {
-    return "も来るか？…なーんてな！";
+    return "も来る？";
 }
 
 MailReactions ReactionsToMail(int mailCount, int targetHeroine) {
