@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
     QDir::setCurrent(QStringLiteral(VELMORA_DATA_DIR));
     ui::Application app(argc, argv);
     VelMain->Show();
-    ui::WaitUntil([] { return VelMain->isVisible(); });
+    ui::WaitUntil([] { return VelMain->isVisible(); }, QStringLiteral("campus screen"));
     ui::DoEvents();
     std::printf("process start to first shown window: %.0f ms\n",
                 SecondsSinceProcessStart() * 1000);

@@ -15,7 +15,7 @@ void ShowLine(const QString& pictureCode, const QString& text, const QString& sp
 void WaitForClick() {
     VelMain->Label3->SetCaption(QStringLiteral("クリックしてください"));
     GameState.clickFlag = false;
-    ui::WaitUntil([] { return GameState.clickFlag; });
+    ui::WaitUntil([] { return GameState.clickFlag; }, QStringLiteral("WaitForClick"));
     VelMain->Label3->SetCaption(QString());
 }
 

@@ -14,39 +14,30 @@ constexpr int kMailBeforeArrival = 2;
 
 }  // namespace
 
-ClockTickSteps& ClockSteps() {
-    static ClockTickSteps steps{
-        PlayClosingTime, MeetWhileWaiting, IgnoredTimeout,
-        LeavingTimeout,  ReceivePhoneMail, ArriveAtDestination,
-    };
-    return steps;
-}
-
 void ClockTick() {
     GameRecord& g = GameState;
-    const ClockTickSteps& steps = ClockSteps();
     ++g.elapsedMinutes;
 
     if (g.elapsedMinutes >= kMinutesUntilClosing) {
         VelMain->lblClock->SetCaption(ClockText(g.elapsedMinutes));
         // A mail being read holds closing time back until it has ended.
-        if (g.phase != Phase::PhoneMail) steps.playClosingTime();
+        if (g.phase != Phase::PhoneMail) PlayClosingTime();
         return;
     }
     VelMain->lblClock->SetCaption(ClockText(g.elapsedMinutes));
 
     const int minuteOfFive = g.elapsedMinutes % kMeetingEvery;
-    if (minuteOfFive == 1 && g.phase == Phase::Idle) steps.meetWhileWaiting();
+    if (minuteOfFive == 1 && g.phase == Phase::Idle) MeetWhileWaiting();
     if (minuteOfFive == 0 && !g.pendingConversation.isEmpty() && g.phase == Phase::AwaitingReply)
-        steps.ignoredTimeout();
+        IgnoredTimeout();
     if (minuteOfFive == 0 && !g.pendingConversation.isEmpty() && g.phase == Phase::Idle)
-        steps.leavingTimeout();
+        LeavingTimeout();
 
     if (g.phase == Phase::Walking) {
         if (g.elapsedMinutes < g.arrivalMinute) {
-            if (g.arrivalMinute - g.elapsedMinutes == kMailBeforeArrival) steps.receivePhoneMail();
+            if (g.arrivalMinute - g.elapsedMinutes == kMailBeforeArrival) ReceivePhoneMail();
         } else {
-            steps.arrive();
+            ArriveAtDestination();
         }
     }
 }

@@ -19,6 +19,8 @@
 
 #include <QFile>
 
+#include "media/midifile.h"
+#include "ui/gametime.h"
 #include "ui/runtime.h"
 
 namespace media {
@@ -30,6 +32,7 @@ constexpr int kChunkFrames = 512;    // about 12 ms: keeps the start of a piece 
 constexpr double kMusicGain = 0.35;  // the music sits well under the effects
 constexpr float kAudibleLevel = 1.0f / 1024;
 constexpr int kEffectChannel = 0;
+constexpr int kBeepMs = 125;
 
 const char* const kSoundfonts[] = {
     "/usr/share/sounds/sf2/default-GM.sf2",
@@ -38,6 +41,13 @@ const char* const kSoundfonts[] = {
 };
 
 using Clock = std::chrono::steady_clock;
+
+// Live: SDL's audio thread renders the synth in real time. Under virtual time nothing may run on
+// its own: Rendered renders the synth on this thread up to the game clock's now, when asked;
+// Timed renders nothing and knows a piece is over from its length, which is far cheaper for
+// whole games.
+enum class Mode { Live, Rendered, Timed };
+bool g_renderInGameTime = false;
 
 // Each kind of problem is told once per run, so a missing file polled every second does not
 // flood the terminal.
@@ -50,6 +60,7 @@ void ReportOnce(const std::string& kind, const QString& detail) {
 
 struct Audio {
     bool started = false;
+    Mode mode = Mode::Live;
     bool deviceOpen = false;
     fluid_settings_t* settings = nullptr;
     fluid_synth_t* synth = nullptr;
@@ -62,9 +73,14 @@ struct Audio {
     fluid_player_t* player = nullptr;
     bool playing = false;
     Clock::time_point openedAt;
+    ui::GameMs openedAtMs = 0;
+    ui::GameMs playStartedMs = 0;
+    long long pieceLengthMs = 0;
+    long long renderedFrames = 0;
     MusicProbe probe;
     std::vector<float> mixBuffer;
 
+    ui::GameMs effectEndsMs = 0;
     Mix_Chunk* effect = nullptr;
     Mix_Chunk* beep = nullptr;
     std::vector<int16_t> beepSamples;
@@ -87,9 +103,28 @@ Audio& State() {
     return audio;
 }
 
+// Renders `frames` of the playing piece into `out` (interleaved stereo, may be null) and notes
+// what was heard; `startUs` is the time of the first frame, counted from the open.
+void Synthesize(Audio& a, int frames, int16_t* out, long long startUs) {
+    a.mixBuffer.resize(static_cast<size_t>(frames) * 2);
+    float* left = a.mixBuffer.data();
+    fluid_synth_write_float(a.synth, frames, left, 0, 2, left, 1, 2);
+    a.renderedFrames += frames;
+    for (int i = 0; i < frames * 2; ++i) {
+        const float s = std::clamp(a.mixBuffer[static_cast<size_t>(i)], -1.0f, 1.0f);
+        if (out) out[i] = static_cast<int16_t>(s * 32767.0f);
+        const float level = std::fabs(s);
+        if (level > a.probe.peak) a.probe.peak = level;
+        if (level >= kAudibleLevel) {
+            if (a.probe.firstAudibleUs < 0)
+                a.probe.firstAudibleUs = startUs + static_cast<long long>(1e6 / kRate * (i / 2));
+            if (i % 2 == 0) ++a.probe.audibleFrames;
+        }
+    }
+}
+
 void RenderMusic(void*, Uint8* stream, int bytes) {
     Audio& a = State();
-    auto* out = reinterpret_cast<int16_t*>(stream);
     const int frames = bytes / static_cast<int>(2 * sizeof(int16_t));
     // Never wait on the interface thread here: when it holds the synth, this block is silence.
     std::unique_lock lock(a.musicLock, std::try_to_lock);
@@ -98,26 +133,28 @@ void RenderMusic(void*, Uint8* stream, int bytes) {
         SDL_memset(stream, 0, static_cast<size_t>(bytes));
         return;
     }
-    a.mixBuffer.resize(static_cast<size_t>(frames) * 2);
-    float* left = a.mixBuffer.data();
-    fluid_synth_write_float(a.synth, frames, left, 0, 2, left, 1, 2);
-    const auto now = Clock::now();
-    for (int i = 0; i < frames * 2; ++i) {
-        const float s = std::clamp(a.mixBuffer[static_cast<size_t>(i)], -1.0f, 1.0f);
-        out[i] = static_cast<int16_t>(s * 32767.0f);
-        const float level = std::fabs(s);
-        if (level > a.probe.peak) a.probe.peak = level;
-        if (level >= kAudibleLevel) {
-            if (a.probe.firstAudibleUs < 0) {
-                const double frameUs = 1e6 / kRate * (i / 2);
-                a.probe.firstAudibleUs =
-                    std::chrono::duration_cast<std::chrono::microseconds>(now - a.openedAt)
-                        .count() +
-                    static_cast<long long>(frameUs);
-            }
-            if (i % 2 == 0) ++a.probe.audibleFrames;
-        }
+    const auto sinceOpen = std::chrono::duration_cast<std::chrono::microseconds>(
+        Clock::now() - a.openedAt);
+    Synthesize(a, frames, reinterpret_cast<int16_t*>(stream), sinceOpen.count());
+}
+
+// Under Rendered time, brings the synth up to the game clock's now.
+void CatchUp(Audio& a) {
+    if (a.mode != Mode::Rendered || !a.player || !a.playing) return;
+    const long long target = (ui::NowMs() - a.playStartedMs) * kRate / 1000;
+    constexpr int kBlock = 1024;
+    while (a.renderedFrames < target) {
+        const int frames = static_cast<int>(std::min<long long>(kBlock, target - a.renderedFrames));
+        const long long startUs =
+            (a.playStartedMs - a.openedAtMs) * 1000 + a.renderedFrames * 1000000 / kRate;
+        Synthesize(a, frames, nullptr, startUs);
     }
+}
+
+void LoadSoundfont(Audio& a) {
+    if (fluid_synth_sfload(a.synth, a.soundfont.toLocal8Bit().constData(), 1) == FLUID_FAILED)
+        ReportOnce("the soundfont could not be loaded, the music stays silent", a.soundfont);
+    a.soundfontReady = true;
 }
 
 // ALSA prints its own errors to the terminal when there is no sound card; the game says it once
@@ -149,7 +186,7 @@ bool OpenDevice() {
 
 void MakeBeep(Audio& a) {
     // A short soft tone for an effect file that cannot be played.
-    const int frames = kRate / 8;
+    const int frames = kRate * kBeepMs / 1000;
     a.beepSamples.resize(static_cast<size_t>(frames) * 2);
     for (int i = 0; i < frames; ++i) {
         const double fade = 1.0 - static_cast<double>(i) / frames;
@@ -167,6 +204,9 @@ void StartAudio() {
     Audio& a = State();
     if (a.started) return;
     a.started = true;
+    a.mode = !ui::IsVirtualTime() ? Mode::Live
+             : g_renderInGameTime ? Mode::Rendered
+                                  : Mode::Timed;
 
     a.settings = new_fluid_settings();
     fluid_settings_setnum(a.settings, "synth.sample-rate", kRate);
@@ -187,14 +227,15 @@ void StartAudio() {
         ReportOnce("no General MIDI soundfont found, the music stays silent",
                    QStringLiteral("install timgm6mb-soundfont or fluid-soundfont-gm"));
         a.soundfontReady = true;
-    } else {
-        a.soundfontLoader = std::thread([&a] {
-            if (fluid_synth_sfload(a.synth, a.soundfont.toLocal8Bit().constData(), 1) ==
-                FLUID_FAILED)
-                ReportOnce("the soundfont could not be loaded, the music stays silent",
-                           a.soundfont);
-            a.soundfontReady = true;
-        });
+    } else if (a.mode == Mode::Rendered) {
+        LoadSoundfont(a);
+    } else if (a.mode == Mode::Live) {
+        a.soundfontLoader = std::thread([&a] { LoadSoundfont(a); });
+    }
+    // Under virtual time nothing is played out: no device, no audio thread.
+    if (a.mode != Mode::Live) {
+        ui::AtEndProgram(StopAudio);
+        return;
     }
 
     a.deviceOpen = OpenDevice();
@@ -239,6 +280,9 @@ OpenResult OpenSequence(const QString& path) {
     a.player = player;
     a.playing = false;
     a.openedAt = Clock::now();
+    a.openedAtMs = ui::NowMs();
+    a.pieceLengthMs = a.mode == Mode::Timed ? MidiLengthMs(path) : 0;
+    a.renderedFrames = 0;
     a.probe = MusicProbe{};
     return OpenResult::Ok;
 }
@@ -255,18 +299,26 @@ void PlaySequence() {
     fluid_player_play(a.player);
     a.playing = true;
     a.openedAt = Clock::now();
+    a.playStartedMs = ui::NowMs();
+    a.renderedFrames = 0;
 }
 
 bool SequencePlaying() {
     Audio& a = State();
     std::lock_guard lock(a.musicLock);
-    return a.player && a.playing && fluid_player_get_status(a.player) == FLUID_PLAYER_PLAYING;
+    if (!a.player || !a.playing) return false;
+    if (a.mode == Mode::Timed) return ui::NowMs() - a.playStartedMs < a.pieceLengthMs;
+    CatchUp(a);
+    return fluid_player_get_status(a.player) == FLUID_PLAYER_PLAYING;
 }
 
-int SequenceTick() {
+long long SequencePositionMs() {
     Audio& a = State();
     std::lock_guard lock(a.musicLock);
-    return a.player ? fluid_player_get_current_tick(a.player) : 0;
+    if (!a.player || !a.playing) return 0;
+    if (a.mode == Mode::Timed) return std::min<long long>(ui::NowMs() - a.playStartedMs, a.pieceLengthMs);
+    CatchUp(a);
+    return a.renderedFrames * 1000 / kRate;
 }
 
 void CloseSequence() {
@@ -289,6 +341,13 @@ void CloseSequence() {
 void PlayEffect(const QString& path, bool noDefault) {
     StartAudio();
     Audio& a = State();
+    if (a.mode != Mode::Live) {
+        // Nothing is heard under virtual time, but the effect lasts as long as it would.
+        const long long length = WavLengthMs(path);
+        if (length < 0) ReportOnce("a sound could not be played", path);
+        a.effectEndsMs = ui::NowMs() + (length >= 0 ? length : noDefault ? 0 : kBeepMs);
+        return;
+    }
     if (!a.deviceOpen) return;
     Mix_HaltChannel(kEffectChannel);
     if (a.effect) {
@@ -305,12 +364,20 @@ void PlayEffect(const QString& path, bool noDefault) {
 }
 
 bool EffectPlaying() {
-    return State().deviceOpen && Mix_Playing(kEffectChannel) != 0;
+    const Audio& a = State();
+    if (a.mode != Mode::Live) return ui::NowMs() < a.effectEndsMs;
+    return a.deviceOpen && Mix_Playing(kEffectChannel) != 0;
 }
 
 MusicProbe ProbeSinceOpen() {
-    std::lock_guard lock(State().musicLock);
-    return State().probe;
+    Audio& a = State();
+    std::lock_guard lock(a.musicLock);
+    CatchUp(a);
+    return a.probe;
+}
+
+void testing::RenderMusicInGameTime() {
+    g_renderInGameTime = true;
 }
 
 QString SoundfontPath() {
@@ -329,6 +396,7 @@ RenderedPiece RenderMidiFile(const QString& path, double maxSeconds) {
     Audio& a = State();
     CloseSequence();
     if (a.soundfontLoader.joinable()) a.soundfontLoader.join();
+    if (!a.soundfontReady && !a.soundfont.isEmpty()) LoadSoundfont(a);
     RenderedPiece piece;
     const QByteArray file = path.toLocal8Bit();
     if (!QFile::exists(path) || !fluid_is_midifile(file.constData())) return piece;

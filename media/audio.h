@@ -5,7 +5,9 @@
 // The sound output: one SDL2_mixer device for the whole run. The music is one FluidSynth synth
 // rendered into the mixer's music hook; a WAV effect plays on one channel of its own. When no
 // device opens, the same path runs on SDL's dummy driver, so music still plays and ends in real
-// time, silently. Media problems never reach the player; each kind is reported once on stderr.
+// time, silently. Under virtual time no device opens: pieces and effects last as long as they
+// would, on the game clock. Media problems never reach the player; each kind is reported once
+// on stderr.
 namespace media {
 
 // Opens the device and starts loading the General MIDI soundfont on a worker thread. Safe to
@@ -19,7 +21,7 @@ OpenResult OpenSequence(const QString& path);
 bool HasSequence();
 void PlaySequence();
 bool SequencePlaying();
-int SequenceTick();  // how far the open piece has played, in MIDI ticks
+long long SequencePositionMs();  // how far the open piece has played
 void CloseSequence();
 
 // Plays a WAV file at once, cutting off the effect still playing. When the file cannot be
@@ -44,6 +46,12 @@ struct RenderedPiece {
     double rms = 0;  // over the audible length
 };
 RenderedPiece RenderMidiFile(const QString& path, double maxSeconds);
+
+namespace testing {
+// Under virtual time, renders the music through the synth up to the game clock's now instead of
+// timing pieces by their length; for the few tests that listen to what is played.
+void RenderMusicInGameTime();
+}  // namespace testing
 
 // The soundfont in use, empty when none was found.
 QString SoundfontPath();

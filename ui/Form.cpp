@@ -123,7 +123,8 @@ void Form::ShowModal() {
     setWindowModality(Qt::ApplicationModal);
     Show();
     QPointer<Form> self(this);
-    WaitUntil([&] { return !self || self->unloaded_ || !self->isVisible(); });
+    WaitUntil([&] { return !self || self->unloaded_ || !self->isVisible(); },
+              QStringLiteral("modal window 「%1」").arg(windowTitle()));
     if (self) setWindowModality(Qt::NonModal);
 }
 

@@ -1,30 +1,16 @@
 #include "ui/Timer.h"
 
-#include <algorithm>
-#include <cmath>
-
 namespace ui {
-
-namespace {
-double g_timeScale = 1.0;
-}
-
-double TimeScale() {
-    return g_timeScale;
-}
-
-void testing::SetTimeScale(double scale) {
-    g_timeScale = scale;
-}
 
 Timer::Timer(QObject* owner, int intervalMs, bool enabled)
     : QObject(owner), interval_(intervalMs), enabled_(enabled) {
     timer_.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&timer_, &QTimer::timeout, this, [this] {
-        QMetaObject::invokeMethod(
-            this, [this] { Fire(); }, Qt::QueuedConnection);
-    });
+    QObject::connect(&timer_, &QTimer::timeout, this, [this] { PostTick(); });
     Restart();
+}
+
+Timer::~Timer() {
+    Stop();
 }
 
 void Timer::SetInterval(int ms) {
@@ -37,12 +23,35 @@ void Timer::SetEnabled(bool enabled) {
     Restart();
 }
 
-void Timer::Restart() {
+void Timer::Stop() {
     timer_.stop();
-    if (enabled_ && interval_ > 0) {
-        const double scaled = std::max(1.0, std::round(interval_ * g_timeScale));
-        timer_.start(static_cast<int>(scaled));
-    }
+    if (scheduled_) gametime::Cancel(nextTick_);
+    scheduled_ = false;
+}
+
+void Timer::Restart() {
+    Stop();
+    if (!enabled_ || interval_ <= 0) return;
+    if (IsVirtualTime())
+        ScheduleVirtualTick(NowMs() + interval_);
+    else
+        timer_.start(interval_);
+}
+
+void Timer::ScheduleVirtualTick(GameMs due) {
+    nextTick_ = gametime::Schedule(due, [this, due] {
+        scheduled_ = false;
+        // Like a QTimer, a late tick keeps the rhythm and drops the ticks it missed.
+        GameMs next = due + interval_;
+        while (next <= NowMs()) next += interval_;
+        ScheduleVirtualTick(next);
+        PostTick();
+    });
+    scheduled_ = true;
+}
+
+void Timer::PostTick() {
+    QMetaObject::invokeMethod(this, [this] { Fire(); }, Qt::QueuedConnection);
 }
 
 void Timer::Fire() {

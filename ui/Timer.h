@@ -5,16 +5,20 @@
 #include <QObject>
 #include <QTimer>
 
+#include "ui/gametime.h"
+
 namespace ui {
 
 // A timer whose handler may wait in a nested event loop and still receive its own further
 // ticks (and every other timer's). QTimer never re-enters a timer whose slot is running, so the
-// timeout only posts the call; the handler runs from that posted call.
+// timeout only posts the call; the handler runs from that posted call. Under virtual time the
+// ticks come from the game clock's schedule instead of a QTimer.
 class Timer : public QObject {
     Q_OBJECT
 
   public:
     explicit Timer(QObject* owner, int intervalMs = 0, bool enabled = false);
+    ~Timer() override;
 
     int Interval() const { return interval_; }
     void SetInterval(int ms);  // restarts the countdown; 0 means no ticks
@@ -25,17 +29,16 @@ class Timer : public QObject {
 
   private:
     void Restart();
+    void Stop();
+    void ScheduleVirtualTick(GameMs due);
+    void PostTick();
     void Fire();
 
     QTimer timer_;
+    gametime::Entry nextTick_;
+    bool scheduled_ = false;
     int interval_ = 0;
     bool enabled_ = false;
 };
-
-// Multiplies every timer interval and Sleep; only tests change it, to compress game time.
-double TimeScale();
-namespace testing {
-void SetTimeScale(double scale);
-}
 
 }  // namespace ui

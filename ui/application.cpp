@@ -11,6 +11,7 @@
 #include <QSocketNotifier>
 
 #include "ui/Form.h"
+#include "ui/gametime.h"
 #include "ui/runtime.h"
 #include "ui/twips.h"
 
@@ -59,6 +60,11 @@ Application::Application(int& argc, char** argv) : QApplication(PrepareEnvironme
     }
     connect(this, &QGuiApplication::commitDataRequest, this,
             [](QSessionManager&) { RequestCloseAll(kCloseFromSession); });
+}
+
+bool Application::notify(QObject* receiver, QEvent* event) {
+    gametime::CountEvent();
+    return QApplication::notify(receiver, event);
 }
 
 Application::~Application() {

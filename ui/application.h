@@ -10,6 +10,9 @@ class Application : public QApplication {
   public:
     Application(int& argc, char** argv);
     ~Application() override;
+
+    // Counts every event it delivers, so that virtual time knows when the program is idle.
+    bool notify(QObject* receiver, QEvent* event) override;
 };
 
 // Asks every loaded screen to close with the given reason, newest first; stops at a refusal.

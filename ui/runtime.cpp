@@ -12,20 +12,12 @@
 #include <QThread>
 
 #include "ui/Form.h"
-#include "ui/Timer.h"
+#include "ui/gametime.h"
 #include "ui/twips.h"
 
 namespace ui {
 
 namespace {
-
-// How many game waits (click waits, modal screens, message boxes) are running up the stack.
-int g_waitDepth = 0;
-
-struct WaitScope {
-    WaitScope() { ++g_waitDepth; }
-    ~WaitScope() { --g_waitDepth; }
-};
 
 std::vector<std::function<void()>>& EndHooks() {
     static std::vector<std::function<void()>> hooks;
@@ -38,9 +30,8 @@ void DoEvents() {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
-void WaitUntil(const std::function<bool()>& done) {
-    WaitScope scope;
-    while (!done()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+void WaitUntil(const std::function<bool()>& done, const QString& name) {
+    gametime::RunUntil(done, name);
 }
 
 int MsgBox(const QString& prompt, int style, const QString& title) {
@@ -74,10 +65,10 @@ int MsgBox(const QString& prompt, int style, const QString& title) {
     const size_t defaultIndex = static_cast<size_t>((style & 0x300) >> 8);
     if (defaultIndex < buttons.size()) box.setDefaultButton(buttons[defaultIndex].first);
 
-    {
-        WaitScope scope;
-        box.exec();
-    }
+    // Shown through the game's own wait rather than exec(), so that it keeps game time too.
+    box.setWindowModality(Qt::ApplicationModal);
+    box.show();
+    WaitUntil([&] { return !box.isVisible(); }, QStringLiteral("message box 「%1」").arg(title));
     for (const auto& [button, result] : buttons)
         if (box.clickedButton() == button) return result;
     // Closed without a button: the escape answer, or the first button when there is none.
@@ -92,7 +83,10 @@ int ScreenHeight() {
 }
 
 void Sleep(int milliseconds) {
-    QThread::msleep(static_cast<unsigned long>(std::max(0.0, milliseconds * TimeScale())));
+    if (IsVirtualTime())
+        gametime::Advance(milliseconds);
+    else
+        QThread::msleep(static_cast<unsigned long>(std::max(0, milliseconds)));
 }
 
 void CenterForm(Form& form) {
@@ -112,7 +106,7 @@ void EndProgram() {
 }
 
 void EndProgramIfIdle() {
-    if (g_waitDepth == 0 && Form::LoadedForms().isEmpty()) EndProgram();
+    if (RunningWaits().isEmpty() && Form::LoadedForms().isEmpty()) EndProgram();
 }
 
 }  // namespace ui

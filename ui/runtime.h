@@ -12,8 +12,9 @@ class Form;
 void DoEvents();
 
 // Sleeps in the event loop until `done` holds, delivering every timer, click and key meanwhile.
-// It blocks while nothing happens, so a waiting game uses no CPU.
-void WaitUntil(const std::function<bool()>& done);
+// It blocks while nothing happens, so a waiting game uses no CPU. `name` says what waits, for
+// the message of a test whose script never releases it.
+void WaitUntil(const std::function<bool()>& done, const QString& name);
 
 // Message box styles and results, in the classic numbering.
 enum MsgBoxStyle {

@@ -1,41 +1,190 @@
 #include "tests/support/player.h"
 
+#include <unistd.h>
+
+#include <cstdio>
+
+#include <gtest/gtest.h>
+#include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QInputMethodEvent>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QTest>
 
 #include "core/GameState.h"
 #include "core/VelMain.h"
+#include "core/random.h"
 #include "media/KV_Midi.h"
-#include "tests/support/driver.h"
-#include "ui/Timer.h"
+#include "ui/Form.h"
+#include "ui/runtime.h"
 
-Player::Player() {
-    timer_.setInterval(3);
-    connect(&timer_, &QTimer::timeout, this, [this] {
-        QMetaObject::invokeMethod(
-            this, [this] { Poll(); }, Qt::QueuedConnection);
-    });
-    timer_.start();
+namespace driver {
+
+namespace {
+// QTest delivers straight to the widget; a person's input is held back by a modal window.
+bool Reachable(QWidget* control) {
+    QWidget* modal = QApplication::activeModalWidget();
+    return !modal || control->window() == modal;
+}
+}  // namespace
+
+bool Click(QWidget* control, Qt::KeyboardModifiers modifiers) {
+    if (!Reachable(control)) return false;
+    QTest::mouseClick(control, Qt::LeftButton, modifiers);
+    return true;
 }
 
-void Player::Then(std::function<bool()> when, std::function<void()> act) {
-    steps_.push_back({std::move(when), std::move(act)});
+void DoubleClick(QWidget* control, Qt::KeyboardModifiers modifiers) {
+    if (!Reachable(control)) return;
+    // As a mouse does it: a click, then the second press as a double click, then its release.
+    QTest::mouseClick(control, Qt::LeftButton, modifiers);
+    QTest::mouseDClick(control, Qt::LeftButton, modifiers);
+    QTest::mouseRelease(control, Qt::LeftButton, modifiers);
 }
 
-void Player::Poll() {
-    if (autoClick_ && VelMain.IsLoaded() &&
-        VelMain->Label3->Caption() == QStringLiteral("クリックしてください")) {
-        // While a modal screen is up the click does not reach the text; it is recorded once.
-        const QString text = VelMain->Label1->Caption();
-        if (clickedThrough.isEmpty() || clickedThrough.last() != text) clickedThrough.append(text);
-        driver::Click(VelMain->Label1);
+void Press(QWidget* control, Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
+    if (!Reachable(control)) return;
+    QTest::mousePress(control, button, modifiers);
+    QTest::mouseRelease(control, button, modifiers);
+}
+
+void MoveMouse(QWidget* control, QPoint at) {
+    if (!Reachable(control)) return;
+    if (at.x() < 0) at = control->rect().center();
+    QMouseEvent move(QEvent::MouseMove, at, control->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(control, &move);
+}
+
+void TypeKey(QWidget* window, int key, Qt::KeyboardModifiers modifiers) {
+    if (Reachable(window)) QTest::keyClick(window, static_cast<Qt::Key>(key), modifiers);
+}
+
+void TypeJapanese(QWidget* box, const QString& text) {
+    if (!Reachable(box)) return;
+    box->setFocus();
+    QInputMethodEvent preedit(text, {});
+    QApplication::sendEvent(box, &preedit);
+    QInputMethodEvent commit;
+    commit.setCommitString(text);
+    QApplication::sendEvent(box, &commit);
+}
+
+}  // namespace driver
+
+namespace {
+
+QString GameTimeText() {
+    const ui::GameMs ms = ui::NowMs();
+    return QStringLiteral("%1.%2 s of game time")
+        .arg(ms / 1000)
+        .arg(ms % 1000, 3, 10, QLatin1Char('0'));
+}
+
+QMessageBox* OpenMessageBox() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) return box;
+    return nullptr;
+}
+
+}  // namespace
+
+void FailTest(const QString& reason) {
+    const GameRecord& g = GameState;
+    const QString state =
+        QStringLiteral("phase %1, minute %2, location %3, waiting girl '%4', mails %5")
+            .arg(static_cast<int>(g.phase))
+            .arg(g.elapsedMinutes)
+            .arg(g.currentLocation)
+            .arg(g.pendingConversation)
+            .arg(g.mailCount);
+    const std::string message = (reason + QStringLiteral("\n  at ") + GameTimeText() +
+                                 QStringLiteral("\n  waiting in: ") +
+                                 ui::RunningWaits().join(QStringLiteral(" > ")) +
+                                 QStringLiteral("\n  game: ") + state)
+                                    .toStdString();
+    ADD_FAILURE() << message;
+    std::fprintf(stderr, "%s\n", message.c_str());
+    std::fflush(stdout);
+    // Nested event loops cannot be unwound; the test process ends here, marked failed.
+    _exit(1);
+}
+
+Player::Player(uint32_t seed) {
+    Randomize(seed);
+    ui::testing::SetIdleHandler([this](ui::GameMs nextDue) { return OnIdle(nextDue); });
+}
+
+Player::~Player() {
+    ui::testing::SetIdleHandler({});
+}
+
+Player& Player::Then(const QString& what, std::function<bool()> when, std::function<void()> act,
+                     Deadline by) {
+    steps_.push_back({what, std::move(when), std::move(act), by});
+    return *this;
+}
+
+Player& Player::Answer(int standardButton, Deadline by) {
+    return Then(
+        QStringLiteral("a message box to answer"), [] { return OpenMessageBox() != nullptr; },
+        [this, standardButton] {
+            QMessageBox* box = OpenMessageBox();
+            boxes.append({box->windowTitle(), box->text()});
+            if (QAbstractButton* button =
+                    box->button(static_cast<QMessageBox::StandardButton>(standardButton)))
+                button->click();
+            else
+                FailTest(QStringLiteral("the message box 「%1」 has no such button")
+                             .arg(box->windowTitle()));
+        },
+        by);
+}
+
+void Player::Run(const QString& what, const std::function<bool()>& done, Deadline by) {
+    bool finished = false;
+    Then(what, done, [&] { finished = true; }, by);
+    ui::WaitUntil([&] { return finished; }, QStringLiteral("the test"));
+}
+
+bool Player::ClickThrough() {
+    const QStringList waits = ui::RunningWaits();
+    if (!autoClick || waits.isEmpty() || waits.last() != QLatin1String("WaitForClick") ||
+        !VelMain.IsLoaded() || GameState.clickFlag)
+        return false;
+    const QString text = VelMain->Label1->Caption();
+    if (!driver::Click(VelMain->Label1)) return false;
+    clickedThrough.append(text);
+    return true;
+}
+
+void Player::CheckDeadline(const QString& what, const Deadline& by, ui::GameMs since,
+                           ui::GameMs nextDue) {
+    const bool minutePassed = by.minute >= 0 && GameState.elapsedMinutes > by.minute;
+    const bool timePassed =
+        by.ms != ui::kNever && (nextDue == ui::kNever || nextDue > since + by.ms);
+    if (minutePassed || timePassed)
+        FailTest(QStringLiteral("the step '%1' did not come in time").arg(what));
+}
+
+bool Player::OnIdle(ui::GameMs nextDue) {
+    if (ClickThrough()) return true;
+    if (steps_.empty()) return false;
+    Step& front = steps_.front();
+    if (front.since == ui::kNever) front.since = ui::NowMs();
+    if (!front.when()) {
+        CheckDeadline(front.what, front.by, front.since, nextDue);
+        return false;
     }
-    if (steps_.empty() || !steps_.front().when()) return;
-    Step step = std::move(steps_.front());
+    Step step = std::move(front);
     steps_.pop_front();
-    ++running_;
+    // The next step's deadline counts from now.
+    if (!steps_.empty()) steps_.front().since = ui::NowMs();
     step.act();
-    --running_;
+    return true;
 }
 
 void CopyGameData() {
@@ -45,7 +194,6 @@ void CopyGameData() {
 
 void BeginTestGame() {
     CopyGameData();
-    ui::testing::SetTimeScale(0.002);
     GameState = GameRecord{};
     GameState.lineBreak = QStringLiteral("\r\n");
     GameState.familyName = QStringLiteral("山田");
@@ -56,5 +204,4 @@ void EndTestGame() {
     if (VelMain.IsLoaded()) VelMain->Timer1->SetEnabled(false);
     for (ui::Form* form : ui::Form::LoadedForms()) form->Unload();
     StopMidi();
-    ui::testing::SetTimeScale(1.0);
 }

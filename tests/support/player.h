@@ -1,49 +1,104 @@
 #pragma once
 
+#include <cstdint>
 #include <deque>
 #include <functional>
+#include <ostream>
 
-#include <QObject>
 #include <QString>
 #include <QStringList>
-#include <QTimer>
+#include <QWidget>
 
-// Plays the game from the event loop, as a person at the screen would: it clicks through lines
-// that wait for a click and performs scripted steps once their moment has come. Its polls run
-// nested inside waiting scenes, so a step may itself start a scene that waits.
-class Player : public QObject {
+#include "ui/gametime.h"
+
+// Readable failures: GoogleTest prints a QString as its text, not as a byte dump.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+// Input as a person gives it. Each returns false when a modal window holds the input back.
+namespace driver {
+bool Click(QWidget* control, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+void DoubleClick(QWidget* control, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+void Press(QWidget* control, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+void MoveMouse(QWidget* control, QPoint at = QPoint(-1, -1));
+void TypeKey(QWidget* window, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+// Types text as a Japanese input method does: the converted text is committed to the box.
+void TypeJapanese(QWidget* box, const QString& text);
+}  // namespace driver
+
+// By when a scripted step must have happened, in game time: so many seconds after the step
+// before it, or before the campus clock passes a minute (4:35 PM is minute 5).
+struct Deadline {
+    ui::GameMs ms = ui::kNever;
+    int minute = -1;
+};
+inline Deadline Seconds(double s) {
+    return {static_cast<ui::GameMs>(s * 1000), -1};
+}
+inline Deadline ByMinute(int minute) {
+    return {ui::kNever, minute};
+}
+
+// What a message box showed before the player answered it.
+struct MessageBoxSeen {
+    QString title;
+    QString text;
+};
+
+// Plays the game in game time, as a person at the screen would: it clicks through every line
+// that waits for a click and performs scripted steps once their moment has come. It acts only
+// when the program is idle, before the clock moves on, so a step may start a scene that waits.
+// A step whose moment does not come by its deadline fails the test at once, naming the step,
+// the waits running and the state of the game.
+class Player {
   public:
-    Player();
+    explicit Player(uint32_t seed = 1);
+    ~Player();
+    Player(const Player&) = delete;
+    Player& operator=(const Player&) = delete;
 
-    // Click the text whenever the campus screen asks for a click.
-    void SetAutoClick(bool on) { autoClick_ = on; }
-    // Runs `act` once `when` holds, after every step queued before it.
-    void Then(std::function<bool()> when, std::function<void()> act);
-    void Now(std::function<void()> act) {
-        Then([] { return true; }, std::move(act));
+    // Once `when` holds, runs `act`; steps run in the order they were given.
+    Player& Then(const QString& what, std::function<bool()> when, std::function<void()> act,
+                 Deadline by = Seconds(60));
+    Player& Now(std::function<void()> act) {
+        return Then(QStringLiteral("now"), [] { return true; }, std::move(act));
     }
-    bool Done() const { return steps_.empty() && running_ == 0; }
+    // Answers the next message box with a button (QMessageBox::Yes, No, Cancel or Ok).
+    Player& Answer(int standardButton, Deadline by = Seconds(60));
+    // Runs the game until `done` holds and every step has run.
+    void Run(const QString& what, const std::function<bool()>& done, Deadline by);
+    void Run(Deadline by) {
+        Run(QStringLiteral("every step"), [] { return true; }, by);
+    }
 
-    // Texts the player clicked through, in order.
-    QStringList clickedThrough;
+    bool autoClick = true;
+    QStringList clickedThrough;  // the lines clicked past, in order
+    QList<MessageBoxSeen> boxes;
 
   private:
-    void Poll();
-
     struct Step {
+        QString what;
         std::function<bool()> when;
         std::function<void()> act;
+        Deadline by;
+        ui::GameMs since = ui::kNever;
     };
+    bool OnIdle(ui::GameMs nextDue);
+    bool ClickThrough();
+    void CheckDeadline(const QString& what, const Deadline& by, ui::GameMs since,
+                       ui::GameMs nextDue);
+
     std::deque<Step> steps_;
-    QTimer timer_;
-    bool autoClick_ = true;
-    int running_ = 0;
 };
+
+// Ends the test at once with `reason`, the waits running and the state of the game.
+[[noreturn]] void FailTest(const QString& reason);
 
 // Copies the built run-time folder into the test's working folder.
 void CopyGameData();
 
-// A game on the real screens: the game data in the working folder, a fresh record for the
-// player 山田 太郎, and one game minute in 120 ms. The end closes every screen and the music.
+// A game on the real screens: the game data in the working folder and a fresh record for the
+// player 山田 太郎. The end closes every screen and the music.
 void BeginTestGame();
 void EndTestGame();

@@ -1,11 +1,9 @@
 #include "tests/support/sandbox.h"
 
-#include <cstdlib>
-
 #include <QDir>
 
 namespace {
-constexpr char kSharedDir[] = "VELMORA_TEST_SHARED_SANDBOX";
+constexpr char kSharedDir[] = "VELMORA_TEST_SANDBOX";
 }
 
 Sandbox::Sandbox()
@@ -14,6 +12,7 @@ Sandbox::Sandbox()
     if (path.isEmpty()) {
         dir_ = std::make_unique<QTemporaryDir>();
         path = dir_->path();
+        qputenv(kSharedDir, path.toLocal8Bit());
     }
     QDir(path).mkpath("config");
     qputenv("XDG_CONFIG_HOME", QDir(path).filePath("config").toLocal8Bit());
@@ -22,6 +21,7 @@ Sandbox::Sandbox()
 
 Sandbox::~Sandbox() {
     QDir::setCurrent(previousDir_);
+    if (dir_) qunsetenv(kSharedDir);
     if (previousConfig_.isEmpty())
         qunsetenv("XDG_CONFIG_HOME");
     else
@@ -30,11 +30,4 @@ Sandbox::~Sandbox() {
 
 QString Sandbox::Dir() {
     return QDir::currentPath();
-}
-
-ShareSandboxWithChildren::ShareSandboxWithChildren() {
-    qputenv(kSharedDir, Sandbox::Dir().toLocal8Bit());
-}
-ShareSandboxWithChildren::~ShareSandboxWithChildren() {
-    qunsetenv(kSharedDir);
 }

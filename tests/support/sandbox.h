@@ -6,8 +6,9 @@
 #include <QString>
 #include <QTemporaryDir>
 
-// A temporary working directory and XDG config folder for the life of one test. A child process
-// started by a death test works in its parent's folder, so the parent can check what it left.
+// A temporary working directory and XDG config folder for the life of one test. Child processes
+// (death tests, a game run in a subprocess) work in the same folder, so the parent can check
+// what they left, and only the parent creates and removes it.
 class Sandbox {
   public:
     Sandbox();
@@ -21,11 +22,4 @@ class Sandbox {
     std::unique_ptr<QTemporaryDir> dir_;
     QString previousDir_;
     QByteArray previousConfig_;
-};
-
-// While alive, child processes of the running test share its sandbox.
-class ShareSandboxWithChildren {
-  public:
-    ShareSandboxWithChildren();
-    ~ShareSandboxWithChildren();
 };

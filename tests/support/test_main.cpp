@@ -1,12 +1,11 @@
 #include <cstdlib>
 
 #include <gtest/gtest.h>
-#include <QApplication>
-#include <QDir>
-#include <QTemporaryDir>
 
+#include "tests/support/player.h"
 #include "tests/support/sandbox.h"
 #include "ui/application.h"
+#include "ui/gametime.h"
 
 namespace {
 
@@ -18,13 +17,24 @@ class SandboxListener : public testing::EmptyTestEventListener {
     std::unique_ptr<Sandbox> sandbox_;
 };
 
+QtMessageHandler g_standardHandler = nullptr;
+
+// The offscreen platform warns of every window operation it cannot do, such as raise().
+void QuietOffscreenPlatform(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (!text.startsWith(QLatin1String("This plugin does not support")))
+        g_standardHandler(type, context, text);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
     testing::InitGoogleTest(&argc, argv);
     testing::GTEST_FLAG(death_test_style) = "threadsafe";
+    // Tests own the clock: it moves only when the game has nothing else to do.
+    ui::testing::UseVirtualTime();
+    ui::testing::SetStallHandler(FailTest);
+    g_standardHandler = qInstallMessageHandler(QuietOffscreenPlatform);
     ui::Application app(argc, argv);
     testing::UnitTest::GetInstance()->listeners().Append(new SandboxListener);
     // A death test's child hears no test events; it works in its parent's sandbox.
