@@ -67,7 +67,8 @@ long long MidiLengthMs(const QString& path) {
     uint64_t lastTick = 0;
     for (uint32_t t = 0; t < tracks && in.Has(8); ++t) {
         if (in.Take(4) != "MTrk") return -1;
-        const qsizetype end = in.Pos() + in.Big(4);
+        const uint32_t trackLength = in.Big(4);
+        const qsizetype end = in.Pos() + trackLength;
         uint64_t tick = 0;
         uint8_t status = 0;
         while (in.Pos() < end && in.Has(1)) {

@@ -144,6 +144,12 @@ Player& Player::Answer(int standardButton, Deadline by) {
         by);
 }
 
+void Player::Wait(double seconds) {
+    const ui::GameMs until = ui::NowMs() + static_cast<ui::GameMs>(seconds * 1000);
+    Run(QStringLiteral("%1 s pass").arg(seconds), [until] { return ui::NowMs() >= until; },
+        Seconds(seconds + 1));
+}
+
 void Player::Run(const QString& what, const std::function<bool()>& done, Deadline by) {
     bool finished = false;
     Then(what, done, [&] { finished = true; }, by);
@@ -171,11 +177,12 @@ void Player::CheckDeadline(const QString& what, const Deadline& by, ui::GameMs s
 }
 
 bool Player::OnIdle(ui::GameMs nextDue) {
-    if (ClickThrough()) return true;
-    if (steps_.empty()) return false;
+    // Steps look first, so that they see each line before it is clicked away.
+    if (steps_.empty()) return ClickThrough();
     Step& front = steps_.front();
     if (front.since == ui::kNever) front.since = ui::NowMs();
     if (!front.when()) {
+        if (ClickThrough()) return true;
         CheckDeadline(front.what, front.by, front.since, nextDue);
         return false;
     }

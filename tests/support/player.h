@@ -60,14 +60,16 @@ class Player {
 
     // Once `when` holds, runs `act`; steps run in the order they were given.
     Player& Then(const QString& what, std::function<bool()> when, std::function<void()> act,
-                 Deadline by = Seconds(60));
+                 Deadline by = Seconds(300));
     Player& Now(std::function<void()> act) {
         return Then(QStringLiteral("now"), [] { return true; }, std::move(act));
     }
     // Answers the next message box with a button (QMessageBox::Yes, No, Cancel or Ok).
-    Player& Answer(int standardButton, Deadline by = Seconds(60));
+    Player& Answer(int standardButton, Deadline by = Seconds(300));
     // Runs the game until `done` holds and every step has run.
     void Run(const QString& what, const std::function<bool()>& done, Deadline by);
+    // Lets game time pass while the game goes on.
+    void Wait(double seconds);
     void Run(Deadline by) {
         Run(QStringLiteral("every step"), [] { return true; }, by);
     }

@@ -6,6 +6,7 @@
 #include "tests/support/sandbox.h"
 #include "ui/application.h"
 #include "ui/gametime.h"
+#include "ui/runtime.h"
 
 namespace {
 
@@ -41,5 +42,7 @@ int main(int argc, char** argv) {
     std::unique_ptr<Sandbox> childSandbox;
     if (!GTEST_FLAG_GET(internal_run_death_test).empty())
         childSandbox = std::make_unique<Sandbox>();
+    else  // the end of the program is watched in a child; here it would cut the suite short
+        ui::AtEndProgram([] { FailTest(QStringLiteral("the game ended the test process")); });
     return RUN_ALL_TESTS();
 }
