@@ -12,8 +12,8 @@
 #include "ui/gametime.h"
 
 // Readable failures: GoogleTest prints a QString as its text, not as a byte dump.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
+inline std::ostream& operator<<(std::ostream& out, const QString& text) {
+    return out << '"' << text.toStdString() << '"';
 }
 
 // Input as a person gives it. Each returns false when a modal window holds the input back.
