@@ -146,6 +146,8 @@ Player& Player::Answer(int standardButton, Deadline by) {
 
 void Player::Wait(double seconds) {
     const ui::GameMs until = ui::NowMs() + static_cast<ui::GameMs>(seconds * 1000);
+    // The clock can always reach the end of the wait, even with no timer of the game's due.
+    ui::gametime::Schedule(until, [] {});
     Run(QStringLiteral("%1 s pass").arg(seconds), [until] { return ui::NowMs() >= until; },
         Seconds(seconds + 1));
 }
