@@ -1,0 +1,177 @@
+// The content check: the story, the data files, the pictures and the music that ship with the
+// game hold together. It reads the built run-time folder.
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QFile>
+#include <QFontMetrics>
+#include <QImageReader>
+
+#include "conversation/script.h"
+#include "core/GameState.h"
+#include "core/VelMain.h"
+#include "core/campus.h"
+#include "core/encounters.h"
+#include "media/audio.h"
+#include "media/midifile.h"
+#include "media/scene.h"
+#include "story/story.h"
+#include "story/text.h"
+#include "tests/support/player.h"
+#include "tests/support/text_checks.h"
+
+namespace {
+
+using story::Q;
+
+// The longest names the name entry takes.
+const QString kLongestFamilyName(8, QChar(u'Ｗ'));
+const QString kLongestGivenName(8, QChar(u'Ｗ'));
+constexpr int kMaxLineLength = 78;  // three lines of the message label
+
+QString WithNames(std::string_view text) {
+    return Q(text)
+        .replace(Q(story::kFamilyName), kLongestFamilyName)
+        .replace(Q(story::kGivenName), kLongestGivenName);
+}
+
+// Every line of prose the screens show, with where it comes from.
+QList<std::pair<QString, std::string_view>> StoryLines() {
+    QList<std::pair<QString, std::string_view>> lines;
+    auto add = [&](const QString& where, std::string_view text) { lines.append({where, text}); };
+    for (int location = 1; location <= kLocationCount; ++location)
+        for (int h = 1; h <= kCampusHeroines; ++h) {
+            const auto greeting = story::GreetingAt(location, h);
+            if (greeting.onArrival.empty()) continue;
+            add(QStringLiteral("greeting %1%2").arg(location).arg(h), greeting.onArrival);
+            add(QStringLiteral("greeting %1%2 waiting").arg(location).arg(h), greeting.whileWaiting);
+        }
+    for (auto text : story::OpeningNarration()) add("opening", text);
+    for (int h = 1; h <= kCampusHeroines; ++h)
+        for (int mail : {1, 2, 4}) {
+            add(QStringLiteral("reaction to mail %1").arg(mail), story::ReactionsToMail(mail, h).first);
+            add(QStringLiteral("reaction to mail %1").arg(mail), story::ReactionsToMail(mail, h).second);
+        }
+    for (auto text : {story::RingNarration(), story::FiveOClockLine(), story::GateClosedNarration(),
+                      story::CalledFromBehindNarration(), story::EpilogueCommonLine(),
+                      story::AlbumConfirmation()})
+        add("narration", text);
+    for (int h = 1; h <= kHeroineCount; ++h) {
+        for (bool mutual : {true, false})
+            for (const auto& line : story::Confession(h, mutual))
+                add(QStringLiteral("confession %1").arg(h), line.text);
+        for (const auto& line : story::Epilogue(h)) add(QStringLiteral("epilogue %1").arg(h), line.text);
+    }
+    for (int photo = 0; photo <= 7; ++photo) add("album hint", story::AlbumHint(photo));
+    return lines;
+}
+
+TEST(Content, EveryStoryLineFitsTheTextLabelAndTheSaveFileWithTheLongestNames) {
+    for (const auto& [where, text] : StoryLines()) {
+        const QString shown = WithNames(text);
+        EXPECT_FALSE(shown.isEmpty()) << where;
+        EXPECT_FALSE(shown.contains('{') || shown.contains('\n')) << where << shown;
+        EXPECT_LE(shown.toUcs4().size(), kMaxLineLength) << where << shown;
+        EXPECT_TRUE(SurvivesCp932(shown)) << where << shown;
+    }
+    // Only the girl from another school calls him by his given name, in her epilogue.
+    for (int h = 1; h <= kHeroineCount; ++h) {
+        bool given = false;
+        for (const auto& line : story::Epilogue(h)) given |= Q(line.text).contains(Q(story::kGivenName));
+        EXPECT_EQ(given, h == 8) << h;
+        // The two confessions of a campus heroine read differently; others have one.
+        const bool differ = !std::equal(
+            story::Confession(h, true).begin(), story::Confession(h, true).end(),
+            story::Confession(h, false).begin(), story::Confession(h, false).end(),
+            [](auto& a, auto& b) { return a.text == b.text; });
+        EXPECT_EQ(differ, h <= kCampusHeroines) << h;
+    }
+}
+
+TEST(Content, EveryMailFitsThePhoneScreenWithTheLongestName) {
+    BeginTestGame();
+    const ui::Label& phone = *VelMain->KeitaiGamen;
+    QStringList mails{Q(story::FestivalMail()),
+                      Q(story::DateMailBeforeName()) + kLongestFamilyName + Q(story::DateMailAfterName())};
+    for (int h = 1; h <= kCampusHeroines; ++h) mails.append(Q(story::HintMail(h)));
+    const QFontMetrics metrics(phone.font());
+    for (const QString& mail : mails) {
+        const QRect needed =
+            metrics.boundingRect(phone.contentsRect(), Qt::TextWordWrap | Qt::AlignLeft, mail);
+        EXPECT_LE(needed.height(), phone.contentsRect().height()) << mail;
+        EXPECT_LE(needed.width(), phone.contentsRect().width()) << mail;
+    }
+    EndTestGame();
+}
+
+TEST(Content, EveryConversationOfTheTimetableReadsFromTheDataFiles) {
+    CopyGameData();
+    for (const char* file : {"VelKCode.dat", "VelKaiwa.dat", "VelResp.dat"}) {
+        QFile data(file);
+        ASSERT_TRUE(data.open(QIODevice::ReadOnly)) << file;
+        const QByteArray bytes = data.readAll();
+        EXPECT_EQ(bytes.count("\r\n"), bytes.count('\n')) << file << " ends its lines in CR LF";
+        QStringDecoder cp932("CP932");
+        cp932.decode(bytes);
+        EXPECT_FALSE(cp932.hasError()) << file;
+    }
+    int conversations = 0;
+    for (int minute = 0; minute < 30; ++minute)
+        for (int location = 1; location <= kLocationCount; ++location) {
+            const int heroine = HeroineAt(minute, location);
+            if (heroine == 0) continue;
+            for (bool onArrival : {true, false}) {
+                const QString code = ConversationCode(location, heroine, onArrival);
+                conversation::DataProblem problem;
+                const auto candidates = conversation::ReadCandidates(code, problem);
+                ASSERT_TRUE(candidates) << code << problem.what;
+                int pleasing = 0;
+                for (size_t slot = 1; slot < candidates->size(); ++slot) {
+                    const int response = (*candidates)[slot];
+                    EXPECT_TRUE(conversation::ReadPlayerLine(response, problem)) << response;
+                    const auto reply = conversation::ReadReply(code, response, problem);
+                    ASSERT_TRUE(reply) << code << " " << response << problem.what;
+                    pleasing += reply->change >= 3;
+                }
+                EXPECT_GE(pleasing, 3) << code << " offers lines that please her";
+                ++conversations;
+            }
+        }
+    EXPECT_GE(conversations, 30);
+}
+
+TEST(Content, EveryPictureTheGameAsksForLoadsAtItsSize) {
+    CopyGameData();
+    QStringList scenes{"C300A", "C300B", "C380C", "C380D"};
+    for (int location = 1; location <= kLocationCount; ++location)
+        scenes.append(LocationPictureCode(location));
+    for (int h = 1; h <= kHeroineCount; ++h) scenes.append(QStringLiteral("C38%1C").arg(h));
+    for (int minute = 0; minute < 30; ++minute)
+        for (int location = 1; location <= kLocationCount; ++location)
+            if (const int h = HeroineAt(minute, location))
+                for (bool onArrival : {true, false})
+                    scenes.append(HeroinePictureCode(location, h, onArrival));
+    scenes.removeDuplicates();
+    for (const QString& code : scenes) {
+        QImageReader picture(ScenePictureFile(code));
+        EXPECT_EQ(picture.size(), QSize(300, 200)) << code << picture.errorString();
+    }
+    for (const char* screen : {"Title.png", "Album.png", "Friend.png", "Icon.png", "Walk1.png",
+                               "Walk2.png", "MarkConfession.png", "MarkMutual.png"})
+        EXPECT_TRUE(QImageReader(screen).canRead()) << screen;
+}
+
+TEST(Content, EveryPieceAndSoundIsAudible) {
+    CopyGameData();
+    const QStringList pieces = QDir().entryList({"*.mid"});
+    EXPECT_EQ(pieces.size(), 11);
+    for (const QString& piece : pieces) {
+        // A few seconds tell that it sounds; its length comes from the file itself.
+        const media::RenderedPiece heard = media::RenderMidiFile(piece, 4);
+        EXPECT_GT(heard.peak, 0.02f) << piece;
+        EXPECT_GT(media::MidiLengthMs(piece), 30000) << piece;
+    }
+    for (const char* sound : {"KVDEMO.WAV", "Keitai3.WAV"})
+        EXPECT_GT(media::WavLengthMs(sound), 500) << sound;
+}
+
+}  // namespace
