@@ -30,6 +30,10 @@ struct Damage {
     bool needsAnswer;  // the damage shows only when the player answers
 };
 
+void PrintTo(const Damage& damage, std::ostream* out) {
+    *out << damage.name;
+}
+
 // Heroine 6 comes to the tennis court at 4:36 PM; her conversation is damaged in many ways.
 class DamagedData : public testing::TestWithParam<Damage> {
   protected:
@@ -58,7 +62,7 @@ TEST_P(DamagedData, EndsTheConversationWithOneMessageAndTheGameGoesOn) {
     EXPECT_EQ(VelMain->Label1->Caption(), "彼女は用事を思い出したらしく、どこかへ行ってしまった。");
     EXPECT_TRUE(VelMain->Command1(3).isEnabled());
     // Still responsive: the clock runs on and the player can walk away.
-    player.Wait(120);
+    player.Wait(150);
     EXPECT_EQ(GameState.elapsedMinutes, 8);
     driver::Click(&VelMain->Command1(3));
     EXPECT_EQ(GameState.phase, Phase::Walking);
