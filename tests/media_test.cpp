@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 
 #include "conversation/presenter.h"
 #include "core/GameState.h"
@@ -9,7 +10,6 @@
 #include "media/audio.h"
 #include "media/mci.h"
 #include "media/sound.h"
-#include "tests/support/media_files.h"
 #include "tests/support/player.h"
 #include "ui/Timer.h"
 
@@ -19,6 +19,7 @@ namespace {
 class Media : public testing::Test {
   protected:
     void SetUp() override {
+        CopyGameData();
         GameState = GameRecord{};
         media::testing::RenderMusicInGameTime();
         media::StartAudio();
@@ -28,6 +29,11 @@ class Media : public testing::Test {
         VelMain.Unload();
     }
     static QRgb ShownColour() { return VelMain->Image1->Picture().toImage().pixel(10, 10); }
+    static void WritePicture(const char* file, Qt::GlobalColor colour, const char* format) {
+        QImage picture(300, 200, QImage::Format_RGB32);
+        picture.fill(colour);
+        picture.save(file, format);
+    }
     Player player;
     // A listener notices every 10 ms what is playing; without it no time would pass here.
     ui::Timer listening{nullptr, 10, true};
@@ -35,11 +41,10 @@ class Media : public testing::Test {
 
 TEST_F(Media, APieceIsAudibleEndsAndTheKeeperStartsItAgainWithinASecond) {
     ASSERT_FALSE(media::SoundfontPath().isEmpty()) << "the General MIDI soundfont is installed";
-    testfiles::WriteMidi("short.mid", 0.5);
-    GameState.musicFile = "short.mid";
+    GameState.musicFile = "M310C.mid";
     PlayMidi(GameState.musicFile);
     // The synth's player reports the end once the last notes have died away.
-    player.Run("the piece ends", [] { return !IsMidiPlaying(); }, Seconds(5));
+    player.Run("the piece ends", [] { return !IsMidiPlaying(); }, Seconds(60));
     const media::MusicProbe heard = media::ProbeSinceOpen();
     EXPECT_GT(heard.peak, 0.02f);
     EXPECT_GT(heard.audibleFrames, 4410);  // a tenth of a second
@@ -49,12 +54,11 @@ TEST_F(Media, APieceIsAudibleEndsAndTheKeeperStartsItAgainWithinASecond) {
     EXPECT_LE(ui::NowMs() - endedAt, 1000);
 
     // Playing the piece already playing starts it from the beginning.
-    testfiles::WriteMidi("long.mid", 6.0);
-    PlayMidi("long.mid");
+    PlayMidi("M394C.mid");
     player.Wait(2);
     const long long before = media::SequencePositionMs();
     EXPECT_EQ(before, 2000);
-    PlayMidi("long.mid");
+    PlayMidi("M394C.mid");
     EXPECT_LT(media::SequencePositionMs(), before);
     EXPECT_TRUE(IsMidiPlaying());
 }
@@ -70,11 +74,10 @@ TEST_F(Media, MissingBrokenAndMutedMusicLeaveTheGameRunningAndEffectsCutEachOthe
     // The synth finds out only when it starts reading; then the piece simply ends.
     player.Run("the broken piece ends", [] { return !IsMidiPlaying(); }, Seconds(1));
 
-    testfiles::WriteMidi("theme.mid", 2.0);
     StopMidi();
     GameState.musicMuted = true;
-    GameState.musicFile = "theme.mid";
-    PlayMidi("theme.mid");
+    GameState.musicFile = "M394C.mid";
+    PlayMidi("M394C.mid");
     KeepMidiPlaying();
     EXPECT_FALSE(media::HasSequence());
 
@@ -82,12 +85,10 @@ TEST_F(Media, MissingBrokenAndMutedMusicLeaveTheGameRunningAndEffectsCutEachOthe
     EXPECT_FALSE(media::EffectPlaying());
     sndPlaySound("nowhere.wav", SND_ASYNC);  // the default beep, muted music or not
     EXPECT_TRUE(media::EffectPlaying());
-    testfiles::WriteWav("KVDEMO.WAV", 3.0);
-    testfiles::WriteWav("Dummy.wav", 0.05);
     sndPlaySound("KVDEMO.WAV", SND_ASYNC);
     sndPlaySound("Dummy.wav", SND_ASYNC | SND_NODEFAULT);
-    // The three-second jingle would still be playing had it not been replaced.
-    player.Wait(0.1);
+    // The jingle would still be playing had it not been replaced.
+    player.Wait(0.2);
     EXPECT_FALSE(media::EffectPlaying());
 }
 
@@ -98,7 +99,7 @@ TEST_F(Media, TheCommandLayerOpensPathsWithBlanksAndAnswersModesAndErrors) {
     EXPECT_EQ(mciSendString("close Midi"), MCIERR_INVALID_DEVICE_NAME);  // harmless
 
     QDir().mkpath("with blanks");
-    testfiles::WriteMidi("with blanks/a b.mid", 1.0);
+    QFile::copy("M310C.mid", "with blanks/a b.mid");
     const QString open =
         "open \"" + QDir::currentPath() + "/with blanks/a b.mid\" type sequencer alias Midi";
     EXPECT_EQ(mciSendString(open), MCIERR_NONE);
@@ -120,10 +121,11 @@ TEST_F(Media, TheCommandLayerOpensPathsWithBlanksAndAnswersModesAndErrors) {
 }
 
 TEST_F(Media, PicturesComeFromVelFilesOfAnyFormatElseFromGif) {
-    testfiles::WritePicture("C321C.VEL", Qt::red, "JPEG");
-    testfiles::WritePicture("C321C.GIF", Qt::blue, "PNG");
-    testfiles::WritePicture("C330C.GIF", Qt::green, "BMP");  // named GIF, decided by its bytes
-    testfiles::WritePicture("C310C.VEL", Qt::yellow, "PNG");
+    WritePicture("C321C.VEL", Qt::red, "JPEG");
+    WritePicture("C321C.GIF", Qt::blue, "PNG");
+    QFile::remove("C330C.VEL");
+    WritePicture("C330C.GIF", Qt::green, "BMP");  // named GIF, decided by its bytes
+    WritePicture("C310C.VEL", Qt::yellow, "PNG");
     VelMain->Show();
     ShowLine("C321C", "…", QString());
     EXPECT_GT(qRed(ShownColour()), 200);  // the JPEG under .VEL won over the .GIF
@@ -138,8 +140,6 @@ TEST_F(Media, PicturesComeFromVelFilesOfAnyFormatElseFromGif) {
 }
 
 TEST_F(Media, ThemeMusicFollowsThePersonDigitWithoutRestartingButNotAtClosingTime) {
-    for (const char* theme : {"M310C.mid", "M394C.mid", "M392C.mid"})
-        testfiles::WriteMidi(theme, 8.0);
     GameState.phase = Phase::Idle;
     VelMain->Show();
     ShowLine("C310C", "", QString());
