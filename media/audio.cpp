@@ -378,6 +378,10 @@ MusicProbe ProbeSinceOpen() {
 
 void testing::RenderMusicInGameTime() {
     g_renderInGameTime = true;
+    Audio& a = State();
+    if (!a.started || a.mode != Mode::Timed) return;
+    a.mode = Mode::Rendered;
+    if (!a.soundfontReady && !a.soundfont.isEmpty()) LoadSoundfont(a);
 }
 
 QString SoundfontPath() {

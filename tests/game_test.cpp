@@ -1,0 +1,1002 @@
+// Whole stretches of play on the real screens, in game time.
+
+
+#include <gtest/gtest.h>
+#include <QFile>
+#include <QMessageBox>
+#include <QRegularExpression>
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <QTest>
+
+#include "conversation/VelSerif.h"
+#include "conversation/presenter.h"
+#include "conversation/script.h"
+#include "core/GameState.h"
+#include "core/VelMain.h"
+#include "core/session.h"
+#include "endings/VelEnding.h"
+#include "endings/closing.h"
+#include "frontend/Demoform.h"
+#include "frontend/Main.h"
+#include "frontend/VelAlbum.h"
+#include "frontend/VelStart.h"
+#include "frontend/VelTitle.h"
+#include "media/KV_Midi.h"
+#include "media/audio.h"
+#include "records/VelDatarm.h"
+#include "records/savefile.h"
+#include "records/settings.h"
+#include "story/story.h"
+#include "story/text.h"
+#include "tests/support/player.h"
+#include "ui/runtime.h"
+#include "ui/twips.h"
+
+namespace {
+
+using story::Q;
+
+
+const QString kNobodyHere = QStringLiteral(
+    "着いたけど、誰もいないようだ。誰か来るまで待っていようかな。それとも、他の場所に行こうか。");
+const QString kIgnored =
+    QStringLiteral("しゃべらずに無視をしていたら、彼女は行ってしまった。悪いことをしたな。");
+const QString kLeft = QStringLiteral("彼女は用事を思い出したらしく、どこかへ行ってしまった。");
+
+// A game on the real screens, played in game time; every campus heroine starts at affection 2.
+class Campus : public testing::Test {
+  protected:
+    void SetUp() override {
+        BeginTestGame();
+        for (int h = 1; h <= kCampusHeroines; ++h) GameState.affection[static_cast<size_t>(h)] = 2;
+    }
+    void TearDown() override { EndTestGame(); }
+
+    // Puts the player at a place and minute, as a resumed game does.
+    static void ResumeAt(int location, int minute, int target) {
+        GameState.currentLocation = static_cast<int16_t>(location);
+        GameState.elapsedMinutes = static_cast<int16_t>(minute);
+        GameState.targetHeroine = static_cast<int16_t>(target);
+        StartSession(true);
+    }
+    static void Walk(int button) { driver::Click(&VelMain->Command1(button)); }
+    static bool IdleAt(int location) {
+        return GameState.phase == Phase::Idle && GameState.currentLocation == location;
+    }
+    static bool Asked() { return GameState.phase == Phase::AwaitingReply && VelSerif.IsLoaded(); }
+    static QList<int> EnabledButtons() {
+        QList<int> on;
+        for (int i = 0; i < kLocationCount; ++i)
+            if (VelMain->Command1(i).isEnabled()) on.append(i);
+        return on;
+    }
+
+    Player player{7};
+};
+
+TEST_F(Campus, ANewGameNarratesPicksInTheAlbumAndStartsIdleAtFourThirtyOne) {
+    QStringList hints;
+    player.Now([] { StartSession(false); })
+        .Then(
+            "the album opens", [] { return VelAlbum.IsLoaded() && VelAlbum->isVisible(); },
+            [&] {
+                EXPECT_EQ(VelMain->lblClock->Caption(), "4:30 PM");  // no clock in the opening
+                auto& album = *VelAlbum;
+                driver::MoveMouse(&album.Image1(2));
+                hints.append(album.Label1->Caption());
+                driver::MoveMouse(&album.Image1(2), QPoint(5, 5));
+                hints.append(album.Label1->Caption());
+                driver::MoveMouse(&album.Image1(2), QPoint(9, 9));  // the same photo: no change
+                EXPECT_EQ(album.Label1->Caption(), hints.last());
+                driver::MoveMouse(&album.Image1(3));
+                hints.append(album.Label1->Caption());
+                driver::Click(&album.Image1(6));  // a friend's photo picks nobody
+                driver::Click(&album.Image1(2));  // waits in here for the confirming click
+            },
+            Seconds(30))
+        .Then(
+            "the album asks to confirm",
+            [] { return VelAlbum->Label1->Caption() == Q(story::AlbumConfirmation()); },
+            [] {
+                driver::Click(&VelAlbum->Image1(7));  // a friend does not confirm
+                driver::Click(&VelAlbum->Image1(4));  // another heroine's photo does
+            })
+        .Run("the clock starts", [] { return GameState.phase == Phase::Idle; }, Seconds(5));
+
+    QStringList opening;
+    for (auto line : story::OpeningNarration()) opening.append(Q(line));
+    EXPECT_EQ(player.clickedThrough.mid(0, 7), opening);  // one click per line
+    // The first movement anywhere brings his first thought; then each photo its own line.
+    EXPECT_EQ(hints, (QStringList{"俺がちょっと気になっていたコは…", Q(story::AlbumHint(2)),
+                                  Q(story::AlbumHint(3))}));
+    EXPECT_EQ(GameState.targetHeroine, 3);  // the first photo clicked, not the one that confirmed
+    EXPECT_EQ(GameState.affection[3], 0);
+    EXPECT_EQ(GameState.affection[5], 2);
+    EXPECT_FALSE(VelAlbum.IsLoaded());
+    EXPECT_EQ(GameState.currentLocation, 3);
+    EXPECT_EQ(VelMain->lblClock->Caption(), "4:31 PM");
+    EXPECT_EQ(EnabledButtons(), (QList<int>{0, 6}));
+    EXPECT_EQ(VelMain->Label1->Caption(),
+              "さて、初めはどこに行こうかな。それとも、ここにじっとしていようか…");
+    EXPECT_EQ(GameState.musicFile, "M394C.mid");
+}
+
+TEST_F(Campus, AWalkRingsTwoMinutesBeforeArrivalAndMeetsTheHeroineThere) {
+    int steps = 0;
+    bool leftFoot = false;
+    player.Now([] {
+              ResumeAt(3, 1, 2);
+              Walk(0);  // three minutes to the rooftop
+              EXPECT_EQ(VelMain->Label1->Caption(),
+                        "校舎Ａに向かって歩きだした。あそこまでは3分くらいかかる。");
+              EXPECT_EQ(VelMain->Caption(), "【移動中】 -Velmora 3rd STORY-");
+              EXPECT_TRUE(EnabledButtons().isEmpty());
+          })
+        .Then(
+            "the walking figure steps",
+            [&] {
+                if (VelMain->Image2(0).isVisible() == leftFoot) return false;
+                ++steps;
+                leftFoot = VelMain->Image2(0).isVisible();
+                EXPECT_NE(leftFoot, VelMain->Image2(1).isVisible());
+                return steps >= 3;
+            },
+            [] {}, Seconds(2))
+        .Then(
+            "the phone shows the hint mail", [] { return !VelMain->KeitaiGamen->Caption().isEmpty(); },
+            [] {
+                EXPECT_EQ(GameState.elapsedMinutes, 2);
+                EXPECT_TRUE(VelMain->KeitaiGamen->isVisible());
+                EXPECT_EQ(VelMain->KeitaiGamen->Caption(), Q(story::HintMail(2)));
+            },
+            ByMinute(2))
+        .Run("she greets him", Asked, ByMinute(4));
+    EXPECT_EQ(GameState.elapsedMinutes, 4);
+    EXPECT_EQ(GameState.mailCount, 1);
+    EXPECT_EQ(VelMain->Caption(), "【校舎Ａ：屋上】 -Velmora 3rd STORY-");
+    EXPECT_EQ(GameState.pendingConversation, "12A");
+    EXPECT_EQ(VelMain->Label2->Caption(), Q(story::HeroineName(2)));
+    EXPECT_EQ(VelMain->Label1->Caption(), Q(story::GreetingAt(1, 2).onArrival));
+    EXPECT_EQ(GameState.sceneMusic, "M320C.mid");
+    EXPECT_EQ(GameState.metStage[2], 1);
+    // Within the few pixels the offscreen platform shifts a placed window by its frame.
+    EXPECT_NEAR(VelSerif->Top(), GameState.dialogTop, 45);
+    EXPECT_FALSE(VelMain->KeitaiGamen->isVisible());
+    player.Wait(1);
+    EXPECT_FALSE(VelMain->Image2(0).isVisible() || VelMain->Image2(1).isVisible());
+}
+
+TEST_F(Campus, AnswersMoveAffectionSilenceHurtsAndEachHeroineGreetsOncePerGame) {
+    conversation::Reply expected;
+    int before = 0;
+    player.Now([] { ResumeAt(6, 5, 1); })
+        .Then("heroine 6 comes to the court", Asked,
+              [&] {
+                  EXPECT_EQ(GameState.pendingConversation, "66B");
+                  EXPECT_EQ(GameState.elapsedMinutes, 6);
+                  conversation::DataProblem problem;
+                  expected = *conversation::ReadReply("66B", GameState.offeredCodes[3], problem);
+                  EXPECT_EQ(VelSerif->Command1(2).text(),
+                            conversation::WithFamilyName(
+                                *conversation::ReadPlayerLine(GameState.offeredCodes[3], problem),
+                                "山田"));
+                  before = GameState.affection[6];
+                  driver::Click(&VelSerif->Command1(2));
+                  EXPECT_EQ(GameState.affection[6], before + expected.change);
+                  EXPECT_EQ(VelMain->Label1->Caption(),
+                            conversation::WithFamilyName(expected.text, "山田"));
+                  EXPECT_EQ(VelMain->Label2->Caption(), Q(story::HeroineName(6)));
+                  EXPECT_FALSE(VelSerif.IsLoaded());
+                  EXPECT_EQ(EnabledButtons(), QList<int>{3});
+              },
+              ByMinute(6))
+        .Then(
+            "she leaves at the mark", [] { return GameState.pendingConversation.isEmpty(); },
+            [] {
+                EXPECT_EQ(GameState.elapsedMinutes, 10);
+                EXPECT_EQ(VelMain->Label1->Caption(), kLeft);
+            },
+            ByMinute(10))
+        // At 4:41 the court's heroine is 6 again: met already, so nobody is there for him.
+        .Then(
+            "the empty court", [] { return GameState.elapsedMinutes == 11; },
+            [] {
+                EXPECT_EQ(VelMain->Label1->Caption(), kNobodyHere);
+                Walk(3);  // to the gymnasium, where heroine 3 stands until 4:43
+            },
+            ByMinute(11))
+        .Then(
+            "heroine 3 in the gymnasium", Asked,
+            [] { EXPECT_EQ(GameState.pendingConversation, "43A"); }, ByMinute(12))
+        .Run("she leaves him unanswered", [] { return GameState.phase == Phase::Idle; },
+             ByMinute(15));
+    EXPECT_EQ(GameState.elapsedMinutes, 15);
+    EXPECT_EQ(VelMain->Label1->Caption(), kIgnored);
+    EXPECT_EQ(GameState.affection[3], 2 - 3);
+    EXPECT_EQ(GameState.affection[6], before + expected.change);  // leaving costs nothing
+    EXPECT_FALSE(VelSerif.IsLoaded());
+    EXPECT_TRUE(GameState.pendingConversation.isEmpty());
+}
+
+TEST_F(Campus, HeroinesKeepTheTimetableOfTheSchoolyardAndTheGymnasium) {
+    player.Now([] {
+              GameState.metStage = {0, 1, 1, 0, 0, 1, 1};  // only heroines 3 and 4 left to meet
+              ResumeAt(3, 14, 3);
+          })
+        .Then("heroine 3 comes to the waiting player at 4:46", Asked,
+              [] {
+                  EXPECT_EQ(GameState.elapsedMinutes, 16);
+                  EXPECT_EQ(GameState.pendingConversation, "33B");
+                  driver::Click(&VelSerif->Command1(0));
+                  Walk(0);  // via the rooftop to the gymnasium: 3 + 2 minutes
+              },
+              ByMinute(16))
+        .Then("the rooftop is empty", [] { return IdleAt(1); },
+              [] {
+                  EXPECT_EQ(VelMain->Label1->Caption(), kNobodyHere);
+                  Walk(3);
+              },
+              ByMinute(19))
+        .Run("nobody in the gymnasium after 4:48", [] { return IdleAt(4); }, ByMinute(21));
+    EXPECT_EQ(GameState.elapsedMinutes, 21);
+    // Heroine 4's window there ended at 4:48; at 4:51 heroine 3 would be at the pool.
+    EXPECT_EQ(VelMain->Label1->Caption(), kNobodyHere);
+    EXPECT_EQ(GameState.metStage[4], 0);
+}
+
+TEST_F(Campus, MailsComeInTheirOrderOnLongWalksOnlyAndALateWalkIsWarned) {
+    QStringList mails;
+    auto recordMail = [&] {
+        const QString text = VelMain->KeitaiGamen->Caption();
+        if (!text.isEmpty() && !mails.contains(text)) mails.append(text);
+        return false;
+    };
+    player.Now([] {
+              GameState.metStage.fill(1);
+              ResumeAt(3, 1, 4);
+              Walk(6);  // a one-minute walk to the garden never rings
+          })
+        .Then("at the garden", [] { return IdleAt(7); }, [] { Walk(2); })
+        .Then("back in the schoolyard", [] { return IdleAt(3); }, [] { Walk(0); })
+        .Then("on the roof", [&] { return recordMail() || IdleAt(1); }, [] { Walk(2); })
+        .Then("back", [&] { return recordMail() || IdleAt(3); }, [] { Walk(0); })
+        .Then("on the roof again", [&] { return recordMail() || IdleAt(1); }, [] { Walk(2); })
+        .Then("and back", [&] { return recordMail() || IdleAt(3); },
+              [] {
+                  EXPECT_EQ(GameState.elapsedMinutes, 15);
+                  GameState.elapsedMinutes = 25;
+                  Walk(0);  // arriving at 4:58 may miss the gate
+                  EXPECT_EQ(VelMain->Label1->Caption(),
+                            "校舎Ａに向かって歩きだしたけど、はたして閉門時刻に間に合うだろうか。");
+              })
+        .Run(Seconds(1));
+    EXPECT_EQ(mails, (QStringList{Q(story::HintMail(4)), Q(story::FestivalMail()),
+                                  Q(story::DateMailBeforeName()) + "山田" +
+                                      Q(story::DateMailAfterName())}));
+    EXPECT_EQ(GameState.mailCount, 4);
+}
+
+TEST_F(Campus, AMailOpenAtFiveHoldsClosingTimeBack) {
+    player.autoClick = false;
+    player.Now([] {
+              GameState.metStage.fill(1);
+              ResumeAt(3, 25, 1);
+              Walk(0);  // arriving at 4:58, the phone ringing at 4:56
+          })
+        .Then(
+            "five o'clock passes with the mail open", [] { return GameState.elapsedMinutes >= 31; },
+            [this] {
+                EXPECT_EQ(VelMain->lblClock->Caption(), "5:00 PM");
+                EXPECT_EQ(GameState.phase, Phase::PhoneMail);
+                player.autoClick = true;
+            },
+            Seconds(400))
+        .Run("the mail ends",
+             [this] { return player.clickedThrough.contains(Q(story::FiveOClockLine())); },
+             Seconds(10));
+    // Closing time waits for the next minute; he never arrived.
+    EXPECT_EQ(GameState.phase, Phase::Walking);
+    EXPECT_TRUE(VelMain->Timer1->Enabled());
+    EXPECT_EQ(GameState.currentLocation, 3);
+}
+
+TEST_F(Campus, ClicksBeforeAWaitDoNotCountAKeyReleasesItAndTheClockRunsMeanwhile) {
+    player.autoClick = false;
+    player.Now([] { ResumeAt(3, 1, 1); }).Run(Seconds(1));
+    driver::Click(VelMain->Label1);  // made while no wait runs
+    player.Then("the clock ran", [] { return GameState.elapsedMinutes == 4; },
+                [] { driver::Click(VelMain->Image1); }, ByMinute(4));
+    WaitForClick();
+    EXPECT_EQ(VelMain->lblClock->Caption(), "4:34 PM");  // ticks ran nested in the wait
+    EXPECT_TRUE(VelMain->Label3->Caption().isEmpty());
+    player.Then("the prompt shows",
+                [] { return VelMain->Label3->Caption() == QStringLiteral("クリックしてください"); },
+                [] {
+                    driver::Click(VelMain->Label2);  // the speaker name and the clock do nothing
+                    driver::Click(VelMain->lblClock);
+                    EXPECT_FALSE(GameState.clickFlag);
+                    driver::TypeKey(VelMain.operator->(), Qt::Key_A);
+                });
+    WaitForClick();
+    // The hidden shortcut: right button with Shift and Ctrl, and nothing else, moves the clock.
+    const int minute = GameState.elapsedMinutes;
+    for (auto modifiers : {Qt::ShiftModifier | Qt::ControlModifier, Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier, Qt::KeyboardModifiers(Qt::ShiftModifier)})
+        driver::Press(VelMain->KaKushiDummy, Qt::RightButton, modifiers);
+    driver::Press(VelMain->KaKushiDummy, Qt::LeftButton, Qt::ShiftModifier | Qt::ControlModifier);
+    EXPECT_EQ(GameState.elapsedMinutes, minute + 1);
+}
+
+TEST_F(Campus, AResumedGameGoesStraightBackToItsPlaceBelowWhichTheDialogStands) {
+    player.Now([] { ResumeAt(6, 15, 3); }).Run(Seconds(1));
+    EXPECT_EQ(VelMain->Label1->Caption(), "さて、どこに行こうかな。");
+    EXPECT_EQ(GameState.sceneMusic, "M394C.mid");
+    EXPECT_EQ(VelMain->lblClock->Caption(), "4:45 PM");
+    EXPECT_EQ(EnabledButtons(), QList<int>{3});
+    EXPECT_TRUE(player.clickedThrough.isEmpty());
+    // Checked on a fresh load, before the offscreen platform shifts the shown window by its frame.
+    VelMain.Unload();
+    VelMain.Get();
+    const int centredTop = ui::CenteredOffset(ui::ScreenHeight(), VelMain->Height());
+    EXPECT_EQ(VelMain->Top(), centredTop - 1200);
+    EXPECT_EQ(GameState.dialogTop, VelMain->Top() + VelMain->Height() + 50);
+}
+
+
+void RewriteData(const QString& file, const std::function<QString(QString)>& change) {
+    QFile in(file);
+    ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+    const QString text = QStringDecoder("CP932").decode(in.readAll());
+    in.close();
+    QFile out(file);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    out.write(QStringEncoder("CP932").encode(change(text)));
+}
+
+struct Damage {
+    const char* name;
+    std::function<void()> apply;
+    const char* file;  // the file the message must name
+    bool needsAnswer;  // the damage shows only when the player answers
+};
+
+void PrintTo(const Damage& damage, std::ostream* out) {
+    *out << damage.name;
+}
+
+// Heroine 6 comes to the tennis court at 4:36 PM; her conversation is damaged in many ways.
+class DamagedData : public testing::TestWithParam<Damage> {
+  protected:
+    void SetUp() override { BeginTestGame(); }
+    void TearDown() override { EndTestGame(); }
+};
+
+TEST_P(DamagedData, EndsTheConversationWithOneMessageAndTheGameGoesOn) {
+    GetParam().apply();
+    Player player(3);
+    player.Now([] {
+        GameState.currentLocation = 6;
+        GameState.elapsedMinutes = 5;
+        GameState.targetHeroine = 1;
+        StartSession(true);
+    });
+    if (GetParam().needsAnswer)
+        player.Then(
+            "her question", [] { return VelSerif.IsLoaded() && VelSerif->isVisible(); },
+            [] { driver::Click(&VelSerif->Command1(0)); }, ByMinute(6));
+    player.Answer(QMessageBox::Ok, ByMinute(6))
+        .Run(
+            "the talk ends", [] { return GameState.phase == Phase::Idle; }, Seconds(1));
+    EXPECT_TRUE(player.boxes[0].text.contains(QString::fromLatin1(GetParam().file)))
+        << player.boxes[0].text;
+    EXPECT_FALSE(VelSerif.IsLoaded());
+    EXPECT_TRUE(GameState.pendingConversation.isEmpty());
+    EXPECT_EQ(VelMain->Label1->Caption(), "彼女は用事を思い出したらしく、どこかへ行ってしまった。");
+    EXPECT_TRUE(VelMain->Command1(3).isEnabled());
+    // Still responsive: the clock runs on and the player can walk away.
+    player.Wait(150);
+    EXPECT_EQ(GameState.elapsedMinutes, 8);
+    driver::Click(&VelMain->Command1(3));
+    EXPECT_EQ(GameState.phase, Phase::Walking);
+}
+
+QString Replace(QString text, const char* from, const char* to) {
+    return text.replace(QRegularExpression(from), to);
+}
+// Ten reply lines for heroine 6's waiting conversation, each as `line` makes it.
+QString Replies(const std::function<QString(int)>& line) {
+    QString text = "66B\r\n";
+    for (int code = 660; code <= 669; ++code) text += line(code) + "\r\n";
+    return text;
+}
+
+const Damage kDamages[] = {
+    {"MissingCodesFile", [] { QFile::remove("VelKCode.dat"); }, "VelKCode.dat", false},
+    {"NoRecordForTheConversation",
+     [] { RewriteData("VelKCode.dat", [](QString t) { return Replace(t, "66B", "99B"); }); },
+     "VelKCode.dat", false},
+    {"RecordCutShort",
+     [] { RewriteData("VelKCode.dat", [](QString) { return "66B,660,661\r\n"; }); }, "VelKCode.dat",
+     false},
+    {"CandidateNotANumber",
+     [] {
+         RewriteData("VelKCode.dat",
+                     [](QString t) { return Replace(t, "66B\"?,66\\d", "66B,abc"); });
+     },
+     "VelKCode.dat", false},
+    {"MissingLinesFile", [] { QFile::remove("VelKaiwa.dat"); }, "VelKaiwa.dat", false},
+    {"PlayerLinesMissing",
+     [] {
+         RewriteData("VelKaiwa.dat",
+                     [](QString t) { return Replace(t, "\"?66\\d[^\\r\\n]*\\r\\n", ""); });
+     },
+     "VelKaiwa.dat", false},
+    {"NoRepliesSection",
+     [] { RewriteData("VelResp.dat", [](QString t) { return Replace(t, "66B", "99B"); }); },
+     "VelResp.dat", true},
+    {"RepliesTooShort",
+     [] {
+         RewriteData("VelResp.dat",
+                     [](QString) { return Replies([](int c) { return QString::number(c); }); });
+     },
+     "VelResp.dat", true},
+    {"ChangeNotANumber",
+     [] {
+         RewriteData("VelResp.dat", [](QString) {
+             return Replies([](int c) { return QString::number(c) + "そうなの？xy"; });
+         });
+     },
+     "VelResp.dat", true},
+};
+
+INSTANTIATE_TEST_SUITE_P(Campus, DamagedData, testing::ValuesIn(kDamages),
+                         [](const testing::TestParamInfo<Damage>& param) {
+                             return param.param.name;
+                         });
+
+
+
+const QString kAllEight = QStringLiteral("敬1恭1恵1雅2昌1亮1和1敏1");
+
+class Endings : public testing::Test {
+  protected:
+    void SetUp() override { BeginTestGame(); }
+    void TearDown() override { EndTestGame(); }
+
+    static void Meet(int heroine, int affection) {
+        GameState.metStage[static_cast<size_t>(heroine)] = 1;
+        GameState.affection[static_cast<size_t>(heroine)] = static_cast<int16_t>(affection);
+    }
+
+    // Lets the game run to its end in this child process; on the way out it tells on stderr
+    // which heroine confessed, every line clicked and the window caption at the gate.
+    static void PlayToTheEnd(Player& player) {
+        QString caption;
+        player.Then(
+            "the gate", [] { return GameState.phase == Phase::ClosingTime; },
+            [&] { caption = VelMain->Caption(); }, Seconds(600));
+        ui::AtEndProgram([&] {
+            std::fprintf(stderr, "ending=%d caption=%s lines:\n%s\n", GameState.endingHeroine,
+                         caption.toUtf8().constData(),
+                         player.clickedThrough.join('\n').toUtf8().constData());
+        });
+        player.Run("the program ends", [] { return false; }, Seconds(600));
+    }
+
+    // Idle in the schoolyard at 4:59 PM: the next tick is five o'clock.
+    static void StartAtFourFiftyNine() {
+        GameState.currentLocation = 3;
+        GameState.elapsedMinutes = 29;
+        GameState.phase = Phase::Idle;
+        VelMain->Show();
+        VelMain->Timer1->SetInterval(60000);
+        VelMain->Timer1->SetEnabled(true);
+    }
+};
+
+TEST_F(Endings, TheMetHeroineWithTheHighestAffectionConfesses) {
+    EXPECT_EQ(ChooseEndingHeroine(), 7);  // nobody met
+    Meet(3, 5);
+    EXPECT_EQ(ChooseEndingHeroine(), 3);
+    Meet(3, 3);
+    EXPECT_EQ(ChooseEndingHeroine(), 8);
+    Meet(3, 2);
+    EXPECT_EQ(ChooseEndingHeroine(), 7);
+    GameState.affection[1] = 9;  // never met: does not count
+    EXPECT_EQ(ChooseEndingHeroine(), 7);
+    Meet(2, 6);
+    Meet(4, 6);
+    EXPECT_EQ(ChooseEndingHeroine(), 2);  // a tie goes to the lower number
+}
+
+TEST_F(Endings, AMutualLoveEndingPlaysToTheRollAndIsRecorded) {
+    QFile old(kSaveFile);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("an interrupted game");
+    old.close();
+    SaveSetting(kClearRecordKey, "亮1");
+    QStringList expected{Q(story::GateClosedNarration()), Q(story::CalledFromBehindNarration()),
+                         "山田君…"};
+    for (const auto& line : story::Confession(3, true))
+        expected.append(Q(line.text).replace(Q(story::kFamilyName), "山田"));
+    expected.append(Q(story::EpilogueCommonLine()));
+    EXPECT_EXIT(
+        {
+            Meet(3, 6);
+            Meet(2, 5);
+            GameState.targetHeroine = 3;
+            Player player;
+            StartAtFourFiftyNine();
+            PlayToTheEnd(player);
+        },
+        testing::ExitedWithCode(0),
+        "ending=3 caption=-Velmora 3rd STORY- lines:\n" + expected.join('\n').toStdString());
+    EXPECT_EQ(GetSetting(kClearRecordKey), "亮1恵2");
+    EXPECT_FALSE(SaveExists());
+}
+
+TEST_F(Endings, TheFanClubLeaderCallsHerSenpaiAndTheGirlFromAnotherSchoolUsesHisGivenName) {
+    EXPECT_EXIT(
+        {
+            Player player;
+            StartAtFourFiftyNine();
+            PlayToTheEnd(player);
+        },
+        testing::ExitedWithCode(0), "ending=7(.|\n)*\n山田先輩…\n");
+    EXPECT_EQ(GetSetting(kClearRecordKey), "和1");
+
+    QString epilogue;
+    for (const auto& line : story::Epilogue(8))
+        if (Q(line.text).contains(Q(story::kGivenName)))
+            epilogue = Q(line.text).replace(Q(story::kGivenName), "太郎");
+    ASSERT_FALSE(epilogue.isEmpty()) << "her epilogue calls him by his given name";
+    EXPECT_EXIT(
+        {
+            Meet(5, 3);
+            Player player;
+            StartAtFourFiftyNine();
+            PlayToTheEnd(player);
+        },
+        testing::ExitedWithCode(0), "ending=8(.|\n)*\n" + epilogue.toStdString());
+    EXPECT_EQ(GetSetting(kClearRecordKey), "和1敏1");
+}
+
+TEST_F(Endings, TheStaffRollShowsItsScreensPlaysItsMusicOnceAndClosesItself) {
+    GameState.endingHeroine = 5;
+    GameState.musicFile = "M392C.mid";
+    QFile::remove("C340C.VEL");
+    VelMain->Show();
+    struct Screen {
+        QString role, credits;
+        qint64 picture;
+        long long musicAt;
+    };
+    QMap<int, Screen> screens;
+    Player player;
+    player.Then(
+        "the roll ends",
+        [&] {
+            if (!VelEnding.IsLoaded()) return true;
+            screens[VelEnding->RollStep()] = {VelEnding->Label1->Caption(),
+                                              VelEnding->Label2->Caption(),
+                                              VelEnding->Image1->Picture().cacheKey(),
+                                              media::SequencePositionMs()};
+            return false;
+        },
+        [] {}, Seconds(90));
+    VelEnding->ShowModal();
+
+    EXPECT_FALSE(VelMain.IsLoaded());  // the roll closed the campus
+    EXPECT_EQ(screens[0].credits, "'Velmora 3rd STORY' staff");
+    EXPECT_EQ(screens[1].role, "CG(人物)");
+    EXPECT_EQ(screens[1].credits, Q(story::Credit(1)));
+    EXPECT_EQ(screens[5].credits,
+              Q(story::Credit(1)) + "\r\n" + Q(story::Credit(2)) + "\r\n" + Q(story::Credit(3)));
+    EXPECT_EQ(screens[7].picture, screens[5].picture);  // C340C.VEL is missing: the picture stays
+    EXPECT_EQ(screens[7].role, "プログラミング");
+    EXPECT_EQ(screens[20].credits, "また　遊んでね。");
+    EXPECT_EQ(screens.size(), 23);
+    // Its own piece, played once from the first screen to the last without a restart.
+    EXPECT_EQ(screens[1].musicAt, 3500);
+    EXPECT_EQ(screens[22].musicAt, 22 * 3500);
+    EXPECT_EQ(GameState.musicFile, "M392C.mid");
+}
+
+// All eight heroines won; the data room opened from the menu replays a heroine's ending.
+TEST_F(Endings, AReplayPlaysHerEndingRecordsNothingAndADoubleClickEndsItsRoll) {
+    SaveSetting(kClearRecordKey, kAllEight);
+    SaveSetting(kSavedFamilyNameKey, "佐藤");
+    auto replay = [](int row, Qt::KeyboardModifiers modifiers, Player& player) {
+        VelStart->Show();
+        player.Now([] { VelDatarm->ShowModal(); })
+            .Then("the data room", [] { return VelDatarm.IsLoaded() && VelDatarm->isVisible(); },
+                  [=] { driver::DoubleClick(&VelDatarm->Image2(row), modifiers); });
+    };
+    EXPECT_EXIT(
+        {
+            Player player;
+            replay(3, Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier, player);
+            player.Then("closing time", [] { return GameState.phase == Phase::ClosingTime; },
+                        [] {
+                            std::fprintf(stderr, "menu=%d\n", VelStart.IsLoaded());
+                        });
+            PlayToTheEnd(player);
+        },
+        testing::ExitedWithCode(0), "menu=0\nending=4(.|\n)*佐藤");
+    EXPECT_EXIT(
+        {
+            Player player;
+            replay(7, Qt::ShiftModifier | Qt::ControlModifier, player);
+            player.Then("the roll", [] { return VelEnding.IsLoaded() && VelEnding->RollStep() >= 2; },
+                        [] {
+                            std::fprintf(stderr, "skipped at %d\n", VelEnding->RollStep());
+                            driver::DoubleClick(VelEnding->Label2);
+                        });
+            PlayToTheEnd(player);
+        },
+        testing::ExitedWithCode(0), "skipped at 2\nending=8");
+    EXPECT_EQ(GetSetting(kClearRecordKey), kAllEight);
+
+    // In an ordinary ending a double click changes nothing.
+    GameState.endingHeroine = 2;
+    VelMain->Show();
+    Player player;
+    player.Then("the roll", [] { return VelEnding.IsLoaded(); },
+                [] { driver::DoubleClick(VelEnding->Label2); })
+        .Then("still rolling", [] { return VelEnding->RollStep() == 3; },
+              [] { VelEnding.Unload(); }, Seconds(11));
+    VelEnding->ShowModal();
+}
+
+TEST_F(Endings, TheDataRoomListsWinsAndClearsThem) {
+    SaveSetting(kClearRecordKey, "恵1敬2");
+    SaveSetting(kSavedFamilyNameKey, "山田");
+    auto same = [](const ui::Image& image, const char* file) {
+        return image.Picture().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied) ==
+               QImage(file).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    };
+    auto& room = VelDatarm.Get();
+    EXPECT_EQ(room.Label3(0).Caption(), Q(story::HeroineName(3)));
+    EXPECT_TRUE(same(room.Image2(0), "Heroine3.png"));
+    EXPECT_TRUE(same(room.Image2(10), "MarkConfession.png"));
+    EXPECT_EQ(room.Label3(1).Caption(), Q(story::HeroineName(1)));
+    EXPECT_TRUE(same(room.Image2(11), "MarkMutual.png"));
+    EXPECT_TRUE(room.Label3(2).Caption().isEmpty());
+    EXPECT_FALSE(room.Command3->isEnabled());
+    VelDatarm.Unload();
+
+    SaveSetting(kClearRecordKey, "敬1恭1恵1雅2昌1亮1和1");
+    EXPECT_FALSE(VelDatarm->Command3->isEnabled());  // seven rows are not all eight
+    VelDatarm.Unload();
+    SaveSetting(kClearRecordKey, "敬1恭1恵1雅2昌1亮1和1敏3");
+    Player player;
+    player.Answer(QMessageBox::Ok).Answer(QMessageBox::No).Answer(QMessageBox::Yes);
+    driver::Click(VelDatarm->Command3);
+    EXPECT_EQ(player.boxes.value(0).title, Q(story::DataRoomAnnouncementTitle()));
+    driver::DoubleClick(&VelDatarm->Image2(0));  // without Shift and Ctrl: no replay
+    EXPECT_NE(GameState.phase, Phase::ClosingTime);
+    driver::Click(VelDatarm->Command2);
+    EXPECT_EQ(player.boxes.value(1).title, "Data Clear!!!");
+    EXPECT_FALSE(GetSetting(kClearRecordKey).isEmpty());
+    driver::Click(VelDatarm->Command2);
+    for (const QString& key : {kClearRecordKey, kSavedFamilyNameKey})
+        EXPECT_TRUE(GetSetting(key).isEmpty());
+}
+
+TEST_F(Endings, TheQuitPromptRefusesBeforeThePickAndAtClosingTimeAndOffersASaveElsewhere) {
+    VelMain->Show();
+    Player player;
+    for (auto [phase, target] : {std::pair{Phase::BeforePlay, 0}, std::pair{Phase::ClosingTime, 2}}) {
+        GameState.phase = phase;
+        GameState.targetHeroine = static_cast<int16_t>(target);
+        player.Answer(QMessageBox::Ok);
+        VelMain->close();
+        EXPECT_EQ(player.boxes.last().text, "ここではゲームの中断はできません");
+        EXPECT_TRUE(VelMain.IsLoaded() && VelMain->isVisible());
+    }
+    GameState.phase = Phase::Idle;
+    player.Answer(QMessageBox::Cancel);
+    VelMain->close();
+    EXPECT_EQ(player.boxes.last().title, "Velmora 3rd STORY");
+    EXPECT_EQ(
+        player.boxes.last().text,
+        "Velmora を終了します。\n次回、続きを遊ぶために、データをセーブしますか？\n（セーブしないと次回、続きができません）");
+    EXPECT_TRUE(VelMain.IsLoaded());
+    EXPECT_FALSE(SaveExists());
+}
+
+TEST_F(Endings, YesSavesAndEndsWhileNoLeavesAnOlderSaveAlone) {
+    auto closeAnswering = [](int button, int target) {
+        GameState.targetHeroine = static_cast<int16_t>(target);
+        GameState.elapsedMinutes = 12;
+        GameState.currentLocation = 5;
+        GameState.phase = Phase::Idle;
+        VelMain->Show();
+        Player player;
+        player.Answer(button);
+        VelMain->close();
+        std::abort();  // not reached: the answer ends the program
+    };
+    EXPECT_EXIT(closeAnswering(QMessageBox::Yes, 4), testing::ExitedWithCode(0), "");
+    GameState = GameRecord{};
+    QString problem;
+    ASSERT_TRUE(ReadSave(problem));
+    EXPECT_EQ(GameState.targetHeroine, 4);
+    EXPECT_EQ(GameState.elapsedMinutes, 12);
+    EXPECT_EQ(GameState.currentLocation, 5);
+    EXPECT_EQ(GameState.familyName, "山田");
+
+    QFile file(kSaveFile);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+    EXPECT_EXIT(closeAnswering(QMessageBox::No, 1), testing::ExitedWithCode(0), "");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), before);
+}
+
+
+class FrontDoor : public testing::Test {
+  protected:
+    void SetUp() override { BeginTestGame(); }
+    void TearDown() override { EndTestGame(); }
+
+    template <class F>
+    static std::function<bool()> Showing(ui::DefaultInstance<F>& screen) {
+        return [&screen] { return screen.IsLoaded() && screen->isVisible(); };
+    }
+    static std::function<bool()> IdleAt(int location) {
+        return [location] {
+            return GameState.phase == Phase::Idle && GameState.currentLocation == location;
+        };
+    }
+
+    // From the logo to a new game's campus, idle at 4:31 PM with heroine `pick` chosen.
+    static void NewGame(Player& player, int pick) {
+        player.Then("the title", Showing(VelTitle), [] { driver::Click(VelTitle->Label2); })
+            .Then("the menu", Showing(VelStart),
+                  [] {
+                      driver::Click(&VelStart->Label1(0));
+                      VelStart->Text1->clear();
+                      VelStart->Text2->clear();
+                      driver::TypeJapanese(VelStart->Text1, QStringLiteral("山田"));
+                      driver::TypeJapanese(VelStart->Text2, QStringLiteral("太郎"));
+                      driver::Click(VelStart->OKBUTTON);
+                  })
+            .Then("the album", Showing(VelAlbum),
+                  [pick] { driver::Click(&VelAlbum->Image1(pick - 1)); })
+            .Then("the album asks", [] { return !VelAlbum->Label1->Caption().isEmpty(); },
+                  [pick] { driver::Click(&VelAlbum->Image1(pick - 1)); });
+    }
+    static void Walk(Player& player, int from, int button) {
+        player.Then(
+            "a walk", IdleAt(from), [button] { driver::Click(&VelMain->Command1(button)); },
+            ByMinute(29));
+    }
+    static void Answer(Player& player, int line) {
+        player.Then(
+            "her question", Showing(VelSerif), [line] { driver::Click(&VelSerif->Command1(line)); },
+            ByMinute(29));
+    }
+    static void RunToTheEnd(Player& player) {
+        Main();
+        player.Run("the program ends", [] { return false; }, ByMinute(40));
+    }
+};
+
+TEST_F(FrontDoor, TheMenuGreetsHighlightsAndAsksForASaveAndAWin) {
+    auto& menu = *VelStart;
+    menu.Show();
+    EXPECT_TRUE(menu.Serif->Caption().endsWith("\r\n今日は何して遊ぶんだい？"));
+    EXPECT_EQ(GameState.musicFile, "M391C.mid");
+    const QColor own = menu.Label1(1).BackColor();
+    driver::MoveMouse(&menu.Label1(1));
+    EXPECT_EQ(menu.Label1(1).BackColor(), QColor(255, 255, 192));
+    driver::MoveMouse(&menu.Label1(2));
+    EXPECT_EQ(menu.Label1(1).BackColor(), own);
+
+    driver::Click(&menu.Label1(1));
+    EXPECT_EQ(menu.Serif->Caption(), "ありゃ？前回の記録がないなぁ。ちゃんとセーブしたのかよ？");
+    driver::Click(&menu.Label1(2));
+    EXPECT_TRUE(menu.Serif->Caption().startsWith("ここは、一度でもゲームを最後まで"));
+    EXPECT_FALSE(VelDatarm.IsLoaded());
+
+    SaveSetting(kClearRecordKey, "恵1");
+    Player player;
+    player.Then("the data room", Showing(VelDatarm), [] {
+        EXPECT_EQ(QApplication::activeModalWidget(), VelDatarm.operator->());
+        driver::Click(VelDatarm->Command1);  // 戻る
+    });
+    driver::Click(&menu.Label1(2));
+    EXPECT_FALSE(VelDatarm.IsLoaded());
+    EXPECT_TRUE(menu.Label1(2).isVisible());
+
+    QFile save(kSaveFile);
+    ASSERT_TRUE(save.open(QIODevice::WriteOnly));
+    save.write("x");
+    save.close();
+    driver::Click(&menu.Label1(1));
+    EXPECT_TRUE(menu.LOADOK->isVisible());
+    // A damaged save is told, kept, and the menu comes back.
+    player.Answer(QMessageBox::Ok);
+    driver::Click(menu.LOADOK);
+    EXPECT_EQ(player.boxes.size(), 1);
+    EXPECT_TRUE(menu.Label1(0).isVisible());
+    EXPECT_FALSE(menu.LOADOK->isVisible());
+    EXPECT_TRUE(SaveExists());
+}
+
+TEST_F(FrontDoor, NamesMustBeGivenAndFitTheSaveFile) {
+    SaveSetting(kSavedFamilyNameKey, "鈴木");
+    SaveSetting(kSavedGivenNameKey, "一郎");
+    auto& menu = *VelStart;
+    menu.Show();
+    driver::Click(&menu.Label1(0));
+    EXPECT_EQ(menu.Text1->Text(), "鈴木");  // the names of last time are proposed
+    EXPECT_EQ(menu.Text2->Text(), "一郎");
+    menu.Text2->clear();
+    driver::Click(menu.OKBUTTON);
+    EXPECT_EQ(menu.Serif->Caption(),
+              "おい、ふざけてないで、ちゃんと書いてくれよ！俺、泣いちゃうぞ。");
+    for (const QString bad : {"一,郎", " 一郎"}) {
+        menu.Text2->SetText(bad);
+        driver::Click(menu.OKBUTTON);
+        EXPECT_EQ(menu.Serif->Caption(), NameProblem(bad));
+    }
+    EXPECT_EQ(GetSetting(kSavedGivenNameKey), "一郎");  // nothing stored for a refused name
+    EXPECT_TRUE(menu.Picture1->isVisible());
+}
+
+TEST_F(FrontDoor, ANewGameRollsAffectionAndStoresTheNames) {
+    Player player;
+    VelTitle->Show();
+    NewGame(player, 1);
+    player.Run("the clock starts", [] { return GameState.phase == Phase::Idle; }, Seconds(10));
+    for (int h = 2; h <= 6; ++h) {
+        EXPECT_GE(GameState.affection[static_cast<size_t>(h)], 0);
+        EXPECT_LE(GameState.affection[static_cast<size_t>(h)], 4);
+        EXPECT_EQ(GameState.metStage[static_cast<size_t>(h)], 0);
+    }
+    EXPECT_EQ(GetSetting(kSavedFamilyNameKey), "山田");
+    EXPECT_EQ(GetSetting(kSavedGivenNameKey), "太郎");
+    EXPECT_FALSE(VelStart.IsLoaded());  // the game closed the menu
+}
+
+TEST_F(FrontDoor, StartWithAModifierMutesTheMusicAndStartMidAnimationIsSafe) {
+    GameState.musicFile = "M390C.mid";
+    auto& title = *VelTitle;
+    title.Show();
+    driver::MoveMouse(title.Label2);
+    EXPECT_EQ(title.Label2->BackColor(), QColor(160, 64, 64));
+    driver::MoveMouse(&title);
+    EXPECT_EQ(title.Label2->BackColor(), QColor(0, 128, 128));
+    Player player;
+    player
+        .Then(
+            "the 3 spreads",
+            [] { return VelTitle->Label3(1).pos() != VelTitle->Label3(0).pos(); },
+            [] { driver::Click(VelTitle->Label2, Qt::ShiftModifier); }, Seconds(8))
+        .Wait(2);  // the menu's keeper ticks
+    EXPECT_TRUE(GameState.musicMuted);
+    EXPECT_FALSE(VelTitle.IsLoaded());
+    EXPECT_TRUE(Showing(VelStart)());
+    EXPECT_FALSE(IsMidiPlaying());
+}
+
+TEST_F(FrontDoor, ClosingTheTitleOrTheMenuEndsTheProgram) {
+    auto close = [](ui::Form& screen) {
+        screen.Show();
+        screen.close();
+        std::abort();  // not reached: the close ended the program
+    };
+    EXPECT_EXIT(close(*VelTitle), testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(close(*VelStart), testing::ExitedWithCode(0), "");
+}
+
+TEST_F(FrontDoor, TheDemoPlaysItsJingleUnlessAModifierKeyIsHeld) {
+    Demoform->Show();
+    Player player;
+    player.Run("the jingle", [] { return media::EffectPlaying(); }, Seconds(2));
+    EXPECT_TRUE(Demoform->Line1(1).isHidden());
+    driver::TypeKey(Demoform.operator->(), Qt::Key_A);  // no modifier: nothing
+    EXPECT_FALSE(Demoform->SoundOff());
+    EXPECT_TRUE(media::EffectPlaying());
+    player.Run("the end of the demo", [] { return !Demoform->isVisible(); }, Seconds(5));
+    EXPECT_FALSE(Demoform->Label1->isHidden());  // "2000" came before the end
+    Demoform.Unload();
+
+    // Shift before the jingle's moment: a silent demo; the animation runs as ever.
+    Demoform->Show();
+    QTest::keyPress(Demoform.operator->(), Qt::Key_Shift);
+    EXPECT_TRUE(Demoform->SoundOff());
+    player.Run("the last stroke", [] { return !Demoform->Line1(19).isHidden(); }, Seconds(5));
+    EXPECT_FALSE(media::EffectPlaying());
+}
+
+TEST_F(FrontDoor, AWholeGameFromTheLogoToTheRecordedWin) {
+    EXPECT_EXIT(
+        {
+            Player player(11);
+            NewGame(player, 2);
+            Walk(player, 3, 0);  // to the rooftop: the phone rings on the way, heroine 2 waits
+            Answer(player, 0);
+            Walk(player, 1, 3);  // to the gymnasium
+            Walk(player, 4, 5);  // to the tennis court: heroine 6 stands there
+            Answer(player, 1);
+            ui::AtEndProgram([&] {
+                std::fprintf(stderr, "ending=%d met=%d mails=%d clicked=%lld\n",
+                             GameState.endingHeroine, GameState.metStage[2] + GameState.metStage[6],
+                             GameState.mailCount,
+                             static_cast<long long>(player.clickedThrough.size()));
+            });
+            RunToTheEnd(player);
+        },
+        testing::ExitedWithCode(0), "ending=[1-8] met=2 mails=1 clicked=[1-9][0-9]");
+    EXPECT_EQ(GetSetting(kClearRecordKey).size(), 2);
+    EXPECT_EQ(GetSetting(kSavedFamilyNameKey), "山田");
+    EXPECT_FALSE(SaveExists());
+}
+
+TEST_F(FrontDoor, ASavedGameContinuesInANewProcessThenTheDataRoomReplaysAWin) {
+    EXPECT_EXIT(
+        {
+            Player player;
+            NewGame(player, 4);
+            Walk(player, 3, 6);  // to the nature garden, one minute
+            player.Then("at the garden", IdleAt(7), [] { VelMain->close(); }).Answer(QMessageBox::Yes);
+            RunToTheEnd(player);
+        },
+        testing::ExitedWithCode(0), "");
+    // Not fatal: each child process runs this body again, after a later child removed the save.
+    QString problem;
+    EXPECT_TRUE(ReadSave(problem));
+    const GameRecord saved = GameState;
+    EXPECT_EQ(saved.currentLocation, 7);
+    EXPECT_EQ(saved.targetHeroine, 4);
+
+    // Every heroine won once before, so that the data room offers its replay afterwards.
+    SaveSetting(kClearRecordKey, "敬1恭1恵1雅1昌1亮1和1敏1");
+    const std::string state =
+        QStringLiteral("resumed %1 %2 %3 %4 file=0")
+            .arg(saved.elapsedMinutes)
+            .arg(saved.currentLocation)
+            .arg(saved.targetHeroine)
+            .arg(saved.affection[4])
+            .toStdString();
+    EXPECT_EXIT(
+        {
+            Player player;
+            player.Then("the title", Showing(VelTitle), [] { driver::Click(VelTitle->Label2); })
+                .Then("the menu", Showing(VelStart),
+                      [] {
+                          driver::Click(&VelStart->Label1(1));
+                          driver::Click(VelStart->LOADOK);
+                      })
+                .Then("the campus", [] { return GameState.phase == Phase::Idle; }, [] {
+                    std::fprintf(stderr, "resumed %d %d %d %d file=%d\n", GameState.elapsedMinutes,
+                                 GameState.currentLocation, GameState.targetHeroine,
+                                 GameState.affection[4], SaveExists());
+                });
+            RunToTheEnd(player);  // on to five o'clock and the end
+        },
+        testing::ExitedWithCode(0), state);
+    const QString afterWin = GetSetting(kClearRecordKey);
+    EXPECT_EQ(afterWin.size(), 16);
+    EXPECT_FALSE(SaveExists());
+
+    EXPECT_EXIT(
+        {
+            Player player;
+            player.Then("the title", Showing(VelTitle), [] { driver::Click(VelTitle->Label2); })
+                .Then("the menu", Showing(VelStart), [] { driver::Click(&VelStart->Label1(2)); })
+                .Then("the data room", Showing(VelDatarm), [] {
+                    driver::DoubleClick(&VelDatarm->Image2(1), Qt::ShiftModifier | Qt::ControlModifier);
+                });
+            ui::AtEndProgram([] { std::fprintf(stderr, "replayed %d\n", GameState.endingHeroine); });
+            RunToTheEnd(player);
+        },
+        testing::ExitedWithCode(0), "replayed 2");
+    EXPECT_EQ(GetSetting(kClearRecordKey), afterWin);
+}
+
+}  // namespace
