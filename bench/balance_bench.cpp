@@ -1,49 +1,41 @@
-// Plays many games without screens, on the game's own timetable, paths, conversation data and
-// ending choice, and prints how often each heroine confesses under three ways of playing.
+// Plays many whole games on the real screens, offscreen and in game time, and prints how often
+// each heroine confesses under three ways of playing. Each game runs in a process of its own,
+// two at a time; a game stops once the confessing heroine is chosen.
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <array>
+#include <chrono>
 #include <cstdio>
-#include <map>
+#include <cstdlib>
 #include <optional>
 #include <vector>
 
-#include <QCoreApplication>
 #include <QDir>
 
+#include "conversation/VelSerif.h"
 #include "conversation/script.h"
 #include "core/GameState.h"
+#include "core/VelMain.h"
 #include "core/campus.h"
+#include "core/clock.h"
 #include "core/encounters.h"
 #include "core/random.h"
-#include "endings/closing.h"
+#include "frontend/VelAlbum.h"
+#include "frontend/VelStart.h"
+#include "tests/support/player.h"
+#include "ui/application.h"
 
 namespace {
 
-constexpr int kGames = 20000;
-constexpr int kClosing = 30;
+constexpr int kDefaultGames = 5000;
+constexpr int kWorkers = 2;
 
-struct Conversation {
-    conversation::Candidates codes;
-    std::map<int, int> change;  // by response code
-};
-std::map<QString, Conversation> g_data;
-
-const Conversation& Data(const QString& code) {
-    auto it = g_data.find(code);
-    if (it != g_data.end()) return it->second;
-    conversation::DataProblem problem;
-    Conversation c{*conversation::ReadCandidates(code, problem), {}};
-    for (int slot = 1; slot <= conversation::kCandidates; ++slot) {
-        const int response = c.codes[static_cast<size_t>(slot)];
-        c.change[response] = conversation::ReadReply(code, response, problem)->change;
-    }
-    return g_data.emplace(code, c).first->second;
-}
+enum class Strategy { Random, SeekPicked, MeetMany };
 
 int RandomIndex(int n) {
     return static_cast<int>(Rnd() * n);
 }
-
-enum class Strategy { Random, SeekPicked, MeetMany };
 
 // The quickest way to meet `heroine` from (minute, location): the minute of the meeting and the
 // first move (-1 wait, 0 to 6 a travel button); nullopt when she cannot be met any more.
@@ -52,17 +44,16 @@ std::optional<std::pair<int, int>> FirstMoveToMeet(int heroine, int minute, int 
         int minute, location, firstMove;
     };
     std::vector<State> frontier{{minute, location, -2}};
-    std::array<std::array<bool, kLocationCount + 1>, kClosing + 5> seen{};
-    std::optional<std::pair<int, int>> best;  // arrival minute, first move
+    std::array<std::array<bool, kLocationCount + 1>, kMinutesUntilClosing + 5> seen{};
+    std::optional<std::pair<int, int>> best;
     while (!frontier.empty()) {
         std::vector<State> next;
-        for (const State& s : frontier) {
+        for (const State& s : frontier)
             for (int move = -1; move < kLocationCount; ++move) {
                 const int to = move < 0 ? s.location : move + 1;
                 const int minutes = move < 0 ? 1 : WalkingMinutes(s.location, to);
-                if (minutes == 0) continue;
                 const int at = s.minute + minutes;
-                if (at >= kClosing) continue;
+                if (minutes == 0 || at >= kMinutesUntilClosing) continue;
                 const int first = s.firstMove == -2 ? move : s.firstMove;
                 const bool meets = move < 0 ? IsWindowStart(at) && HeroineAt(at, to) == heroine
                                             : InEncounterWindow(at) && HeroineAt(at, to) == heroine;
@@ -72,129 +63,154 @@ std::optional<std::pair<int, int>> FirstMoveToMeet(int heroine, int minute, int 
                     next.push_back({at, to, first});
                 }
             }
-        }
         frontier = std::move(next);
     }
     return best;
 }
 
-// How the player answers: at random, with her best offered line, or brushing her off.
-enum class Answer { Random, Best, Worst };
-
-int ChooseAnswer(const QString& code, Answer how) {
-    const Conversation& c = Data(code);
-    std::array<bool, conversation::kCandidates + 1> drawn{};
-    std::vector<int> offered;
-    while (offered.size() < 5) {
-        const int slot = RandomIndex(conversation::kCandidates) + 1;
-        if (drawn[static_cast<size_t>(slot)]) continue;
-        drawn[static_cast<size_t>(slot)] = true;
-        offered.push_back(c.change.at(c.codes[static_cast<size_t>(slot)]));
+// The next move of a planned route: to whoever unmet can be met soonest.
+int PlannedMove(Strategy strategy) {
+    const GameRecord& g = GameState;
+    int move = -1, soonest = kMinutesUntilClosing;
+    for (int h = 1; h <= kCampusHeroines; ++h) {
+        if (g.metStage[static_cast<size_t>(h)] != 0) continue;
+        if (strategy == Strategy::SeekPicked && h != g.targetHeroine) continue;
+        if (auto plan = FirstMoveToMeet(h, g.elapsedMinutes, g.currentLocation);
+            plan && plan->first < soonest) {
+            soonest = plan->first;
+            move = plan->second;
+        }
     }
-    switch (how) {
-        case Answer::Best:
-            return *std::max_element(offered.begin(), offered.end());
-        case Answer::Worst:
-            return *std::min_element(offered.begin(), offered.end());
-        case Answer::Random:
-            break;
-    }
-    return offered[static_cast<size_t>(RandomIndex(5))];
+    return move;
 }
 
-struct Outcome {
-    int ending;
-    bool mutual;
-};
-
-Outcome PlayOneGame(Strategy strategy) {
-    GameRecord& g = GameState;
-    g = GameRecord{};
-    for (int h = 1; h <= kCampusHeroines; ++h)
-        g.affection[static_cast<size_t>(h)] = static_cast<int16_t>(Rnd() * 5);
-    g.targetHeroine = static_cast<int16_t>(RandomIndex(kCampusHeroines) + 1);
-    g.affection[static_cast<size_t>(g.targetHeroine)] -= 2;
-    int minute = 1, location = 3;
-
-    auto meet = [&](int heroine, bool onArrival) {
-        if (heroine == 0 || g.metStage[static_cast<size_t>(heroine)] != 0) return;
-        g.metStage[static_cast<size_t>(heroine)] = 1;
-        // Seeking one girl, the player is kind to her and cool to the others.
-        Answer how = Answer::Random;
-        if (strategy == Strategy::SeekPicked)
-            how = heroine == g.targetHeroine ? Answer::Best : Answer::Worst;
-        g.affection[static_cast<size_t>(heroine)] +=
-            static_cast<int16_t>(ChooseAnswer(ConversationCode(location, heroine, onArrival), how));
-    };
-
-    while (minute < kClosing) {
-        int move = -1;
-        if (strategy == Strategy::Random) {
-            move = Rnd() < 0.5 ? -1 : RandomIndex(kLocationCount);
-            if (move >= 0 && WalkingMinutes(location, move + 1) == 0) move = -1;
-        } else {
-            std::optional<int> soonest;
-            int soonestMinute = kClosing;
-            for (int h = 1; h <= kCampusHeroines; ++h) {
-                if (g.metStage[static_cast<size_t>(h)] != 0) continue;
-                if (strategy == Strategy::SeekPicked && h != g.targetHeroine) continue;
-                // Whoever can be met first; the plan is made again after every move.
-                if (auto plan = FirstMoveToMeet(h, minute, location);
-                    plan && plan->first < soonestMinute) {
-                    soonestMinute = plan->first;
-                    soonest = plan->second;
-                }
-            }
-            if (soonest) move = *soonest;
-        }
-        if (move < 0) {
-            ++minute;
-            if (minute < kClosing && IsWindowStart(minute))
-                meet(HeroineAt(minute, location), false);
-        } else {
-            minute += WalkingMinutes(location, move + 1);
-            if (minute >= kClosing) break;
-            location = move + 1;
-            if (InEncounterWindow(minute)) meet(HeroineAt(minute, location), true);
+// Picks one of the five offered lines: at random, or the one that pleases her most or least
+// by what the data files say.
+int ChosenLine(Strategy strategy) {
+    const GameRecord& g = GameState;
+    if (strategy != Strategy::SeekPicked) return RandomIndex(5);
+    const bool kind = g.pendingConversation.mid(1, 1).toInt() == g.targetHeroine;
+    int chosen = 0, bestChange = 0;
+    for (int line = 0; line < 5; ++line) {
+        conversation::DataProblem problem;
+        const auto reply = conversation::ReadReply(
+            g.pendingConversation, g.offeredCodes[static_cast<size_t>(line + 1)], problem);
+        const int change = reply ? reply->change : 0;
+        if (line == 0 || (kind ? change > bestChange : change < bestChange)) {
+            chosen = line;
+            bestChange = change;
         }
     }
-    const int ending = ChooseEndingHeroine();
-    return {ending, ending == g.targetHeroine};
+    return chosen;
+}
+
+// One whole game from the start menu; returns the confessing heroine, and 10 more for mutual love.
+[[noreturn]] void PlayOneGame(Strategy strategy, uint32_t seed, int resultPipe) {
+    GameState = GameRecord{};
+    GameState.lineBreak = QStringLiteral("\r\n");
+    Player player(seed);
+    const int pick = static_cast<int>(seed % kCampusHeroines);
+    int decidedAt = -1;
+    player.Now([] {
+        VelStart->Show();
+        driver::Click(&VelStart->Label1(0));
+        VelStart->Text1->SetText(QStringLiteral("山田"));
+        VelStart->Text2->SetText(QStringLiteral("太郎"));
+        driver::Click(VelStart->OKBUTTON);
+    });
+    player.Then("the album", [] { return VelAlbum.IsLoaded() && VelAlbum->isVisible(); },
+                [pick] { driver::Click(&VelAlbum->Image1(pick)); });
+    player.Then("the album asks", [] { return !VelAlbum->Label1->Caption().isEmpty(); },
+                [pick] { driver::Click(&VelAlbum->Image1(pick)); });
+    player.Always([&] {
+        GameRecord& g = GameState;
+        if (g.endingHeroine != 0) {
+            const char result = static_cast<char>(
+                g.endingHeroine + (g.endingHeroine == g.targetHeroine ? 10 : 0));
+            [[maybe_unused]] const auto written = ::write(resultPipe, &result, 1);
+            _exit(0);
+        }
+        if (g.phase == Phase::AwaitingReply && VelSerif.IsLoaded()) {
+            return driver::Click(&VelSerif->Command1(ChosenLine(strategy)));
+        }
+        if (g.phase != Phase::Idle || decidedAt == g.elapsedMinutes) return false;
+        decidedAt = g.elapsedMinutes;
+        int move = -1;
+        if (strategy == Strategy::Random)
+            move = Rnd() < 0.5 ? -1 : RandomIndex(kLocationCount);
+        else
+            move = PlannedMove(strategy);
+        if (move < 0 || !VelMain->Command1(move).isEnabled()) return false;
+        return driver::Click(&VelMain->Command1(move));
+    });
+    player.Run("the confession", [] { return false; }, ByMinute(kMinutesUntilClosing + 5));
+    _exit(1);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    QDir::setCurrent(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(VELMORA_DATA_DIR));
-    Randomize(2026);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    const int games = argc > 1 ? std::atoi(argv[1]) : kDefaultGames;
+    ui::testing::UseVirtualTime();
+    ui::testing::SetStallHandler(FailTest);
+    QuietOffscreenPlatform();
+    ui::Application app(argc, argv);
+    QDir::setCurrent(QStringLiteral(VELMORA_DATA_DIR));
+    // Names and wins go to a settings folder of the benchmark's own.
+    qputenv("XDG_CONFIG_HOME", QDir::temp().filePath(QStringLiteral("velmora-balance")).toLocal8Bit());
+
     const std::pair<const char*, Strategy> strategies[] = {
         {"random walks, random answers", Strategy::Random},
         {"seek the picked girl, best answer to her", Strategy::SeekPicked},
         {"meet as many as possible, random answers", Strategy::MeetMany},
     };
-    std::printf("%-42s", "strategy (percent of games)");
-    for (int h = 1; h <= kHeroineCount; ++h) std::printf("  H%d  ", h);
+    std::printf("%d real games per strategy (percent of games)\n%-42s", games, "strategy");
+    for (int h = 1; h <= kHeroineCount; ++h) std::printf("   H%d ", h);
     std::printf(" mutual\n");
-    std::array<std::array<int, kHeroineCount + 1>, 3> mutualBy{};
-    for (size_t s = 0; s < std::size(strategies); ++s) {
+    const auto start = std::chrono::steady_clock::now();
+    int played = 0, failed = 0;
+    for (const auto& [name, strategy] : strategies) {
         std::array<int, kHeroineCount + 1> endings{};
         int mutual = 0;
-        for (int i = 0; i < kGames; ++i) {
-            const Outcome o = PlayOneGame(strategies[s].second);
-            ++endings[static_cast<size_t>(o.ending)];
-            if (o.mutual) ++mutual, ++mutualBy[s][static_cast<size_t>(o.ending)];
+        // Each worker is a child process with a pipe back; two run at a time.
+        std::vector<std::pair<pid_t, int>> running;
+        auto collect = [&] {
+            const auto [pid, pipe] = running.front();
+            running.erase(running.begin());
+            char result = 0;
+            const bool got = ::read(pipe, &result, 1) == 1;
+            ::close(pipe);
+            int status = 0;
+            waitpid(pid, &status, 0);
+            if (!got) return void(++failed);
+            ++endings[static_cast<size_t>(result % 10)];
+            mutual += result >= 10;
+            ++played;
+        };
+        for (int i = 0; i < games; ++i) {
+            if (static_cast<int>(running.size()) == kWorkers) collect();
+            int fds[2];
+            if (::pipe(fds) != 0) return 1;
+            std::fflush(stdout);  // or every child would print the table's head again
+            const pid_t pid = fork();
+            if (pid == 0) {
+                ::close(fds[0]);
+                PlayOneGame(strategy, static_cast<uint32_t>(i + 1), fds[1]);
+            }
+            ::close(fds[1]);
+            running.emplace_back(pid, fds[0]);
         }
-        std::printf("%-42s", strategies[s].first);
+        while (!running.empty()) collect();
+        std::printf("%-42s", name);
         for (int h = 1; h <= kHeroineCount; ++h)
-            std::printf(" %5.1f", 100.0 * endings[static_cast<size_t>(h)] / kGames);
-        std::printf("  %5.1f\n", 100.0 * mutual / kGames);
+            std::printf(" %5.1f", 100.0 * endings[static_cast<size_t>(h)] / games);
+        std::printf("  %5.1f\n", 100.0 * mutual / games);
+        std::fflush(stdout);
     }
-    std::printf("mutual-love endings reached, by heroine (games):");
-    for (int h = 1; h <= kCampusHeroines; ++h) {
-        int total = 0;
-        for (const auto& row : mutualBy) total += row[static_cast<size_t>(h)];
-        std::printf(" H%d %d", h, total);
-    }
-    std::printf("\n");
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    std::printf("%d games in %.1f s: %.1f games per second on %d workers; %d failed\n", played,
+                seconds, played / seconds, kWorkers, failed);
+    return failed == 0 ? 0 : 1;
 }

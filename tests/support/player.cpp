@@ -180,20 +180,35 @@ void Player::CheckDeadline(const QString& what, const Deadline& by, ui::GameMs s
 
 bool Player::OnIdle(ui::GameMs nextDue) {
     // Steps look first, so that they see each line before it is clicked away.
-    if (steps_.empty()) return ClickThrough();
-    Step& front = steps_.front();
-    if (front.since == ui::kNever) front.since = ui::NowMs();
-    if (!front.when()) {
-        if (ClickThrough()) return true;
-        CheckDeadline(front.what, front.by, front.since, nextDue);
-        return false;
+    if (!steps_.empty()) {
+        Step& front = steps_.front();
+        if (front.since == ui::kNever) front.since = ui::NowMs();
+        if (front.when()) {
+            Step step = std::move(front);
+            steps_.pop_front();
+            // The next step's deadline counts from now.
+            if (!steps_.empty()) steps_.front().since = ui::NowMs();
+            step.act();
+            return true;
+        }
     }
-    Step step = std::move(front);
-    steps_.pop_front();
-    // The next step's deadline counts from now.
-    if (!steps_.empty()) steps_.front().since = ui::NowMs();
-    step.act();
-    return true;
+    if ((always_ && always_()) || ClickThrough()) return true;
+    if (!steps_.empty())
+        CheckDeadline(steps_.front().what, steps_.front().by, steps_.front().since, nextDue);
+    return false;
+}
+
+namespace {
+QtMessageHandler g_standardHandler = nullptr;
+
+void DropOffscreenWarnings(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (!text.startsWith(QLatin1String("This plugin does not support")))
+        g_standardHandler(type, context, text);
+}
+}  // namespace
+
+void QuietOffscreenPlatform() {
+    g_standardHandler = qInstallMessageHandler(DropOffscreenWarnings);
 }
 
 void CopyGameData() {

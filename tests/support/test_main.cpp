@@ -18,14 +18,6 @@ class SandboxListener : public testing::EmptyTestEventListener {
     std::unique_ptr<Sandbox> sandbox_;
 };
 
-QtMessageHandler g_standardHandler = nullptr;
-
-// The offscreen platform warns of every window operation it cannot do, such as raise().
-void QuietOffscreenPlatform(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    if (!text.startsWith(QLatin1String("This plugin does not support")))
-        g_standardHandler(type, context, text);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -35,7 +27,7 @@ int main(int argc, char** argv) {
     // Tests own the clock: it moves only when the game has nothing else to do.
     ui::testing::UseVirtualTime();
     ui::testing::SetStallHandler(FailTest);
-    g_standardHandler = qInstallMessageHandler(QuietOffscreenPlatform);
+    QuietOffscreenPlatform();
     ui::Application app(argc, argv);
     testing::UnitTest::GetInstance()->listeners().Append(new SandboxListener);
     // A death test's child hears no test events; it works in its parent's sandbox.
