@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QFontMetrics>
 #include <QImageReader>
+#include <QStringDecoder>
+#include <QStringEncoder>
 
 #include "conversation/script.h"
 #include "core/GameState.h"
@@ -17,7 +19,6 @@
 #include "story/story.h"
 #include "story/text.h"
 #include "tests/support/player.h"
-#include "tests/support/text_checks.h"
 
 namespace {
 
@@ -27,6 +28,15 @@ using story::Q;
 const QString kLongestFamilyName(8, QChar(u'Ｗ'));
 const QString kLongestGivenName(8, QChar(u'Ｗ'));
 constexpr int kMaxLineLength = 78;  // three lines of the message label
+
+// The data files and the save file are CP932: a text that does not come back unchanged from a
+// trip through it cannot be stored.
+bool SurvivesCp932(const QString& text) {
+    QStringEncoder encoder("CP932");
+    QStringDecoder decoder("CP932");
+    const QString back = decoder.decode(encoder.encode(text));
+    return !encoder.hasError() && !decoder.hasError() && back == text;
+}
 
 QString WithNames(std::string_view text) {
     return Q(text)

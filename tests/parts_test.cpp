@@ -26,7 +26,6 @@
 #include "records/savefile.h"
 #include "records/settings.h"
 #include "tests/support/player.h"
-#include "tests/support/sandbox.h"
 #include "ui/Form.h"
 #include "ui/Timer.h"
 #include "ui/application.h"
@@ -222,7 +221,7 @@ TEST(SettingsStore, KeysMatchWithoutCaseAndTheSectionDeletesWhole) {
     QSettings file(SettingsFilePath(), QSettings::IniFormat);
     file.beginGroup("Velmora3");
     EXPECT_EQ(file.childKeys().size(), 3);  // still one clear record
-    EXPECT_TRUE(SettingsFilePath().startsWith(Sandbox::Dir() + "/config/"));
+    EXPECT_TRUE(SettingsFilePath().startsWith(QDir::currentPath() + "/config/"));
 
     DeleteSettingsSection();
     for (const char* key : {"CString", "SavedMyouji", "SavedNamae"})

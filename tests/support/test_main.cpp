@@ -1,21 +1,41 @@
 #include <cstdlib>
+#include <memory>
 
 #include <gtest/gtest.h>
+#include <QDir>
+#include <QTemporaryDir>
 
 #include "tests/support/player.h"
-#include "tests/support/sandbox.h"
 #include "ui/application.h"
 #include "ui/gametime.h"
 #include "ui/runtime.h"
 
 namespace {
 
-// Every test starts in a fresh, empty working directory with its own settings folder, so that
-// save files and the clear record of one test never leak into another.
+constexpr char kSandboxVariable[] = "VELMORA_TEST_SANDBOX";
+
+// Every test works in a fresh, empty folder with its own settings folder, so that the save file
+// and the clear record of one test never leak into another. Child processes (death tests, games
+// run to their end) work in their parent's folder, so that it can check what they left; only the
+// parent creates and removes it.
+void EnterSandbox(const QString& path) {
+    QDir(path).mkpath("config");
+    qputenv("XDG_CONFIG_HOME", QDir(path).filePath("config").toLocal8Bit());
+    QDir::setCurrent(path);
+}
+
 class SandboxListener : public testing::EmptyTestEventListener {
-    void OnTestStart(const testing::TestInfo&) override { sandbox_ = std::make_unique<Sandbox>(); }
-    void OnTestEnd(const testing::TestInfo&) override { sandbox_.reset(); }
-    std::unique_ptr<Sandbox> sandbox_;
+    void OnTestStart(const testing::TestInfo&) override {
+        dir_ = std::make_unique<QTemporaryDir>();
+        qputenv(kSandboxVariable, dir_->path().toLocal8Bit());
+        EnterSandbox(dir_->path());
+    }
+    void OnTestEnd(const testing::TestInfo&) override {
+        QDir::setCurrent(QDir::tempPath());
+        qunsetenv(kSandboxVariable);
+        dir_.reset();
+    }
+    std::unique_ptr<QTemporaryDir> dir_;
 };
 
 }  // namespace
@@ -29,12 +49,10 @@ int main(int argc, char** argv) {
     ui::testing::SetStallHandler(FailTest);
     QuietOffscreenPlatform();
     ui::Application app(argc, argv);
-    testing::UnitTest::GetInstance()->listeners().Append(new SandboxListener);
-    // A death test's child hears no test events; it works in its parent's sandbox.
-    std::unique_ptr<Sandbox> childSandbox;
     if (!GTEST_FLAG_GET(internal_run_death_test).empty())
-        childSandbox = std::make_unique<Sandbox>();
+        EnterSandbox(qEnvironmentVariable(kSandboxVariable));  // a child hears no test events
     else  // the end of the program is watched in a child; here it would cut the suite short
         ui::AtEndProgram([] { FailTest(QStringLiteral("the game ended the test process")); });
+    testing::UnitTest::GetInstance()->listeners().Append(new SandboxListener);
     return RUN_ALL_TESTS();
 }
