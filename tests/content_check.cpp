@@ -53,13 +53,16 @@ QList<std::pair<QString, std::string_view>> StoryLines() {
             const auto greeting = story::GreetingAt(location, h);
             if (greeting.onArrival.empty()) continue;
             add(QStringLiteral("greeting %1%2").arg(location).arg(h), greeting.onArrival);
-            add(QStringLiteral("greeting %1%2 waiting").arg(location).arg(h), greeting.whileWaiting);
+            add(QStringLiteral("greeting %1%2 waiting").arg(location).arg(h),
+                greeting.whileWaiting);
         }
     for (auto text : story::OpeningNarration()) add("opening", text);
     for (int h = 1; h <= kCampusHeroines; ++h)
         for (int mail : {1, 2, 4}) {
-            add(QStringLiteral("reaction to mail %1").arg(mail), story::ReactionsToMail(mail, h).first);
-            add(QStringLiteral("reaction to mail %1").arg(mail), story::ReactionsToMail(mail, h).second);
+            add(QStringLiteral("reaction to mail %1").arg(mail),
+                story::ReactionsToMail(mail, h).first);
+            add(QStringLiteral("reaction to mail %1").arg(mail),
+                story::ReactionsToMail(mail, h).second);
         }
     for (auto text : {story::RingNarration(), story::FiveOClockLine(), story::GateClosedNarration(),
                       story::CalledFromBehindNarration(), story::EpilogueCommonLine(),
@@ -69,7 +72,8 @@ QList<std::pair<QString, std::string_view>> StoryLines() {
         for (bool mutual : {true, false})
             for (const auto& line : story::Confession(h, mutual))
                 add(QStringLiteral("confession %1").arg(h), line.text);
-        for (const auto& line : story::Epilogue(h)) add(QStringLiteral("epilogue %1").arg(h), line.text);
+        for (const auto& line : story::Epilogue(h))
+            add(QStringLiteral("epilogue %1").arg(h), line.text);
     }
     for (int photo = 0; photo <= 7; ++photo) add("album hint", story::AlbumHint(photo));
     return lines;
@@ -86,13 +90,14 @@ TEST(Content, EveryStoryLineFitsTheTextLabelAndTheSaveFileWithTheLongestNames) {
     // Only the girl from another school calls him by his given name, in her epilogue.
     for (int h = 1; h <= kHeroineCount; ++h) {
         bool given = false;
-        for (const auto& line : story::Epilogue(h)) given |= Q(line.text).contains(Q(story::kGivenName));
+        for (const auto& line : story::Epilogue(h))
+            given |= Q(line.text).contains(Q(story::kGivenName));
         EXPECT_EQ(given, h == 8) << h;
         // The two confessions of a campus heroine read differently; others have one.
-        const bool differ = !std::equal(
-            story::Confession(h, true).begin(), story::Confession(h, true).end(),
-            story::Confession(h, false).begin(), story::Confession(h, false).end(),
-            [](auto& a, auto& b) { return a.text == b.text; });
+        const bool differ =
+            !std::equal(story::Confession(h, true).begin(), story::Confession(h, true).end(),
+                        story::Confession(h, false).begin(), story::Confession(h, false).end(),
+                        [](auto& a, auto& b) { return a.text == b.text; });
         EXPECT_EQ(differ, h <= kCampusHeroines) << h;
     }
 }
@@ -100,8 +105,9 @@ TEST(Content, EveryStoryLineFitsTheTextLabelAndTheSaveFileWithTheLongestNames) {
 TEST(Content, EveryMailFitsThePhoneScreenWithTheLongestName) {
     BeginTestGame();
     const ui::Label& phone = *VelMain->KeitaiGamen;
-    QStringList mails{Q(story::FestivalMail()),
-                      Q(story::DateMailBeforeName()) + kLongestFamilyName + Q(story::DateMailAfterName())};
+    QStringList mails{
+        Q(story::FestivalMail()),
+        Q(story::DateMailBeforeName()) + kLongestFamilyName + Q(story::DateMailAfterName())};
     for (int h = 1; h <= kCampusHeroines; ++h) mails.append(Q(story::HintMail(h)));
     const QFontMetrics metrics(phone.font());
     for (const QString& mail : mails) {
