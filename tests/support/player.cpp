@@ -101,11 +101,10 @@ void FailTest(const QString& reason) {
             .arg(g.currentLocation)
             .arg(g.pendingConversation)
             .arg(g.mailCount);
-    const std::string message = (reason + QStringLiteral("\n  at ") + GameTimeText() +
-                                 QStringLiteral("\n  waiting in: ") +
-                                 ui::RunningWaits().join(QStringLiteral(" > ")) +
-                                 QStringLiteral("\n  game: ") + state)
-                                    .toStdString();
+    const std::string message =
+        (reason + QStringLiteral("\n  at ") + GameTimeText() + QStringLiteral("\n  waiting in: ") +
+         ui::RunningWaits().join(QStringLiteral(" > ")) + QStringLiteral("\n  game: ") + state)
+            .toStdString();
     ADD_FAILURE() << message;
     std::fprintf(stderr, "%s\n", message.c_str());
     std::fflush(stdout);
@@ -148,13 +147,15 @@ void Player::Wait(double seconds) {
     const ui::GameMs until = ui::NowMs() + static_cast<ui::GameMs>(seconds * 1000);
     // The clock can always reach the end of the wait, even with no timer of the game's due.
     ui::gametime::Schedule(until, [] {});
-    Run(QStringLiteral("%1 s pass").arg(seconds), [until] { return ui::NowMs() >= until; },
+    Run(
+        QStringLiteral("%1 s pass").arg(seconds), [until] { return ui::NowMs() >= until; },
         Seconds(seconds + 1));
 }
 
 void Player::Run(const QString& what, const std::function<bool()>& done, Deadline by) {
     bool finished = false;
-    Then(what, done, [&] { finished = true; }, by);
+    Then(
+        what, done, [&] { finished = true; }, by);
     ui::WaitUntil([&] { return finished; }, QStringLiteral("the test"));
 }
 
@@ -192,7 +193,7 @@ bool Player::OnIdle(ui::GameMs nextDue) {
             return true;
         }
     }
-    if ((always_ && always_()) || ClickThrough()) return true;
+    if (ClickThrough()) return true;
     if (!steps_.empty())
         CheckDeadline(steps_.front().what, steps_.front().by, steps_.front().since, nextDue);
     return false;

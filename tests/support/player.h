@@ -62,13 +62,8 @@ class Player {
     Player& Then(const QString& what, std::function<bool()> when, std::function<void()> act,
                  Deadline by = Seconds(300));
     Player& Now(std::function<void()> act) {
-        return Then(QStringLiteral("now"), [] { return true; }, std::move(act));
-    }
-    // Runs whenever the game is idle and no step is ready, as a player with a plan of his own
-    // would; `act` returns true when it did something.
-    Player& Always(std::function<bool()> act) {
-        always_ = std::move(act);
-        return *this;
+        return Then(
+            QStringLiteral("now"), [] { return true; }, std::move(act));
     }
     // Answers the next message box with a button (QMessageBox::Yes, No, Cancel or Ok).
     Player& Answer(int standardButton, Deadline by = Seconds(300));
@@ -77,7 +72,8 @@ class Player {
     // Lets game time pass while the game goes on.
     void Wait(double seconds);
     void Run(Deadline by) {
-        Run(QStringLiteral("every step"), [] { return true; }, by);
+        Run(
+            QStringLiteral("every step"), [] { return true; }, by);
     }
 
     bool autoClick = true;
@@ -98,7 +94,6 @@ class Player {
                        ui::GameMs nextDue);
 
     std::deque<Step> steps_;
-    std::function<bool()> always_;
 };
 
 // Ends the test at once with `reason`, the waits running and the state of the game.
