@@ -193,7 +193,7 @@ bool Player::OnIdle(ui::GameMs nextDue) {
             return true;
         }
     }
-    if (ClickThrough()) return true;
+    if ((always_ && always_()) || ClickThrough()) return true;
     if (!steps_.empty())
         CheckDeadline(steps_.front().what, steps_.front().by, steps_.front().since, nextDue);
     return false;

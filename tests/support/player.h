@@ -65,6 +65,12 @@ class Player {
         return Then(
             QStringLiteral("now"), [] { return true; }, std::move(act));
     }
+    // Runs whenever the game is idle and no step is ready, as a player with a plan of his own
+    // would (the balance benchmark's strategies); `act` returns true when it did something.
+    Player& Always(std::function<bool()> act) {
+        always_ = std::move(act);
+        return *this;
+    }
     // Answers the next message box with a button (QMessageBox::Yes, No, Cancel or Ok).
     Player& Answer(int standardButton, Deadline by = Seconds(300));
     // Runs the game until `done` holds and every step has run.
@@ -94,6 +100,7 @@ class Player {
                        ui::GameMs nextDue);
 
     std::deque<Step> steps_;
+    std::function<bool()> always_;
 };
 
 // Ends the test at once with `reason`, the waits running and the state of the game.
