@@ -332,6 +332,7 @@ TEST(LeadingNumber, ReadsLikeTheClassicNumberInput) {
     const std::pair<const char16_t*, int> cases[] = {
         {u"007abc", 7},
         {u"-3", -3},
+        {u"+5", 5},
         {u"abc", 0},
         {u"", 0},
         {u"3-4", 3},
