@@ -14,6 +14,7 @@
 #include <QTest>
 
 #include "conversation/delimited.h"
+#include "conversation/script.h"
 #include "conversation/presenter.h"
 #include "core/GameState.h"
 #include "core/VelMain.h"
@@ -326,6 +327,12 @@ TEST(DelimitedReader, FieldsFollowTheClassicSequentialInputRules) {
     EXPECT_EQ(reader.ReadField(), "");  // and it stays at the end
     EXPECT_TRUE(reader.AtEnd());
     EXPECT_TRUE(DelimitedReader::FromText("  \r\n\t\n").AtEnd());
+}
+
+TEST(DataLines, OnlyTheFirstNamePlaceholderTakesTheFamilyName) {
+    EXPECT_EQ(conversation::WithFamilyName("ＸＸＸ君、ＸＸＸって呼んでいい？", "山田"),
+              "山田君、ＸＸＸって呼んでいい？");
+    EXPECT_EQ(conversation::WithFamilyName("こんにちは", "山田"), "こんにちは");
 }
 
 TEST(LeadingNumber, ReadsLikeTheClassicNumberInput) {
