@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -68,20 +69,65 @@ std::optional<std::pair<int, int>> FirstMoveToMeet(int heroine, int minute, int 
     return best;
 }
 
-// The next move of a planned route: to whoever unmet can be met soonest.
-int PlannedMove(Strategy strategy) {
-    const GameRecord& g = GameState;
-    int move = -1, soonest = kMinutesUntilClosing;
-    for (int h = 1; h <= kCampusHeroines; ++h) {
-        if (g.metStage[static_cast<size_t>(h)] != 0) continue;
-        if (strategy == Strategy::SeekPicked && h != g.targetHeroine) continue;
-        if (auto plan = FirstMoveToMeet(h, g.elapsedMinutes, g.currentLocation);
-            plan && plan->first < soonest) {
-            soonest = plan->first;
-            move = plan->second;
-        }
+// Who is met by making `move` (-1 wait a minute, 0 to 6 a travel button) at (minute, location),
+// and where and when the move ends; heroine 0 when nobody new is met.
+struct MoveResult {
+    int minute, location, heroine;
+};
+MoveResult Make(int move, int minute, int location, int metMask) {
+    const int to = move < 0 ? location : move + 1;
+    const int at = minute + (move < 0 ? 1 : WalkingMinutes(location, to));
+    int heroine = 0;
+    if (at < kMinutesUntilClosing && (move < 0 ? IsWindowStart(at) : InEncounterWindow(at)))
+        heroine = HeroineAt(at, to);
+    if (heroine != 0 && (metMask & (1 << heroine))) heroine = 0;
+    return {at, to, heroine};
+}
+
+// The most heroines still to be met from (minute, location), over every route.
+int MostMeetings(int minute, int location, int metMask, std::map<int, int>& memo) {
+    const int key = (minute * 8 + location) * 128 + metMask;
+    if (auto it = memo.find(key); it != memo.end()) return it->second;
+    int most = 0;
+    for (int move = -1; move < kLocationCount; ++move) {
+        if (move >= 0 && WalkingMinutes(location, move + 1) == 0) continue;
+        const MoveResult r = Make(move, minute, location, metMask);
+        if (r.minute >= kMinutesUntilClosing) continue;
+        const int mask = r.heroine ? metMask | (1 << r.heroine) : metMask;
+        most = std::max(most, (r.heroine ? 1 : 0) + MostMeetings(r.minute, r.location, mask, memo));
     }
-    return move;
+    return memo[key] = most;
+}
+
+// The first move of a route that meets as many heroines as can still be met; among equal
+// routes one at random, so that games differ in whom they meet.
+int MoveToMeetMost() {
+    const GameRecord& g = GameState;
+    int metMask = 0;
+    for (int h = 1; h <= kCampusHeroines; ++h)
+        if (g.metStage[static_cast<size_t>(h)] != 0) metMask |= 1 << h;
+    std::map<int, int> memo;
+    std::vector<int> best;
+    int most = -1;
+    for (int move = -1; move < kLocationCount; ++move) {
+        if (move >= 0 && WalkingMinutes(g.currentLocation, move + 1) == 0) continue;
+        const MoveResult r = Make(move, g.elapsedMinutes, g.currentLocation, metMask);
+        if (r.minute >= kMinutesUntilClosing) continue;
+        const int mask = r.heroine ? metMask | (1 << r.heroine) : metMask;
+        const int meetings = (r.heroine ? 1 : 0) + MostMeetings(r.minute, r.location, mask, memo);
+        if (meetings > most) best.clear(), most = meetings;
+        if (meetings == most) best.push_back(move);
+    }
+    return best.empty() ? -1
+                        : best[static_cast<size_t>(RandomIndex(static_cast<int>(best.size())))];
+}
+
+// The first move of the quickest route to the picked heroine; -1 waits.
+int MoveTowardThePickedHeroine() {
+    const GameRecord& g = GameState;
+    if (g.metStage[static_cast<size_t>(g.targetHeroine)] != 0) return -1;
+    const auto plan = FirstMoveToMeet(g.targetHeroine, g.elapsedMinutes, g.currentLocation);
+    return plan ? plan->second : -1;
 }
 
 // Picks one of the five offered lines: at random, or the one that pleases her most or least
@@ -118,15 +164,17 @@ int ChosenLine(Strategy strategy) {
         VelStart->Text2->SetText(QStringLiteral("太郎"));
         driver::Click(VelStart->OKBUTTON);
     });
-    player.Then("the album", [] { return VelAlbum.IsLoaded() && VelAlbum->isVisible(); },
-                [pick] { driver::Click(&VelAlbum->Image1(pick)); });
-    player.Then("the album asks", [] { return !VelAlbum->Label1->Caption().isEmpty(); },
-                [pick] { driver::Click(&VelAlbum->Image1(pick)); });
+    player.Then(
+        "the album", [] { return VelAlbum.IsLoaded() && VelAlbum->isVisible(); },
+        [pick] { driver::Click(&VelAlbum->Image1(pick)); });
+    player.Then(
+        "the album asks", [] { return !VelAlbum->Label1->Caption().isEmpty(); },
+        [pick] { driver::Click(&VelAlbum->Image1(pick)); });
     player.Always([&] {
         GameRecord& g = GameState;
         if (g.endingHeroine != 0) {
-            const char result = static_cast<char>(
-                g.endingHeroine + (g.endingHeroine == g.targetHeroine ? 10 : 0));
+            const char result =
+                static_cast<char>(g.endingHeroine + (g.endingHeroine == g.targetHeroine ? 10 : 0));
             [[maybe_unused]] const auto written = ::write(resultPipe, &result, 1);
             _exit(0);
         }
@@ -138,12 +186,15 @@ int ChosenLine(Strategy strategy) {
         int move = -1;
         if (strategy == Strategy::Random)
             move = Rnd() < 0.5 ? -1 : RandomIndex(kLocationCount);
+        else if (strategy == Strategy::MeetMany)
+            move = MoveToMeetMost();
         else
-            move = PlannedMove(strategy);
+            move = MoveTowardThePickedHeroine();
         if (move < 0 || !VelMain->Command1(move).isEnabled()) return false;
         return driver::Click(&VelMain->Command1(move));
     });
-    player.Run("the confession", [] { return false; }, ByMinute(kMinutesUntilClosing + 5));
+    player.Run(
+        "the confession", [] { return false; }, ByMinute(kMinutesUntilClosing + 5));
     _exit(1);
 }
 
@@ -158,7 +209,8 @@ int main(int argc, char** argv) {
     ui::Application app(argc, argv);
     QDir::setCurrent(QStringLiteral(VELMORA_DATA_DIR));
     // Names and wins go to a settings folder of the benchmark's own.
-    qputenv("XDG_CONFIG_HOME", QDir::temp().filePath(QStringLiteral("velmora-balance")).toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME",
+            QDir::temp().filePath(QStringLiteral("velmora-balance")).toLocal8Bit());
 
     const std::pair<const char*, Strategy> strategies[] = {
         {"random walks, random answers", Strategy::Random},
