@@ -38,8 +38,25 @@ int RandomIndex(int n) {
     return static_cast<int>(Rnd() * n);
 }
 
+// Where and when `move` (-1 wait a minute, 0 to 6 a travel button) from (minute, location)
+// ends, and whom it meets that `metMask` does not hold yet (0 nobody). A move along no path ends
+// at closing time, so that it is never taken.
+struct MoveResult {
+    int minute, location, heroine;
+};
+MoveResult Make(int move, int minute, int location, int metMask) {
+    const int to = move < 0 ? location : move + 1;
+    const int minutes = move < 0 ? 1 : WalkingMinutes(location, to);
+    const int at = minutes == 0 ? kMinutesUntilClosing : minute + minutes;
+    int heroine = 0;
+    if (at < kMinutesUntilClosing && (move < 0 ? IsWindowStart(at) : InEncounterWindow(at)))
+        heroine = HeroineAt(at, to);
+    if (heroine != 0 && (metMask & (1 << heroine))) heroine = 0;
+    return {at, to, heroine};
+}
+
 // The quickest way to meet `heroine` from (minute, location): the minute of the meeting and the
-// first move (-1 wait, 0 to 6 a travel button); nullopt when she cannot be met any more.
+// first move; nullopt when she cannot be met any more.
 std::optional<std::pair<int, int>> FirstMoveToMeet(int heroine, int minute, int location) {
     struct State {
         int minute, location, firstMove;
@@ -51,17 +68,14 @@ std::optional<std::pair<int, int>> FirstMoveToMeet(int heroine, int minute, int 
         std::vector<State> next;
         for (const State& s : frontier)
             for (int move = -1; move < kLocationCount; ++move) {
-                const int to = move < 0 ? s.location : move + 1;
-                const int minutes = move < 0 ? 1 : WalkingMinutes(s.location, to);
-                const int at = s.minute + minutes;
-                if (minutes == 0 || at >= kMinutesUntilClosing) continue;
+                const MoveResult r = Make(move, s.minute, s.location, 0);
+                if (r.minute >= kMinutesUntilClosing) continue;
                 const int first = s.firstMove == -2 ? move : s.firstMove;
-                const bool meets = move < 0 ? IsWindowStart(at) && HeroineAt(at, to) == heroine
-                                            : InEncounterWindow(at) && HeroineAt(at, to) == heroine;
-                if (meets && (!best || at < best->first)) best = {{at, first}};
-                if (!seen[static_cast<size_t>(at)][static_cast<size_t>(to)]) {
-                    seen[static_cast<size_t>(at)][static_cast<size_t>(to)] = true;
-                    next.push_back({at, to, first});
+                if (r.heroine == heroine && (!best || r.minute < best->first))
+                    best = {{r.minute, first}};
+                if (!seen[static_cast<size_t>(r.minute)][static_cast<size_t>(r.location)]) {
+                    seen[static_cast<size_t>(r.minute)][static_cast<size_t>(r.location)] = true;
+                    next.push_back({r.minute, r.location, first});
                 }
             }
         frontier = std::move(next);
@@ -69,19 +83,15 @@ std::optional<std::pair<int, int>> FirstMoveToMeet(int heroine, int minute, int 
     return best;
 }
 
-// Who is met by making `move` (-1 wait a minute, 0 to 6 a travel button) at (minute, location),
-// and where and when the move ends; heroine 0 when nobody new is met.
-struct MoveResult {
-    int minute, location, heroine;
-};
-MoveResult Make(int move, int minute, int location, int metMask) {
-    const int to = move < 0 ? location : move + 1;
-    const int at = minute + (move < 0 ? 1 : WalkingMinutes(location, to));
-    int heroine = 0;
-    if (at < kMinutesUntilClosing && (move < 0 ? IsWindowStart(at) : InEncounterWindow(at)))
-        heroine = HeroineAt(at, to);
-    if (heroine != 0 && (metMask & (1 << heroine))) heroine = 0;
-    return {at, to, heroine};
+int MostMeetings(int minute, int location, int metMask, std::map<int, int>& memo);
+
+// How many heroines the best route meets when it starts with `move`; -1 when the move cannot be
+// made before closing time.
+int MeetingsAfter(int move, int minute, int location, int metMask, std::map<int, int>& memo) {
+    const MoveResult r = Make(move, minute, location, metMask);
+    if (r.minute >= kMinutesUntilClosing) return -1;
+    if (r.heroine == 0) return MostMeetings(r.minute, r.location, metMask, memo);
+    return 1 + MostMeetings(r.minute, r.location, metMask | (1 << r.heroine), memo);
 }
 
 // The most heroines still to be met from (minute, location), over every route.
@@ -89,13 +99,8 @@ int MostMeetings(int minute, int location, int metMask, std::map<int, int>& memo
     const int key = (minute * 8 + location) * 128 + metMask;
     if (auto it = memo.find(key); it != memo.end()) return it->second;
     int most = 0;
-    for (int move = -1; move < kLocationCount; ++move) {
-        if (move >= 0 && WalkingMinutes(location, move + 1) == 0) continue;
-        const MoveResult r = Make(move, minute, location, metMask);
-        if (r.minute >= kMinutesUntilClosing) continue;
-        const int mask = r.heroine ? metMask | (1 << r.heroine) : metMask;
-        most = std::max(most, (r.heroine ? 1 : 0) + MostMeetings(r.minute, r.location, mask, memo));
-    }
+    for (int move = -1; move < kLocationCount; ++move)
+        most = std::max(most, MeetingsAfter(move, minute, location, metMask, memo));
     return memo[key] = most;
 }
 
@@ -110,11 +115,9 @@ int MoveToMeetMost() {
     std::vector<int> best;
     int most = -1;
     for (int move = -1; move < kLocationCount; ++move) {
-        if (move >= 0 && WalkingMinutes(g.currentLocation, move + 1) == 0) continue;
-        const MoveResult r = Make(move, g.elapsedMinutes, g.currentLocation, metMask);
-        if (r.minute >= kMinutesUntilClosing) continue;
-        const int mask = r.heroine ? metMask | (1 << r.heroine) : metMask;
-        const int meetings = (r.heroine ? 1 : 0) + MostMeetings(r.minute, r.location, mask, memo);
+        const int meetings =
+            MeetingsAfter(move, g.elapsedMinutes, g.currentLocation, metMask, memo);
+        if (meetings < 0) continue;
         if (meetings > most) best.clear(), most = meetings;
         if (meetings == most) best.push_back(move);
     }

@@ -133,8 +133,8 @@ void RenderMusic(void*, Uint8* stream, int bytes) {
         SDL_memset(stream, 0, static_cast<size_t>(bytes));
         return;
     }
-    const auto sinceOpen = std::chrono::duration_cast<std::chrono::microseconds>(
-        Clock::now() - a.openedAt);
+    const auto sinceOpen =
+        std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - a.openedAt);
     Synthesize(a, frames, reinterpret_cast<int16_t*>(stream), sinceOpen.count());
 }
 
@@ -155,6 +155,12 @@ void LoadSoundfont(Audio& a) {
     if (fluid_synth_sfload(a.synth, a.soundfont.toLocal8Bit().constData(), 1) == FLUID_FAILED)
         ReportOnce("the soundfont could not be loaded, the music stays silent", a.soundfont);
     a.soundfontReady = true;
+}
+
+// For rendering on this thread: waits for the loader, or loads the soundfont when no loader ran.
+void EnsureSoundfont(Audio& a) {
+    if (a.soundfontLoader.joinable()) a.soundfontLoader.join();
+    if (!a.soundfontReady && !a.soundfont.isEmpty()) LoadSoundfont(a);
 }
 
 // ALSA prints its own errors to the terminal when there is no sound card; the game says it once
@@ -204,9 +210,7 @@ void StartAudio() {
     Audio& a = State();
     if (a.started) return;
     a.started = true;
-    a.mode = !ui::IsVirtualTime() ? Mode::Live
-             : g_renderInGameTime ? Mode::Rendered
-                                  : Mode::Timed;
+    a.mode = !ui::IsVirtualTime() ? Mode::Live : g_renderInGameTime ? Mode::Rendered : Mode::Timed;
 
     a.settings = new_fluid_settings();
     fluid_settings_setnum(a.settings, "synth.sample-rate", kRate);
@@ -316,7 +320,8 @@ long long SequencePositionMs() {
     Audio& a = State();
     std::lock_guard lock(a.musicLock);
     if (!a.player || !a.playing) return 0;
-    if (a.mode == Mode::Timed) return std::min<long long>(ui::NowMs() - a.playStartedMs, a.pieceLengthMs);
+    if (a.mode == Mode::Timed)
+        return std::min<long long>(ui::NowMs() - a.playStartedMs, a.pieceLengthMs);
     CatchUp(a);
     return a.renderedFrames * 1000 / kRate;
 }
@@ -381,7 +386,7 @@ void testing::RenderMusicInGameTime() {
     Audio& a = State();
     if (!a.started || a.mode != Mode::Timed) return;
     a.mode = Mode::Rendered;
-    if (!a.soundfontReady && !a.soundfont.isEmpty()) LoadSoundfont(a);
+    EnsureSoundfont(a);
 }
 
 QString SoundfontPath() {
@@ -399,8 +404,7 @@ RenderedPiece RenderMidiFile(const QString& path, double maxSeconds) {
     StartAudio();
     Audio& a = State();
     CloseSequence();
-    if (a.soundfontLoader.joinable()) a.soundfontLoader.join();
-    if (!a.soundfontReady && !a.soundfont.isEmpty()) LoadSoundfont(a);
+    EnsureSoundfont(a);
     RenderedPiece piece;
     const QByteArray file = path.toLocal8Bit();
     if (!QFile::exists(path) || !fluid_is_midifile(file.constData())) return piece;
