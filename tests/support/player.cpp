@@ -45,12 +45,6 @@ void DoubleClick(QWidget* control, Qt::KeyboardModifiers modifiers) {
     QTest::mouseRelease(control, Qt::LeftButton, modifiers);
 }
 
-void Press(QWidget* control, Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
-    if (!Reachable(control)) return;
-    QTest::mousePress(control, button, modifiers);
-    QTest::mouseRelease(control, button, modifiers);
-}
-
 void MoveMouse(QWidget* control, QPoint at) {
     if (!Reachable(control)) return;
     if (at.x() < 0) at = control->rect().center();

@@ -20,7 +20,6 @@ inline std::ostream& operator<<(std::ostream& out, const QString& text) {
 namespace driver {
 bool Click(QWidget* control, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 void DoubleClick(QWidget* control, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-void Press(QWidget* control, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
 void MoveMouse(QWidget* control, QPoint at = QPoint(-1, -1));
 void TypeKey(QWidget* window, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 // Types text as a Japanese input method does: the converted text is committed to the box.
@@ -77,10 +76,6 @@ class Player {
     void Run(const QString& what, const std::function<bool()>& done, Deadline by);
     // Lets game time pass while the game goes on.
     void Wait(double seconds);
-    void Run(Deadline by) {
-        Run(
-            QStringLiteral("every step"), [] { return true; }, by);
-    }
 
     bool autoClick = true;
     QStringList clickedThrough;  // the lines clicked past, in order
