@@ -303,7 +303,7 @@ TEST_F(Media, APieceIsAudibleEndsAndTheKeeperStartsItAgainWithinASecond) {
     EXPECT_TRUE(IsMidiPlaying());
 }
 
-TEST_F(Media, MissingBrokenAndMutedMusicLeaveTheGameRunningAndEffectsCutEachOther) {
+TEST_F(Media, MissingAndBrokenMusicAndSoundsLeaveTheGameRunning) {
     PlayMidi("nowhere.mid");
     EXPECT_FALSE(IsMidiPlaying());
     QFile broken("broken.mid");
