@@ -357,51 +357,39 @@ TEST_F(Campus, ClicksBeforeAWaitDoNotCountAKeyReleasesItAndTheClockRunsMeanwhile
     WaitForClick();
 }
 
-void RewriteData(const QString& file, const std::function<QString(QString)>& change) {
-    QFile in(file);
-    ASSERT_TRUE(in.open(QIODevice::ReadOnly));
-    const QString text = QStringDecoder("CP932").decode(in.readAll());
-    in.close();
-    QFile out(file);
-    ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    out.write(QStringEncoder("CP932").encode(change(text)));
-}
-
-QString Replace(QString text, const char* from, const char* to) {
-    return text.replace(QRegularExpression(from), to);
+// Rewrites a shipped data file in place, replacing what `from` matches.
+void RewriteData(const QString& file, const char* from, const QString& to) {
+    QFile data(file);
+    ASSERT_TRUE(data.open(QIODevice::ReadWrite));
+    QString text = QStringDecoder("CP932").decode(data.readAll());
+    data.resize(0);
+    data.write(QStringEncoder("CP932").encode(text.replace(QRegularExpression(from), to)));
 }
 
 // Heroine 6 comes to the tennis court at 4:36 PM; her conversation is damaged in many ways, some
 // of which show only once the player answers.
 TEST_F(Game, DamagedDataEndsTheConversationWithOneMessageAndTheGameGoesOn) {
     const struct {
+        const char* name;
         const char* file;  // the file damaged, which the message must name
         std::function<void()> apply;
         bool needsAnswer;
     } damages[] = {
-        {"VelKCode.dat", [] { QFile::remove("VelKCode.dat"); }, false},
-        {"VelKaiwa.dat",
+        {"missing code file", "VelKCode.dat", [] { QFile::remove("VelKCode.dat"); }, false},
+        {"no line of hers", "VelKaiwa.dat",
+         [] { RewriteData("VelKaiwa.dat", "\"?66\\d[^\\r\\n]*\\r\\n", ""); }, false},
+        {"no reply section", "VelResp.dat", [] { RewriteData("VelResp.dat", "66B", "99B"); }, true},
+        {"a change that is no number", "VelResp.dat",
          [] {
-             RewriteData("VelKaiwa.dat",
-                         [](QString t) { return Replace(t, "\"?66\\d[^\\r\\n]*\\r\\n", ""); });
-         },
-         false},
-        {"VelResp.dat",
-         [] { RewriteData("VelResp.dat", [](QString t) { return Replace(t, "66B", "99B"); }); },
-         true},
-        {"VelResp.dat",  // a change that is no number
-         [] {
-             RewriteData("VelResp.dat", [](QString) {
-                 QString text = "66B\r\n";
-                 for (int code = 660; code <= 669; ++code)
-                     text += QString::number(code) + "そうなの？xy\r\n";
-                 return text;
-             });
+             QString text = "66B\r\n";
+             for (int code = 660; code <= 669; ++code)
+                 text += QString::number(code) + "そうなの？xy\r\n";
+             RewriteData("VelResp.dat", "(?s)\\A.*\\z", text);
          },
          true},
     };
     for (const auto& damage : damages) {
-        SCOPED_TRACE(testing::Message() << &damage - damages);
+        SCOPED_TRACE(damage.name);
         BeginTestGame();
         damage.apply();
         Player player(3);

@@ -20,10 +20,7 @@ namespace ui {
 namespace {
 
 int& PrepareEnvironment(int& argc) {
-    // Wayland ignores where a program puts its windows, and the screens place themselves.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
-        !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && !qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "xcb");
+    ChooseWindowingPlatform();
     return argc;
 }
 
@@ -35,6 +32,13 @@ void OnTerminate(int) {
 }
 
 }  // namespace
+
+void ChooseWindowingPlatform() {
+    // Wayland ignores where a program puts its windows, and the screens place themselves.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+        !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+}
 
 void RequestCloseAll(int reason) {
     const QList<Form*> forms = Form::LoadedForms();

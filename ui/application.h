@@ -15,6 +15,10 @@ class Application : public QApplication {
     bool notify(QObject* receiver, QEvent* event) override;
 };
 
+// Runs a Wayland session's game through XWayland, unless the user named a platform: the screens
+// place themselves, which only X11 allows.
+void ChooseWindowingPlatform();
+
 // Asks every loaded screen to close with the given reason, newest first; stops at a refusal.
 void RequestCloseAll(int reason);
 

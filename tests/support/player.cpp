@@ -71,13 +71,6 @@ void TypeJapanese(QWidget* box, const QString& text) {
 
 namespace {
 
-QString GameTimeText() {
-    const ui::GameMs ms = ui::NowMs();
-    return QStringLiteral("%1.%2 s of game time")
-        .arg(ms / 1000)
-        .arg(ms % 1000, 3, 10, QLatin1Char('0'));
-}
-
 QMessageBox* OpenMessageBox() {
     for (QWidget* w : QApplication::topLevelWidgets())
         if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) return box;
@@ -96,8 +89,11 @@ void FailTest(const QString& reason) {
             .arg(g.pendingConversation)
             .arg(g.mailCount);
     const std::string message =
-        (reason + QStringLiteral("\n  at ") + GameTimeText() + QStringLiteral("\n  waiting in: ") +
-         ui::RunningWaits().join(QStringLiteral(" > ")) + QStringLiteral("\n  game: ") + state)
+        (reason +
+         QStringLiteral("\n  at %1 s of game time")
+             .arg(static_cast<double>(ui::NowMs()) / 1000, 0, 'f', 3) +
+         QStringLiteral("\n  waiting in: ") + ui::RunningWaits().join(QStringLiteral(" > ")) +
+         QStringLiteral("\n  game: ") + state)
             .toStdString();
     ADD_FAILURE() << message;
     std::fprintf(stderr, "%s\n", message.c_str());
