@@ -14,16 +14,16 @@
 
 #include <QDir>
 
-#include "conversation/VelSerif.h"
+#include "campus/AnswerWindow.h"
+#include "campus/CampusScreen.h"
 #include "conversation/script.h"
 #include "core/GameState.h"
-#include "core/VelMain.h"
-#include "core/campus.h"
 #include "core/clock.h"
 #include "core/encounters.h"
+#include "core/places.h"
 #include "core/random.h"
-#include "frontend/VelAlbum.h"
-#include "frontend/VelStart.h"
+#include "frontend/GraduationAlbum.h"
+#include "frontend/StartMenu.h"
 #include "tests/support/player.h"
 #include "ui/application.h"
 
@@ -161,18 +161,18 @@ int ChosenLine(Strategy strategy) {
     const int pick = static_cast<int>(seed % kCampusHeroines);
     int decidedAt = -1;
     player.Now([] {
-        VelStart->Show();
-        driver::Click(&VelStart->Label1(0));
-        VelStart->Text1->SetText(QStringLiteral("山田"));
-        VelStart->Text2->SetText(QStringLiteral("太郎"));
-        driver::Click(VelStart->OKBUTTON);
+        StartMenu->Show();
+        driver::Click(&StartMenu->entries(0));
+        StartMenu->familyNameBox->SetText(QStringLiteral("山田"));
+        StartMenu->givenNameBox->SetText(QStringLiteral("太郎"));
+        driver::Click(StartMenu->nameOkButton);
     });
     player.Then(
-        "the album", [] { return VelAlbum.IsLoaded() && VelAlbum->isVisible(); },
-        [pick] { driver::Click(&VelAlbum->Image1(pick)); });
+        "the album", [] { return GraduationAlbum.IsLoaded() && GraduationAlbum->isVisible(); },
+        [pick] { driver::Click(&GraduationAlbum->photos(pick)); });
     player.Then(
-        "the album asks", [] { return !VelAlbum->Label1->Caption().isEmpty(); },
-        [pick] { driver::Click(&VelAlbum->Image1(pick)); });
+        "the album asks", [] { return !GraduationAlbum->messageLabel->Caption().isEmpty(); },
+        [pick] { driver::Click(&GraduationAlbum->photos(pick)); });
     player.Always([&] {
         GameRecord& g = GameState;
         if (g.endingHeroine != 0) {
@@ -181,8 +181,8 @@ int ChosenLine(Strategy strategy) {
             [[maybe_unused]] const auto written = ::write(resultPipe, &result, 1);
             _exit(0);
         }
-        if (g.phase == Phase::AwaitingReply && VelSerif.IsLoaded()) {
-            return driver::Click(&VelSerif->Command1(ChosenLine(strategy)));
+        if (g.phase == Phase::AwaitingReply && AnswerWindow.IsLoaded()) {
+            return driver::Click(&AnswerWindow->answerButtons(ChosenLine(strategy)));
         }
         if (g.phase != Phase::Idle || decidedAt == g.elapsedMinutes) return false;
         decidedAt = g.elapsedMinutes;
@@ -193,8 +193,8 @@ int ChosenLine(Strategy strategy) {
             move = MoveToMeetMost();
         else
             move = MoveTowardThePickedHeroine();
-        if (move < 0 || !VelMain->Command1(move).isEnabled()) return false;
-        return driver::Click(&VelMain->Command1(move));
+        if (move < 0 || !CampusScreen->travelButtons(move).isEnabled()) return false;
+        return driver::Click(&CampusScreen->travelButtons(move));
     });
     player.Run(
         "the confession", [] { return false; }, ByMinute(kMinutesUntilClosing + 5));

@@ -12,7 +12,7 @@
 #include <QProcess>
 
 #include "core/GameState.h"
-#include "media/KV_Midi.h"
+#include "core/music.h"
 #include "media/audio.h"
 #include "ui/application.h"
 #include "ui/runtime.h"

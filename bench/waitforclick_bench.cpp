@@ -12,9 +12,9 @@
 #include <QDir>
 #include <QTimer>
 
-#include "conversation/presenter.h"
+#include "campus/CampusScreen.h"
+#include "campus/presenter.h"
 #include "core/GameState.h"
-#include "core/VelMain.h"
 #include "ui/application.h"
 #include "ui/runtime.h"
 
@@ -51,8 +51,8 @@ double CpuSeconds() {
 int main(int argc, char** argv) {
     QDir::setCurrent(QStringLiteral(VELMORA_DATA_DIR));
     ui::Application app(argc, argv);
-    VelMain->Show();
-    ui::WaitUntil([] { return VelMain->isVisible(); }, QStringLiteral("campus screen"));
+    CampusScreen->Show();
+    ui::WaitUntil([] { return CampusScreen->isVisible(); }, QStringLiteral("campus screen"));
     ui::DoEvents();
     std::printf("process start to first shown window: %.0f ms\n",
                 SecondsSinceProcessStart() * 1000);
@@ -60,8 +60,8 @@ int main(int argc, char** argv) {
     GameState.phase = Phase::Idle;
     GameState.currentLocation = 3;
     GameState.elapsedMinutes = 1;
-    VelMain->Timer1->SetInterval(60000);
-    VelMain->Timer1->SetEnabled(true);
+    CampusScreen->minuteTimer->SetInterval(60000);
+    CampusScreen->minuteTimer->SetEnabled(true);
     ShowLine(QString(), QStringLiteral("クリックを待っています。"), QString());
 
     constexpr int kWaitMs = 10000;

@@ -1,11 +1,7 @@
 #include "core/clock.h"
 
 #include "core/GameState.h"
-#include "core/VelMain.h"
 #include "core/encounters.h"
-#include "core/phonemail.h"
-#include "core/travel.h"
-#include "endings/closing.h"
 
 namespace {
 
@@ -14,30 +10,33 @@ constexpr int kMailBeforeArrival = 2;
 
 }  // namespace
 
-void ClockTick() {
-    GameRecord& g = GameState;
+MinuteEvent AdvanceMinute(GameRecord& g) {
     ++g.elapsedMinutes;
-
-    if (g.elapsedMinutes >= kMinutesUntilClosing) {
-        VelMain->lblClock->SetCaption(ClockText(g.elapsedMinutes));
-        // A mail being read holds closing time back until it has ended.
-        if (g.phase != Phase::PhoneMail) PlayClosingTime();
-        return;
-    }
-    VelMain->lblClock->SetCaption(ClockText(g.elapsedMinutes));
-
+    if (g.elapsedMinutes >= kMinutesUntilClosing)
+        return g.phase == Phase::PhoneMail ? MinuteEvent::ClosingHeldByMail
+                                           : MinuteEvent::ClosingTime;
     const int minuteOfFive = g.elapsedMinutes % kMeetingEvery;
-    if (minuteOfFive == 1 && g.phase == Phase::Idle) MeetWhileWaiting();
-    if (minuteOfFive == 0 && !g.pendingConversation.isEmpty() && g.phase == Phase::AwaitingReply)
-        IgnoredTimeout();
-    if (minuteOfFive == 0 && !g.pendingConversation.isEmpty() && g.phase == Phase::Idle)
-        LeavingTimeout();
-
-    if (g.phase == Phase::Walking) {
-        if (g.elapsedMinutes < g.arrivalMinute) {
-            if (g.arrivalMinute - g.elapsedMinutes == kMailBeforeArrival) ReceivePhoneMail();
-        } else {
-            ArriveAtDestination();
-        }
+    const bool talking = !g.pendingConversation.isEmpty();
+    switch (g.phase) {
+        case Phase::Idle:
+            if (minuteOfFive == 1 && IsWindowStart(g.elapsedMinutes))
+                return MinuteEvent::HeroineComes;
+            if (minuteOfFive == 0 && talking) return MinuteEvent::AnsweredHeroineLeaves;
+            return MinuteEvent::Nothing;
+        case Phase::AwaitingReply:
+            return minuteOfFive == 0 && talking ? MinuteEvent::IgnoredHeroineLeaves
+                                                : MinuteEvent::Nothing;
+        case Phase::Walking:
+            if (g.elapsedMinutes >= g.arrivalMinute) return MinuteEvent::Arrival;
+            return g.arrivalMinute - g.elapsedMinutes == kMailBeforeArrival
+                       ? MinuteEvent::PhoneRings
+                       : MinuteEvent::Nothing;
+        default:
+            return MinuteEvent::Nothing;
     }
+}
+
+QString ClockText(int elapsedMinutes) {
+    if (elapsedMinutes >= kMinutesUntilClosing) return QStringLiteral("5:00 PM");
+    return QStringLiteral("4:%1 PM").arg(30 + elapsedMinutes);
 }

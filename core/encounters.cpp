@@ -2,13 +2,7 @@
 
 #include <array>
 
-#include "conversation/VelSerif.h"
-#include "conversation/presenter.h"
-#include "conversation/responses.h"
 #include "core/GameState.h"
-#include "core/campus.h"
-#include "story/story.h"
-#include "story/text.h"
 
 namespace {
 
@@ -23,7 +17,6 @@ constexpr EncounterWindow kTimetable[] = {
     {21, 23, {0, 5, 6, 4, 0, 3, 1, 0}}, {26, 28, {0, 0, 0, 4, 0, 0, 0, 3}},
 };
 
-constexpr int kIgnoredPenalty = 3;
 constexpr int kClassroom = 2;
 constexpr int kWaitressHeroine = 2;
 
@@ -31,17 +24,6 @@ const EncounterWindow* WindowAt(int minute) {
     for (const auto& window : kTimetable)
         if (minute >= window.first && minute <= window.last) return &window;
     return nullptr;
-}
-
-// The greeting, then her conversation opens.
-void Greet(int heroine, bool onArrival) {
-    const int location = GameState.currentLocation;
-    const story::Greeting greeting = story::GreetingAt(location, heroine);
-    ShowLine(HeroinePictureCode(location, heroine, onArrival),
-             story::Q(onArrival ? greeting.onArrival : greeting.whileWaiting),
-             story::Q(story::HeroineName(heroine)));
-    GameState.metStage[static_cast<size_t>(heroine)] = 1;
-    OfferResponses(ConversationCode(location, heroine, onArrival));
 }
 
 }  // namespace
@@ -73,54 +55,4 @@ QString HeroinePictureCode(int location, int heroine, bool onArrival) {
 QString ConversationCode(int location, int heroine, bool onArrival) {
     return QString::number(location) + QString::number(heroine) +
            (onArrival ? QStringLiteral("A") : QStringLiteral("B"));
-}
-
-void MeetOnArrival() {
-    const int heroine = HeroineAt(GameState.elapsedMinutes, GameState.currentLocation);
-    if (heroine == 0 || GameState.metStage[static_cast<size_t>(heroine)] != 0)
-        return ShowNobodyHere();
-    Greet(heroine, true);
-}
-
-void MeetWhileWaiting() {
-    if (!IsWindowStart(GameState.elapsedMinutes)) return;
-    const int heroine = HeroineAt(GameState.elapsedMinutes, GameState.currentLocation);
-    if (heroine == 0) return;
-    if (GameState.metStage[static_cast<size_t>(heroine)] != 0) return ShowNobodyHere();
-    Greet(heroine, false);
-}
-
-void ShowNobodyHere() {
-    ShowLine(
-        LocationPictureCode(GameState.currentLocation),
-        QStringLiteral(
-            "着いたけど、誰もいないようだ。誰か来るまで待っていようかな。それとも、他の場所に行こうか。"),
-        QString());
-    GameState.pendingConversation.clear();
-    GameState.phase = Phase::Idle;
-    UpdateTravelButtons();
-}
-
-void IgnoredTimeout() {
-    GameRecord& g = GameState;
-    ShowLine(
-        LocationPictureCode(g.currentLocation),
-        QStringLiteral("しゃべらずに無視をしていたら、彼女は行ってしまった。悪いことをしたな。"),
-        QString());
-    const auto heroine = static_cast<size_t>(g.pendingConversation.mid(1, 1).toInt());
-    g.affection[heroine] = static_cast<int16_t>(g.affection[heroine] - kIgnoredPenalty);
-    g.pendingConversation.clear();
-    VelSerif.Unload();
-    g.phase = Phase::Idle;
-    UpdateTravelButtons();
-}
-
-void LeavingTimeout() {
-    HeroineLeaves();
-}
-
-void HeroineLeaves() {
-    ShowLine(LocationPictureCode(GameState.currentLocation),
-             QStringLiteral("彼女は用事を思い出したらしく、どこかへ行ってしまった。"), QString());
-    GameState.pendingConversation.clear();
 }

@@ -12,15 +12,3 @@ bool IsWindowStart(int minute);
 
 QString HeroinePictureCode(int location, int heroine, bool onArrival);
 QString ConversationCode(int location, int heroine, bool onArrival);
-
-// The player arrived in an encounter window.
-void MeetOnArrival();
-// An idle player at the first minute of a window.
-void MeetWhileWaiting();
-void ShowNobodyHere();
-// The five-minute mark came while the heroine still waited for an answer.
-void IgnoredTimeout();
-// The five-minute mark came after the player had answered.
-void LeavingTimeout();
-// She goes her way: the leaving line, and the conversation is over.
-void HeroineLeaves();

@@ -1,11 +1,11 @@
 #include "endings/closing.h"
 
-#include "conversation/VelSerif.h"
-#include "conversation/presenter.h"
+#include "campus/AnswerWindow.h"
+#include "campus/CampusScreen.h"
+#include "campus/presenter.h"
 #include "core/GameState.h"
-#include "core/VelMain.h"
+#include "core/music.h"
 #include "endings/epilogue.h"
-#include "media/KV_Midi.h"
 #include "story/story.h"
 #include "story/text.h"
 
@@ -16,11 +16,6 @@ constexpr int kFriendlyAffection = 3;
 constexpr int16_t kFanClubLeader = 7;
 constexpr int16_t kGirlFromAnotherSchool = 8;
 const QString kGate = QStringLiteral("C380C");
-
-void Say(const QString& picture, const QString& text, const QString& speaker) {
-    ShowLine(picture, text, speaker);
-    WaitForClick();
-}
 
 }  // namespace
 
@@ -41,21 +36,21 @@ int16_t ChooseEndingHeroine() {
 
 void PlayClosingTime() {
     GameRecord& g = GameState;
-    VelMain->Timer1->SetInterval(0);
-    VelMain->Timer1->SetEnabled(false);
+    CampusScreen->minuteTimer->SetInterval(0);
+    CampusScreen->minuteTimer->SetEnabled(false);
     g.phase = Phase::ClosingTime;
     UpdateTravelButtons();
     // A question still open would otherwise answer into the confession.
-    VelSerif.Unload();
+    AnswerWindow.Unload();
     g.musicFile = QStringLiteral("M392C.mid");
     PlayMidi(g.musicFile);
-    VelMain->lblClock->SetCaption(QString());
-    Say(kGate, story::Q(story::GateClosedNarration()), QString());
+    CampusScreen->clockLabel->SetCaption(QString());
+    Say(kGate, story::Q(story::GateClosedNarration()));
 
     g.endingHeroine = ChooseEndingHeroine();
     const QString call = g.familyName + (g.endingHeroine == kFanClubLeader ? QStringLiteral("先輩…")
                                                                            : QStringLiteral("君…"));
-    Say(kGate, story::Q(story::CalledFromBehindNarration()), QString());
+    Say(kGate, story::Q(story::CalledFromBehindNarration()));
     Say(kGate, call, QStringLiteral("女の子の声"));
 
     const int heroine = g.endingHeroine;

@@ -1,24 +1,43 @@
 #include "endings/epilogue.h"
 
-#include "conversation/presenter.h"
+#include "campus/presenter.h"
 #include "core/GameState.h"
+#include "core/music.h"
+#include "core/savefile.h"
+#include "endings/StaffRoll.h"
 #include "records/clearrecord.h"
-#include "records/savefile.h"
+#include "records/settings.h"
 #include "story/story.h"
 #include "story/text.h"
+#include "ui/runtime.h"
 
-namespace {}  // namespace
+namespace {
+
+// The end of a finished game: the staff roll, the win recorded, the program ended.
+[[noreturn]] void RecordClear() {
+    GameRecord& g = GameState;
+    StopMidi();
+    const int variantBit = g.endingHeroine == g.targetHeroine ? kMutualLoveBit : kConfessionBit;
+    StaffRoll->ShowModal();
+    StaffRoll.Unload();
+    if (g.endingHeroine < 7 &&
+        g.affection[static_cast<size_t>(g.endingHeroine)] == kReplayAffection)
+        ui::EndProgram();
+    SaveSetting(kClearRecordKey,
+                UpdatedClearRecord(GetSetting(kClearRecordKey), g.endingHeroine, variantBit));
+    ui::EndProgram();
+}
+
+}  // namespace
 
 void PlayEpilogue() {
     GameRecord& g = GameState;
     if (SaveExists()) DeleteSave();
-    ShowLine(QStringLiteral("C380D"), story::Q(story::EpilogueCommonLine()), QString());
-    WaitForClick();
+    Say(QStringLiteral("C380D"), story::Q(story::EpilogueCommonLine()));
     const QString name = story::Q(story::HeroineName(g.endingHeroine));
     for (const story::ScriptLine& line : story::Epilogue(g.endingHeroine)) {
-        ShowLine(QString(), story::Q(line.text).replace(story::Q(story::kGivenName), g.givenName),
-                 line.speaker == story::Speaker::Heroine ? name : QString());
-        WaitForClick();
+        Say(QString(), story::Q(line.text).replace(story::Q(story::kGivenName), g.givenName),
+            line.speaker == story::Speaker::Heroine ? name : QString());
     }
     RecordClear();
 }

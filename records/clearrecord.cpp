@@ -1,11 +1,5 @@
 #include "records/clearrecord.h"
 
-#include "core/GameState.h"
-#include "endings/VelEnding.h"
-#include "media/KV_Midi.h"
-#include "records/settings.h"
-#include "ui/runtime.h"
-
 QString UpdatedClearRecord(const QString& record, int heroine, int variantBit) {
     const QChar marker = kHeroineMarkers.at(heroine - 1);
     const qsizetype at = record.indexOf(marker);
@@ -20,18 +14,4 @@ QString UpdatedClearRecord(const QString& record, int heroine, int variantBit) {
     else
         updated.append(digit);
     return updated;
-}
-
-void RecordClear() {
-    GameRecord& g = GameState;
-    StopMidi();
-    const int variantBit = g.endingHeroine == g.targetHeroine ? kMutualLoveBit : kConfessionBit;
-    VelEnding->ShowModal();
-    VelEnding.Unload();
-    if (g.endingHeroine < 7 &&
-        g.affection[static_cast<size_t>(g.endingHeroine)] == kReplayAffection)
-        ui::EndProgram();
-    SaveSetting(kClearRecordKey,
-                UpdatedClearRecord(GetSetting(kClearRecordKey), g.endingHeroine, variantBit));
-    ui::EndProgram();
 }

@@ -13,6 +13,3 @@ inline constexpr int kMutualLoveBit = 2;
 inline constexpr int kReplayAffection = 100;
 
 QString UpdatedClearRecord(const QString& record, int heroine, int variantBit);
-
-// The end of a finished game: the staff roll, the win recorded, the program ended.
-[[noreturn]] void RecordClear();

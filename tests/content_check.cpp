@@ -8,11 +8,11 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include "campus/CampusScreen.h"
 #include "conversation/script.h"
 #include "core/GameState.h"
-#include "core/VelMain.h"
-#include "core/campus.h"
 #include "core/encounters.h"
+#include "core/places.h"
 #include "media/audio.h"
 #include "media/midifile.h"
 #include "media/scene.h"
@@ -98,7 +98,7 @@ TEST(Content, EveryStoryLineFitsTheTextLabelAndTheSaveFileWithTheLongestNames) {
 
 TEST(Content, EveryMailFitsThePhoneScreenWithTheLongestName) {
     BeginTestGame();
-    const ui::Label& phone = *VelMain->KeitaiGamen;
+    const ui::Label& phone = *CampusScreen->phoneScreen;
     QStringList mails{
         Q(story::FestivalMail()),
         Q(story::DateMailBeforeName()) + kLongestFamilyName + Q(story::DateMailAfterName())};

@@ -8,22 +8,22 @@
 #include <QStringEncoder>
 #include <QTest>
 
-#include "conversation/VelSerif.h"
-#include "conversation/presenter.h"
+#include "campus/AnswerWindow.h"
+#include "campus/CampusScreen.h"
+#include "campus/presenter.h"
 #include "conversation/script.h"
 #include "core/GameState.h"
-#include "core/VelMain.h"
-#include "core/session.h"
-#include "endings/VelEnding.h"
-#include "frontend/Demoform.h"
+#include "core/music.h"
+#include "core/savefile.h"
+#include "endings/StaffRoll.h"
+#include "frontend/DataRoom.h"
+#include "frontend/GraduationAlbum.h"
+#include "frontend/LogoDemo.h"
 #include "frontend/Main.h"
-#include "frontend/VelAlbum.h"
-#include "frontend/VelStart.h"
-#include "frontend/VelTitle.h"
-#include "media/KV_Midi.h"
+#include "frontend/StartMenu.h"
+#include "frontend/TitleScreen.h"
+#include "frontend/session.h"
 #include "media/audio.h"
-#include "records/VelDatarm.h"
-#include "records/savefile.h"
 #include "records/settings.h"
 #include "story/story.h"
 #include "story/text.h"
@@ -55,12 +55,14 @@ class Game : public testing::Test {
             return GameState.phase == Phase::Idle && GameState.currentLocation == location;
         };
     }
-    static bool Asked() { return GameState.phase == Phase::AwaitingReply && VelSerif.IsLoaded(); }
-    static void Walk(int button) { driver::Click(&VelMain->Command1(button)); }
+    static bool Asked() {
+        return GameState.phase == Phase::AwaitingReply && AnswerWindow.IsLoaded();
+    }
+    static void Walk(int button) { driver::Click(&CampusScreen->travelButtons(button)); }
     static QList<int> EnabledButtons() {
         QList<int> on;
         for (int i = 0; i < kLocationCount; ++i)
-            if (VelMain->Command1(i).isEnabled()) on.append(i);
+            if (CampusScreen->travelButtons(i).isEnabled()) on.append(i);
         return on;
     }
     static void Meet(int heroine, int affection) {
@@ -80,7 +82,7 @@ class Game : public testing::Test {
         QString caption;
         player.Then(
             "the gate", [] { return GameState.phase == Phase::ClosingTime; },
-            [&] { caption = VelMain->Caption(); }, Seconds(600));
+            [&] { caption = CampusScreen->Caption(); }, Seconds(600));
         ui::AtEndProgram([&] {
             std::fprintf(stderr, "ending=%d caption=%s lines:\n%s\n", GameState.endingHeroine,
                          caption.toUtf8().constData(),
@@ -99,28 +101,33 @@ class Game : public testing::Test {
     // `inAlbum` runs as the album opens.
     static void NewGame(
         Player& player, int pick, const std::function<void()>& inAlbum = [] {}) {
-        player.Then("the title", Showing(VelTitle), [] { driver::Click(VelTitle->Label2); })
-            .Then("the menu", Showing(VelStart),
+        player
+            .Then("the title", Showing(TitleScreen), [] { driver::Click(TitleScreen->startLabel); })
+            .Then("the menu", Showing(StartMenu),
                   [] {
-                      driver::Click(&VelStart->Label1(0));
-                      VelStart->Text1->clear();
-                      VelStart->Text2->clear();
-                      driver::TypeJapanese(VelStart->Text1, QStringLiteral("山田"));
-                      driver::TypeJapanese(VelStart->Text2, QStringLiteral("太郎"));
-                      driver::Click(VelStart->OKBUTTON);
+                      driver::Click(&StartMenu->entries(0));
+                      StartMenu->familyNameBox->clear();
+                      StartMenu->givenNameBox->clear();
+                      driver::TypeJapanese(StartMenu->familyNameBox, QStringLiteral("山田"));
+                      driver::TypeJapanese(StartMenu->givenNameBox, QStringLiteral("太郎"));
+                      driver::Click(StartMenu->nameOkButton);
                   })
-            .Then("the album", Showing(VelAlbum),
+            .Then("the album", Showing(GraduationAlbum),
                   [=] {
                       inAlbum();
-                      driver::Click(&VelAlbum->Image1(pick - 1));  // waits for the confirmation
+                      driver::Click(
+                          &GraduationAlbum->photos(pick - 1));  // waits for the confirmation
                   })
             .Then(
                 "the album asks",
-                [] { return VelAlbum->Label1->Caption() == Q(story::AlbumConfirmation()); },
+                [] {
+                    return GraduationAlbum->messageLabel->Caption() ==
+                           Q(story::AlbumConfirmation());
+                },
                 [pick] {
-                    driver::Click(&VelAlbum->Image1(7));  // a friend does not confirm
+                    driver::Click(&GraduationAlbum->photos(7));  // a friend does not confirm
                     // Another heroine's photo does, but the first one picked counts.
-                    driver::Click(&VelAlbum->Image1(pick % 5));
+                    driver::Click(&GraduationAlbum->photos(pick % 5));
                 });
     }
     static void WalkFrom(Player& player, int from, int button) {
@@ -129,8 +136,8 @@ class Game : public testing::Test {
     }
     static void Answer(Player& player, int line) {
         player.Then(
-            "her question", Showing(VelSerif), [line] { driver::Click(&VelSerif->Command1(line)); },
-            ByMinute(29));
+            "her question", Showing(AnswerWindow),
+            [line] { driver::Click(&AnswerWindow->answerButtons(line)); }, ByMinute(29));
     }
     static void RunToTheEnd(Player& player) {
         Main();
@@ -158,41 +165,42 @@ TEST_F(Campus, AWalkRingsTwoMinutesBeforeArrivalAndMeetsTheHeroineThere) {
         .Now([] {
             ResumeAt(3, 1, 2);
             Walk(0);  // three minutes to the rooftop
-            EXPECT_EQ(VelMain->Label1->Caption(),
+            EXPECT_EQ(CampusScreen->lineLabel->Caption(),
                       "校舎Ａに向かって歩きだした。あそこまでは3分くらいかかる。");
-            EXPECT_EQ(VelMain->Caption(), "【移動中】 -Velmora 3rd STORY-");
+            EXPECT_EQ(CampusScreen->Caption(), "【移動中】 -Velmora 3rd STORY-");
             EXPECT_TRUE(EnabledButtons().isEmpty());
         })
         .Then(
             "the walking figure steps",
             [&] {
-                if (VelMain->Image2(0).isVisible() == leftFoot) return false;
+                if (CampusScreen->walkingFigure(0).isVisible() == leftFoot) return false;
                 ++steps;
-                leftFoot = VelMain->Image2(0).isVisible();
-                EXPECT_NE(leftFoot, VelMain->Image2(1).isVisible());
+                leftFoot = CampusScreen->walkingFigure(0).isVisible();
+                EXPECT_NE(leftFoot, CampusScreen->walkingFigure(1).isVisible());
                 return steps >= 3;
             },
             [] {}, Seconds(2))
         .Then(
             "the phone shows the hint mail",
-            [] { return !VelMain->KeitaiGamen->Caption().isEmpty(); },
+            [] { return !CampusScreen->phoneScreen->Caption().isEmpty(); },
             [] {
                 EXPECT_EQ(GameState.elapsedMinutes, 2);
-                EXPECT_TRUE(VelMain->KeitaiGamen->isVisible());
-                EXPECT_EQ(VelMain->KeitaiGamen->Caption(), Q(story::HintMail(2)));
+                EXPECT_TRUE(CampusScreen->phoneScreen->isVisible());
+                EXPECT_EQ(CampusScreen->phoneScreen->Caption(), Q(story::HintMail(2)));
             },
             ByMinute(2))
         .Run("she greets him", Asked, ByMinute(4));
     EXPECT_EQ(GameState.elapsedMinutes, 4);
-    EXPECT_EQ(VelMain->Caption(), "【校舎Ａ：屋上】 -Velmora 3rd STORY-");
+    EXPECT_EQ(CampusScreen->Caption(), "【校舎Ａ：屋上】 -Velmora 3rd STORY-");
     EXPECT_EQ(GameState.pendingConversation, "12A");
-    EXPECT_EQ(VelMain->Label1->Caption(), Q(story::GreetingAt(1, 2).onArrival));
+    EXPECT_EQ(CampusScreen->lineLabel->Caption(), Q(story::GreetingAt(1, 2).onArrival));
     EXPECT_EQ(GameState.sceneMusic, "M320C.mid");
     // Within the few pixels the offscreen platform shifts a placed window by its frame.
-    EXPECT_NEAR(VelSerif->Top(), GameState.dialogTop, 45);
-    EXPECT_FALSE(VelMain->KeitaiGamen->isVisible());
+    EXPECT_NEAR(AnswerWindow->Top(), GameState.dialogTop, 45);
+    EXPECT_FALSE(CampusScreen->phoneScreen->isVisible());
     player.Wait(1);
-    EXPECT_FALSE(VelMain->Image2(0).isVisible() || VelMain->Image2(1).isVisible());
+    EXPECT_FALSE(CampusScreen->walkingFigure(0).isVisible() ||
+                 CampusScreen->walkingFigure(1).isVisible());
 }
 
 TEST_F(Campus, AnswersMoveAffectionSilenceHurtsAndEachHeroineGreetsOncePerGame) {
@@ -207,16 +215,16 @@ TEST_F(Campus, AnswersMoveAffectionSilenceHurtsAndEachHeroineGreetsOncePerGame) 
                 conversation::DataProblem problem;
                 expected = *conversation::ReadReply("66B", GameState.offeredCodes[3], problem);
                 EXPECT_EQ(
-                    VelSerif->Command1(2).text(),
+                    AnswerWindow->answerButtons(2).text(),
                     conversation::WithFamilyName(
                         *conversation::ReadPlayerLine(GameState.offeredCodes[3], problem), "山田"));
                 before = GameState.affection[6];
-                driver::Click(&VelSerif->Command1(2));
+                driver::Click(&AnswerWindow->answerButtons(2));
                 EXPECT_EQ(GameState.affection[6], before + expected.change);
-                EXPECT_EQ(VelMain->Label1->Caption(),
+                EXPECT_EQ(CampusScreen->lineLabel->Caption(),
                           conversation::WithFamilyName(expected.text, "山田"));
-                EXPECT_EQ(VelMain->Label2->Caption(), Q(story::HeroineName(6)));
-                EXPECT_FALSE(VelSerif.IsLoaded());
+                EXPECT_EQ(CampusScreen->speakerLabel->Caption(), Q(story::HeroineName(6)));
+                EXPECT_FALSE(AnswerWindow.IsLoaded());
                 EXPECT_EQ(EnabledButtons(), QList<int>{3});
             },
             ByMinute(6))
@@ -224,14 +232,14 @@ TEST_F(Campus, AnswersMoveAffectionSilenceHurtsAndEachHeroineGreetsOncePerGame) 
             "she leaves at the mark", [] { return GameState.pendingConversation.isEmpty(); },
             [] {
                 EXPECT_EQ(GameState.elapsedMinutes, 10);
-                EXPECT_EQ(VelMain->Label1->Caption(), kLeft);
+                EXPECT_EQ(CampusScreen->lineLabel->Caption(), kLeft);
             },
             ByMinute(10))
         // At 4:41 the court's heroine is 6 again: met already, so nobody is there for him.
         .Then(
             "the empty court", [] { return GameState.elapsedMinutes == 11; },
             [] {
-                EXPECT_EQ(VelMain->Label1->Caption(), kNobodyHere);
+                EXPECT_EQ(CampusScreen->lineLabel->Caption(), kNobodyHere);
                 Walk(3);  // to the gymnasium, where heroine 3 stands until 4:43
             },
             ByMinute(11))
@@ -242,7 +250,7 @@ TEST_F(Campus, AnswersMoveAffectionSilenceHurtsAndEachHeroineGreetsOncePerGame) 
             "she leaves him unanswered", [] { return GameState.phase == Phase::Idle; },
             ByMinute(15));
     EXPECT_EQ(GameState.elapsedMinutes, 15);
-    EXPECT_EQ(VelMain->Label1->Caption(), kIgnored);
+    EXPECT_EQ(CampusScreen->lineLabel->Caption(), kIgnored);
     EXPECT_EQ(GameState.affection[3], 2 - 3);
     EXPECT_EQ(GameState.affection[6], before + expected.change);  // leaving costs nothing
     EXPECT_TRUE(GameState.pendingConversation.isEmpty());
@@ -259,28 +267,28 @@ TEST_F(Campus, HeroinesKeepTheTimetableOfTheSchoolyardAndTheGymnasium) {
             [] {
                 EXPECT_EQ(GameState.elapsedMinutes, 16);
                 EXPECT_EQ(GameState.pendingConversation, "33B");
-                driver::Click(&VelSerif->Command1(0));
+                driver::Click(&AnswerWindow->answerButtons(0));
                 Walk(0);  // via the rooftop to the gymnasium: 3 + 2 minutes
             },
             ByMinute(16))
         .Then(
             "the rooftop is empty", IdleAt(1),
             [] {
-                EXPECT_EQ(VelMain->Label1->Caption(), kNobodyHere);
+                EXPECT_EQ(CampusScreen->lineLabel->Caption(), kNobodyHere);
                 Walk(3);
             },
             ByMinute(19))
         .Run("nobody in the gymnasium after 4:48", IdleAt(4), ByMinute(21));
     EXPECT_EQ(GameState.elapsedMinutes, 21);
     // Heroine 4's window there ended at 4:48; at 4:51 heroine 3 would be at the pool.
-    EXPECT_EQ(VelMain->Label1->Caption(), kNobodyHere);
+    EXPECT_EQ(CampusScreen->lineLabel->Caption(), kNobodyHere);
     EXPECT_EQ(GameState.metStage[4], 0);
 }
 
 TEST_F(Campus, MailsComeInOrderOnLongWalksALateWalkIsWarnedAndAnOpenMailHoldsFiveOClock) {
     QStringList mails;
     auto recordMail = [&] {
-        const QString text = VelMain->KeitaiGamen->Caption();
+        const QString text = CampusScreen->phoneScreen->Caption();
         if (!text.isEmpty() && !mails.contains(text)) mails.append(text);
         return false;
     };
@@ -309,14 +317,14 @@ TEST_F(Campus, MailsComeInOrderOnLongWalksALateWalkIsWarnedAndAnOpenMailHoldsFiv
                 GameState.elapsedMinutes = 25;
                 GameState.mailCount = 0;  // so that a mail still comes
                 Walk(0);  // arriving at 4:58 may miss the gate; the phone rings at 4:56
-                EXPECT_EQ(VelMain->Label1->Caption(),
+                EXPECT_EQ(CampusScreen->lineLabel->Caption(),
                           "校舎Ａに向かって歩きだしたけど、はたして閉門時刻に間に合うだろうか。");
                 player.autoClick = false;  // he leaves the mail open
             })
         .Then(
             "five o'clock passes with the mail open", [] { return GameState.elapsedMinutes >= 31; },
             [this] {
-                EXPECT_EQ(VelMain->lblClock->Caption(), "5:00 PM");
+                EXPECT_EQ(CampusScreen->clockLabel->Caption(), "5:00 PM");
                 EXPECT_EQ(GameState.phase, Phase::PhoneMail);
                 player.autoClick = true;
             },
@@ -327,7 +335,7 @@ TEST_F(Campus, MailsComeInOrderOnLongWalksALateWalkIsWarnedAndAnOpenMailHoldsFiv
             Seconds(10));
     // Closing time waits for the next minute; he never arrived.
     EXPECT_EQ(GameState.phase, Phase::Walking);
-    EXPECT_TRUE(VelMain->Timer1->Enabled());
+    EXPECT_TRUE(CampusScreen->minuteTimer->Enabled());
     EXPECT_EQ(GameState.currentLocation, 3);
 }
 
@@ -335,24 +343,26 @@ TEST_F(Campus, ClicksBeforeAWaitDoNotCountAKeyReleasesItAndTheClockRunsMeanwhile
     player.autoClick = false;
     player.Now([] { ResumeAt(3, 1, 1); }).Wait(1);
     // A resumed game goes straight back to its place.
-    EXPECT_EQ(VelMain->Label1->Caption(), "さて、どこに行こうかな。");
+    EXPECT_EQ(CampusScreen->lineLabel->Caption(), "さて、どこに行こうかな。");
     EXPECT_EQ(GameState.sceneMusic, "M394C.mid");
-    EXPECT_EQ(VelMain->lblClock->Caption(), "4:31 PM");
-    driver::Click(VelMain->Label1);  // made while no wait runs
+    EXPECT_EQ(CampusScreen->clockLabel->Caption(), "4:31 PM");
+    driver::Click(CampusScreen->lineLabel);  // made while no wait runs
     player.Then(
         "the clock ran", [] { return GameState.elapsedMinutes == 4; },
-        [] { driver::Click(VelMain->Image1); }, ByMinute(4));
+        [] { driver::Click(CampusScreen->scenePicture); }, ByMinute(4));
     WaitForClick();
-    EXPECT_EQ(VelMain->lblClock->Caption(), "4:34 PM");  // ticks ran nested in the wait
-    EXPECT_TRUE(VelMain->Label3->Caption().isEmpty());
+    EXPECT_EQ(CampusScreen->clockLabel->Caption(), "4:34 PM");  // ticks ran nested in the wait
+    EXPECT_TRUE(CampusScreen->promptLabel->Caption().isEmpty());
     player.Then(
         "the prompt shows",
-        [] { return VelMain->Label3->Caption() == QStringLiteral("クリックしてください"); },
         [] {
-            driver::Click(VelMain->Label2);  // the speaker name and the clock do nothing
-            driver::Click(VelMain->lblClock);
+            return CampusScreen->promptLabel->Caption() == QStringLiteral("クリックしてください");
+        },
+        [] {
+            driver::Click(CampusScreen->speakerLabel);  // the speaker name and the clock do nothing
+            driver::Click(CampusScreen->clockLabel);
             EXPECT_FALSE(GameState.clickFlag);
-            driver::TypeKey(VelMain.operator->(), Qt::Key_A);
+            driver::TypeKey(CampusScreen.operator->(), Qt::Key_A);
         });
     WaitForClick();
 }
@@ -400,9 +410,9 @@ TEST_F(Game, DamagedDataEndsTheConversationWithOneMessageAndTheGameGoesOn) {
                 "the talk ends", [] { return GameState.phase == Phase::Idle; }, Seconds(1));
         EXPECT_TRUE(player.boxes[0].text.contains(QString::fromLatin1(damage.file)))
             << player.boxes[0].text;
-        EXPECT_FALSE(VelSerif.IsLoaded());
+        EXPECT_FALSE(AnswerWindow.IsLoaded());
         EXPECT_TRUE(GameState.pendingConversation.isEmpty());
-        EXPECT_EQ(VelMain->Label1->Caption(), kLeft);
+        EXPECT_EQ(CampusScreen->lineLabel->Caption(), kLeft);
         // Still responsive: the clock runs on and the player can walk away.
         player.Wait(150);
         EXPECT_EQ(GameState.elapsedMinutes, 8);
@@ -464,7 +474,7 @@ TEST_F(Endings, TheStaffRollShowsItsScreensPlaysItsMusicOnceIgnoresADoubleClickA
     GameState.endingHeroine = 5;
     GameState.musicFile = "M392C.mid";
     QFile::remove("C340C.VEL");
-    VelMain->Show();
+    CampusScreen->Show();
     struct Screen {
         QString role, credits;
         qint64 picture;
@@ -475,18 +485,19 @@ TEST_F(Endings, TheStaffRollShowsItsScreensPlaysItsMusicOnceIgnoresADoubleClickA
     player.Then(
         "the roll ends",
         [&] {
-            if (!VelEnding.IsLoaded()) return true;
-            if (VelEnding->RollStep() == 1 && !screens.contains(1))
-                driver::DoubleClick(VelEnding->Label2);  // only a replay's roll may be cut short
-            screens[VelEnding->RollStep()] = {
-                VelEnding->Label1->Caption(), VelEnding->Label2->Caption(),
-                VelEnding->Image1->Picture().cacheKey(), media::SequencePositionMs()};
+            if (!StaffRoll.IsLoaded()) return true;
+            if (StaffRoll->RollStep() == 1 && !screens.contains(1))
+                driver::DoubleClick(
+                    StaffRoll->creditsLabel);  // only a replay's roll may be cut short
+            screens[StaffRoll->RollStep()] = {
+                StaffRoll->roleLabel->Caption(), StaffRoll->creditsLabel->Caption(),
+                StaffRoll->rollPicture->Picture().cacheKey(), media::SequencePositionMs()};
             return false;
         },
         [] {}, Seconds(90));
-    VelEnding->ShowModal();
+    StaffRoll->ShowModal();
 
-    EXPECT_FALSE(VelMain.IsLoaded());  // the roll closed the campus
+    EXPECT_FALSE(CampusScreen.IsLoaded());  // the roll closed the campus
     EXPECT_EQ(screens[5].credits,
               Q(story::Credit(1)) + "\r\n" + Q(story::Credit(2)) + "\r\n" + Q(story::Credit(3)));
     EXPECT_EQ(screens[7].picture, screens[5].picture);  // C340C.VEL is missing: the picture stays
@@ -503,11 +514,11 @@ TEST_F(Endings, AReplayPlaysHerEndingRecordsNothingAndADoubleClickEndsItsRoll) {
     SaveSetting(kClearRecordKey, kAllEight);
     SaveSetting(kSavedFamilyNameKey, "佐藤");
     auto replay = [](int row, Qt::KeyboardModifiers modifiers, Player& player) {
-        VelStart->Show();
-        player.Now([] { VelDatarm->ShowModal(); })
+        StartMenu->Show();
+        player.Now([] { driver::Click(&StartMenu->entries(2)); })
             .Then(
-                "the data room", [] { return VelDatarm.IsLoaded() && VelDatarm->isVisible(); },
-                [=] { driver::DoubleClick(&VelDatarm->Image2(row), modifiers); });
+                "the data room", [] { return DataRoom.IsLoaded() && DataRoom->isVisible(); },
+                [=] { driver::DoubleClick(&DataRoom->rowPictures(row), modifiers); });
     };
     EXPECT_EXIT(
         {
@@ -515,7 +526,7 @@ TEST_F(Endings, AReplayPlaysHerEndingRecordsNothingAndADoubleClickEndsItsRoll) {
             replay(3, Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier, player);
             player.Then(
                 "closing time", [] { return GameState.phase == Phase::ClosingTime; },
-                [] { std::fprintf(stderr, "menu=%d\n", VelStart.IsLoaded()); });
+                [] { std::fprintf(stderr, "menu=%d\n", StartMenu.IsLoaded()); });
             PlayToTheEnd(player);
         },
         testing::ExitedWithCode(0), "menu=0\nending=4(.|\n)*佐藤");
@@ -524,10 +535,10 @@ TEST_F(Endings, AReplayPlaysHerEndingRecordsNothingAndADoubleClickEndsItsRoll) {
             Player player;
             replay(7, Qt::ShiftModifier | Qt::ControlModifier, player);
             player.Then(
-                "the roll", [] { return VelEnding.IsLoaded() && VelEnding->RollStep() >= 2; },
+                "the roll", [] { return StaffRoll.IsLoaded() && StaffRoll->RollStep() >= 2; },
                 [] {
-                    std::fprintf(stderr, "skipped at %d\n", VelEnding->RollStep());
-                    driver::DoubleClick(VelEnding->Label2);
+                    std::fprintf(stderr, "skipped at %d\n", StaffRoll->RollStep());
+                    driver::DoubleClick(StaffRoll->creditsLabel);
                 });
             PlayToTheEnd(player);
         },
@@ -538,27 +549,27 @@ TEST_F(Endings, AReplayPlaysHerEndingRecordsNothingAndADoubleClickEndsItsRoll) {
 TEST_F(Endings, TheDataRoomListsWinsAndClearsThem) {
     SaveSetting(kClearRecordKey, "恵1敬2");
     SaveSetting(kSavedFamilyNameKey, "山田");
-    auto& room = VelDatarm.Get();
-    EXPECT_EQ(room.Label3(0).Caption(), Q(story::HeroineName(3)));
-    EXPECT_EQ(room.Label3(1).Caption(), Q(story::HeroineName(1)));
-    EXPECT_TRUE(room.Label3(2).Caption().isEmpty());
-    EXPECT_FALSE(room.Command3->isEnabled());
-    VelDatarm.Unload();
+    auto& room = DataRoom.Get();
+    EXPECT_EQ(room.rowNames(0).Caption(), Q(story::HeroineName(3)));
+    EXPECT_EQ(room.rowNames(1).Caption(), Q(story::HeroineName(1)));
+    EXPECT_TRUE(room.rowNames(2).Caption().isEmpty());
+    EXPECT_FALSE(room.optionButton->isEnabled());
+    DataRoom.Unload();
 
     SaveSetting(kClearRecordKey, "敬1恭1恵1雅2昌1亮1和1");
-    EXPECT_FALSE(VelDatarm->Command3->isEnabled());  // seven rows are not all eight
-    VelDatarm.Unload();
+    EXPECT_FALSE(DataRoom->optionButton->isEnabled());  // seven rows are not all eight
+    DataRoom.Unload();
     SaveSetting(kClearRecordKey, "敬1恭1恵1雅2昌1亮1和1敏3");
     Player player;
     player.Answer(QMessageBox::Ok).Answer(QMessageBox::No).Answer(QMessageBox::Yes);
-    driver::Click(VelDatarm->Command3);
+    driver::Click(DataRoom->optionButton);
     EXPECT_EQ(player.boxes.value(0).title, Q(story::DataRoomAnnouncementTitle()));
-    driver::DoubleClick(&VelDatarm->Image2(0));  // without Shift and Ctrl: no replay
+    driver::DoubleClick(&DataRoom->rowPictures(0));  // without Shift and Ctrl: no replay
     EXPECT_NE(GameState.phase, Phase::ClosingTime);
-    driver::Click(VelDatarm->Command2);
+    driver::Click(DataRoom->clearButton);
     EXPECT_EQ(player.boxes.value(1).title, "Data Clear!!!");
     EXPECT_FALSE(GetSetting(kClearRecordKey).isEmpty());
-    driver::Click(VelDatarm->Command2);
+    driver::Click(DataRoom->clearButton);
     for (const QString& key : {kClearRecordKey, kSavedFamilyNameKey})
         EXPECT_TRUE(GetSetting(key).isEmpty());
 }
@@ -569,22 +580,22 @@ TEST_F(Endings, TheQuitPromptRefusesBeforeThePickAndAtClosingTimeAndNoKeepsAnOld
     ASSERT_TRUE(old.open(QIODevice::WriteOnly));
     old.write("an older save");
     old.close();
-    VelMain->Show();
+    CampusScreen->Show();
     Player player;
     for (auto [phase, target] :
          {std::pair{Phase::BeforePlay, 0}, std::pair{Phase::ClosingTime, 2}}) {
         GameState.phase = phase;
         GameState.targetHeroine = static_cast<int16_t>(target);
         player.Answer(QMessageBox::Ok);
-        VelMain->close();
+        CampusScreen->close();
         EXPECT_EQ(player.boxes.last().text, "ここではゲームの中断はできません");
-        EXPECT_TRUE(VelMain.IsLoaded() && VelMain->isVisible());
+        EXPECT_TRUE(CampusScreen.IsLoaded() && CampusScreen->isVisible());
     }
     GameState.phase = Phase::Idle;
     EXPECT_EXIT(
         {
             player.Answer(QMessageBox::No);
-            VelMain->close();
+            CampusScreen->close();
             std::abort();  // not reached: the answer ends the program
         },
         testing::ExitedWithCode(0), "");
@@ -593,75 +604,76 @@ TEST_F(Endings, TheQuitPromptRefusesBeforeThePickAndAtClosingTimeAndNoKeepsAnOld
 }
 
 TEST_F(FrontDoor, TheMenuGreetsHighlightsAsksForASaveAndAWinAndForNamesThatFit) {
-    auto& menu = *VelStart;
+    auto& menu = *StartMenu;
     menu.Show();
-    EXPECT_TRUE(menu.Serif->Caption().endsWith("\r\n今日は何して遊ぶんだい？"));
+    EXPECT_TRUE(menu.balloonLabel->Caption().endsWith("\r\n今日は何して遊ぶんだい？"));
     EXPECT_EQ(GameState.musicFile, "M391C.mid");
-    driver::MoveMouse(&menu.Label1(1));
-    EXPECT_EQ(menu.Label1(1).BackColor(), QColor(255, 255, 192));
+    driver::MoveMouse(&menu.entries(1));
+    EXPECT_EQ(menu.entries(1).BackColor(), QColor(255, 255, 192));
 
-    driver::Click(&menu.Label1(1));
-    EXPECT_EQ(menu.Serif->Caption(), "ありゃ？前回の記録がないなぁ。ちゃんとセーブしたのかよ？");
-    driver::Click(&menu.Label1(2));
-    EXPECT_TRUE(menu.Serif->Caption().startsWith("ここは、一度でもゲームを最後まで"));
-    EXPECT_FALSE(VelDatarm.IsLoaded());
+    driver::Click(&menu.entries(1));
+    EXPECT_EQ(menu.balloonLabel->Caption(),
+              "ありゃ？前回の記録がないなぁ。ちゃんとセーブしたのかよ？");
+    driver::Click(&menu.entries(2));
+    EXPECT_TRUE(menu.balloonLabel->Caption().startsWith("ここは、一度でもゲームを最後まで"));
+    EXPECT_FALSE(DataRoom.IsLoaded());
 
     SaveSetting(kClearRecordKey, "恵1");
     Player player;
-    player.Then("the data room", Showing(VelDatarm), [] {
-        driver::Click(VelDatarm->Command1);  // 戻る
+    player.Then("the data room", Showing(DataRoom), [] {
+        driver::Click(DataRoom->backButton);  // 戻る
     });
-    driver::Click(&menu.Label1(2));
-    EXPECT_FALSE(VelDatarm.IsLoaded());
-    EXPECT_TRUE(menu.Label1(2).isVisible());
+    driver::Click(&menu.entries(2));
+    EXPECT_FALSE(DataRoom.IsLoaded());
+    EXPECT_TRUE(menu.entries(2).isVisible());
 
     QFile save(kSaveFile);
     ASSERT_TRUE(save.open(QIODevice::WriteOnly));
     save.write("x");
     save.close();
-    driver::Click(&menu.Label1(1));
-    EXPECT_TRUE(menu.LOADOK->isVisible());
+    driver::Click(&menu.entries(1));
+    EXPECT_TRUE(menu.loadOkButton->isVisible());
     // A damaged save is told, kept, and the menu comes back.
     player.Answer(QMessageBox::Ok);
-    driver::Click(menu.LOADOK);
+    driver::Click(menu.loadOkButton);
     EXPECT_EQ(player.boxes.size(), 1);
-    EXPECT_TRUE(menu.Label1(0).isVisible());
-    EXPECT_FALSE(menu.LOADOK->isVisible());
+    EXPECT_TRUE(menu.entries(0).isVisible());
+    EXPECT_FALSE(menu.loadOkButton->isVisible());
     EXPECT_TRUE(SaveExists());
 
     // A new game: the names of last time are proposed, and must be given and fit the save file.
     SaveSetting(kSavedFamilyNameKey, "鈴木");
     SaveSetting(kSavedGivenNameKey, "一郎");
-    driver::Click(&menu.Label1(0));
-    EXPECT_EQ(menu.Text1->Text(), "鈴木");
-    EXPECT_EQ(menu.Text2->Text(), "一郎");
-    menu.Text2->clear();
-    driver::Click(menu.OKBUTTON);
-    EXPECT_EQ(menu.Serif->Caption(),
+    driver::Click(&menu.entries(0));
+    EXPECT_EQ(menu.familyNameBox->Text(), "鈴木");
+    EXPECT_EQ(menu.givenNameBox->Text(), "一郎");
+    menu.givenNameBox->clear();
+    driver::Click(menu.nameOkButton);
+    EXPECT_EQ(menu.balloonLabel->Caption(),
               "おい、ふざけてないで、ちゃんと書いてくれよ！俺、泣いちゃうぞ。");
-    menu.Text2->SetText("一,郎");
-    driver::Click(menu.OKBUTTON);
-    EXPECT_EQ(menu.Serif->Caption(), NameProblem("一,郎"));
+    menu.givenNameBox->SetText("一,郎");
+    driver::Click(menu.nameOkButton);
+    EXPECT_EQ(menu.balloonLabel->Caption(), NameProblem("一,郎"));
     EXPECT_EQ(GetSetting(kSavedGivenNameKey), "一郎");  // nothing stored for a refused name
-    EXPECT_TRUE(menu.Picture1->isVisible());
+    EXPECT_TRUE(menu.namePanel->isVisible());
 }
 
 TEST_F(FrontDoor, ANewGameNarratesPicksInTheAlbumRollsAffectionAndStoresTheNames) {
     Player player;
     QStringList hints;
     int rolled = 0;
-    VelTitle->Show();
+    TitleScreen->Show();
     NewGame(player, 3, [&] {
-        EXPECT_EQ(VelMain->lblClock->Caption(), "4:30 PM");  // no clock in the opening
+        EXPECT_EQ(CampusScreen->clockLabel->Caption(), "4:30 PM");  // no clock in the opening
         rolled = GameState.affection[3];
         for (auto [photo, at] : {std::pair{2, QPoint(-1, -1)},
                                  {2, QPoint(5, 5)},
                                  {2, QPoint(9, 9)},
                                  {3, QPoint(-1, -1)}}) {
-            driver::MoveMouse(&VelAlbum->Image1(photo), at);
-            hints.append(VelAlbum->Label1->Caption());
+            driver::MoveMouse(&GraduationAlbum->photos(photo), at);
+            hints.append(GraduationAlbum->messageLabel->Caption());
         }
-        driver::Click(&VelAlbum->Image1(6));  // a friend's photo picks nobody
+        driver::Click(&GraduationAlbum->photos(6));  // a friend's photo picks nobody
     });
     player.Run(
         "the clock starts", [] { return GameState.phase == Phase::Idle; }, Seconds(10));
@@ -678,27 +690,28 @@ TEST_F(FrontDoor, ANewGameNarratesPicksInTheAlbumRollsAffectionAndStoresTheNames
         EXPECT_GE(GameState.affection[static_cast<size_t>(h)], 0);
         EXPECT_LE(GameState.affection[static_cast<size_t>(h)], 4);
     }
-    EXPECT_EQ(VelMain->lblClock->Caption(), "4:31 PM");
-    EXPECT_EQ(VelMain->Label1->Caption(),
+    EXPECT_EQ(CampusScreen->clockLabel->Caption(), "4:31 PM");
+    EXPECT_EQ(CampusScreen->lineLabel->Caption(),
               "さて、初めはどこに行こうかな。それとも、ここにじっとしていようか…");
     EXPECT_EQ(GameState.musicFile, "M394C.mid");
     EXPECT_EQ(GetSetting(kSavedFamilyNameKey), "山田");
     EXPECT_EQ(GetSetting(kSavedGivenNameKey), "太郎");
-    EXPECT_FALSE(VelStart.IsLoaded());  // the game closed the menu
+    EXPECT_FALSE(StartMenu.IsLoaded());  // the game closed the menu
 }
 TEST_F(FrontDoor, StartWithAModifierMutesTheMusicAndStartMidAnimationIsSafe) {
     GameState.musicFile = "M390C.mid";
-    auto& title = *VelTitle;
+    auto& title = *TitleScreen;
     title.Show();
     Player player;
     player
         .Then(
-            "the 3 spreads", [] { return VelTitle->Label3(1).pos() != VelTitle->Label3(0).pos(); },
-            [] { driver::Click(VelTitle->Label2, Qt::ShiftModifier); }, Seconds(8))
+            "the 3 spreads",
+            [] { return TitleScreen->threes(1).pos() != TitleScreen->threes(0).pos(); },
+            [] { driver::Click(TitleScreen->startLabel, Qt::ShiftModifier); }, Seconds(8))
         .Wait(2);  // the menu's keeper ticks
     EXPECT_TRUE(GameState.musicMuted);
-    EXPECT_FALSE(VelTitle.IsLoaded());
-    EXPECT_TRUE(Showing(VelStart)());
+    EXPECT_FALSE(TitleScreen.IsLoaded());
+    EXPECT_TRUE(Showing(StartMenu)());
     EXPECT_FALSE(IsMidiPlaying());
 }
 
@@ -708,26 +721,26 @@ TEST_F(FrontDoor, ClosingTheTitleOrTheMenuEndsTheProgram) {
         screen.close();
         std::abort();  // not reached: the close ended the program
     };
-    EXPECT_EXIT(close(*VelTitle), testing::ExitedWithCode(0), "");
-    EXPECT_EXIT(close(*VelStart), testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(close(*TitleScreen), testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(close(*StartMenu), testing::ExitedWithCode(0), "");
 }
 
 TEST_F(FrontDoor, TheDemoPlaysItsJingleUnlessAModifierKeyIsHeld) {
-    Demoform->Show();
+    LogoDemo->Show();
     Player player;
     player.Run(
         "the jingle", [] { return media::EffectPlaying(); }, Seconds(2));
     player.Run(
-        "the end of the demo", [] { return !Demoform->isVisible(); }, Seconds(5));
-    EXPECT_FALSE(Demoform->Label1->isHidden());  // "2000" came before the end
-    Demoform.Unload();
+        "the end of the demo", [] { return !LogoDemo->isVisible(); }, Seconds(5));
+    EXPECT_FALSE(LogoDemo->yearLabel->isHidden());  // "2000" came before the end
+    LogoDemo.Unload();
 
     // Shift before the jingle's moment: a silent demo; the animation runs as ever.
-    Demoform->Show();
-    QTest::keyPress(Demoform.operator->(), Qt::Key_Shift);
-    EXPECT_TRUE(Demoform->SoundOff());
+    LogoDemo->Show();
+    QTest::keyPress(LogoDemo.operator->(), Qt::Key_Shift);
+    EXPECT_TRUE(LogoDemo->SoundOff());
     player.Run(
-        "the last stroke", [] { return !Demoform->Line1(19).isHidden(); }, Seconds(5));
+        "the last stroke", [] { return !LogoDemo->strokes(19).isHidden(); }, Seconds(5));
     EXPECT_FALSE(media::EffectPlaying());
 }
 
@@ -761,7 +774,7 @@ TEST_F(FrontDoor, ASavedGameContinuesInANewProcessToTheWin) {
             Player player;
             NewGame(player, 4);
             WalkFrom(player, 3, 6);  // to the nature garden, one minute
-            player.Then("at the garden", IdleAt(7), [] { VelMain->close(); })
+            player.Then("at the garden", IdleAt(7), [] { CampusScreen->close(); })
                 .Answer(QMessageBox::Yes);
             RunToTheEnd(player);
         },
@@ -784,11 +797,13 @@ TEST_F(FrontDoor, ASavedGameContinuesInANewProcessToTheWin) {
     EXPECT_EXIT(
         {
             Player player;
-            player.Then("the title", Showing(VelTitle), [] { driver::Click(VelTitle->Label2); })
-                .Then("the menu", Showing(VelStart),
+            player
+                .Then("the title", Showing(TitleScreen),
+                      [] { driver::Click(TitleScreen->startLabel); })
+                .Then("the menu", Showing(StartMenu),
                       [] {
-                          driver::Click(&VelStart->Label1(1));
-                          driver::Click(VelStart->LOADOK);
+                          driver::Click(&StartMenu->entries(1));
+                          driver::Click(StartMenu->loadOkButton);
                       })
                 .Then(
                     "the campus", [] { return GameState.phase == Phase::Idle; },

@@ -8,16 +8,16 @@
 #include <QMessageBox>
 #include <QStringDecoder>
 
+#include "campus/CampusScreen.h"
+#include "campus/presenter.h"
 #include "conversation/delimited.h"
-#include "conversation/presenter.h"
 #include "conversation/script.h"
 #include "core/GameState.h"
-#include "core/VelMain.h"
-#include "media/KV_Midi.h"
+#include "core/music.h"
+#include "core/savefile.h"
 #include "media/audio.h"
 #include "media/sound.h"
 #include "records/clearrecord.h"
-#include "records/savefile.h"
 #include "tests/support/player.h"
 #include "ui/Timer.h"
 #include "ui/application.h"
@@ -220,22 +220,22 @@ TEST(SaveFile, ASaveThatCannotBeWrittenKeepsTheOldOneAndTheGameGoesOn) {
     const QByteArray old = ReadBytes(kSaveFile);
     GameState.elapsedMinutes = 20;
     // Yes at the quit prompt: the failure is told and the game stays.
-    VelMain->Show();
+    CampusScreen->Show();
     Player player;
     player.Answer(QMessageBox::Yes).Answer(QMessageBox::Ok);
-    int cancel = 0;
+    bool closed = true;
     {
         FullDisk disk;
-        QuitPrompt(cancel, ui::kCloseFromControlMenu);
+        closed = CampusScreen->RequestClose(ui::kCloseFromControlMenu);
     }
-    EXPECT_EQ(cancel, 1);
+    EXPECT_FALSE(closed);
     EXPECT_EQ(player.boxes.value(0).title, "Velmora 3rd STORY");
     EXPECT_EQ(
         player.boxes.value(0).text,
         "Velmora を終了します。\n次回、続きを遊ぶために、データをセーブしますか？\n（セーブしないと次回、続きができません）");
     EXPECT_TRUE(player.boxes.value(1).text.startsWith("セーブできませんでした。"));
     EXPECT_EQ(ReadBytes(kSaveFile), old);
-    VelMain.Unload();
+    CampusScreen.Unload();
 }
 
 using conversation::DelimitedReader;
@@ -282,9 +282,11 @@ class Media : public testing::Test {
     }
     void TearDown() override {
         StopMidi();
-        VelMain.Unload();
+        CampusScreen.Unload();
     }
-    static QRgb ShownColour() { return VelMain->Image1->Picture().toImage().pixel(10, 10); }
+    static QRgb ShownColour() {
+        return CampusScreen->scenePicture->Picture().toImage().pixel(10, 10);
+    }
     static void WritePicture(const char* file, Qt::GlobalColor colour, const char* format) {
         QImage picture(300, 200, QImage::Format_RGB32);
         picture.fill(colour);
@@ -306,7 +308,7 @@ TEST_F(Media, APieceIsAudibleEndsAndTheKeeperStartsItAgainWithinASecond) {
     EXPECT_GT(heard.peak, 0.02f);
     EXPECT_GT(heard.audibleFrames, 4410);  // a tenth of a second
     const ui::GameMs endedAt = ui::NowMs();
-    VelMain->Show();  // its music keeper ticks every second
+    CampusScreen->Show();  // its music keeper ticks every second
     player.Run("the keeper restarts it", IsMidiPlaying, Seconds(1));
     EXPECT_LE(ui::NowMs() - endedAt, 1000);
 
@@ -341,7 +343,7 @@ TEST_F(Media, PicturesComeFromVelFilesOfAnyFormatElseFromGif) {
     WritePicture("C321C.GIF", Qt::blue, "PNG");
     WritePicture("C310C.GIF", Qt::green, "BMP");  // named GIF, decided by its bytes
     QFile::remove("C310C.VEL");
-    VelMain->Show();
+    CampusScreen->Show();
     ShowLine("C321C", "…", QString());
     EXPECT_GT(qRed(ShownColour()), 200);  // the JPEG under .VEL won over the .GIF
     EXPECT_LT(qBlue(ShownColour()), 60);
@@ -351,7 +353,7 @@ TEST_F(Media, PicturesComeFromVelFilesOfAnyFormatElseFromGif) {
 
 TEST_F(Media, ThemeMusicFollowsThePersonDigitWithoutRestarting) {
     GameState.phase = Phase::Idle;
-    VelMain->Show();
+    CampusScreen->Show();
     ShowLine("C310C", "", QString());
     EXPECT_EQ(GameState.musicFile, "M394C.mid");
     player.Wait(1);

@@ -8,6 +8,7 @@
 
 #include "ui/Timer.h"
 #include "ui/controls.h"
+#include "ui/gametime.h"
 #include "ui/runtime.h"
 #include "ui/twips.h"
 
@@ -141,6 +142,18 @@ void Form::Destroy() {
     hide();
     // Deleted once the handler that unloaded it has returned.
     deleteLater();
+}
+
+namespace {
+// The player closed the last window and no game code is waiting: nothing is left to run.
+void EndProgramIfIdle() {
+    if (RunningWaits().isEmpty() && Form::LoadedForms().isEmpty()) EndProgram();
+}
+}  // namespace
+
+void CenterForm(Form& form) {
+    form.Move(CenteredOffset(ScreenWidth(), form.Width()),
+              CenteredOffset(ScreenHeight(), form.Height()));
 }
 
 bool Form::RequestClose(int reason) {

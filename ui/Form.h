@@ -89,7 +89,7 @@ class Form : public QWidget {
     bool unloaded_ = false;
 };
 
-// The one instance of a screen that the game's code names, e.g. VelMain->Show().
+// The one instance of a screen that the game's code names, e.g. CampusScreen->Show().
 template <class F>
 class DefaultInstance {
   public:
@@ -110,5 +110,8 @@ class DefaultInstance {
   private:
     QPointer<F> form_;
 };
+
+// Centres a window on the screen.
+void CenterForm(Form& form);
 
 }  // namespace ui

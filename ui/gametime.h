@@ -18,7 +18,7 @@ inline constexpr GameMs kNever = -1;
 GameMs NowMs();
 bool IsVirtualTime();
 
-// Waits running up the stack, innermost last, by name ("WaitForClick", "modal VelAlbum", …).
+// Waits running up the stack, innermost last, by name ("WaitForClick", "modal GraduationAlbum", …).
 QStringList RunningWaits();
 
 namespace testing {

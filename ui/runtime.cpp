@@ -11,7 +11,6 @@
 #include <QScreen>
 #include <QThread>
 
-#include "ui/Form.h"
 #include "ui/gametime.h"
 #include "ui/twips.h"
 
@@ -89,11 +88,6 @@ void Sleep(int milliseconds) {
         QThread::msleep(static_cast<unsigned long>(std::max(0, milliseconds)));
 }
 
-void CenterForm(Form& form) {
-    form.Move(CenteredOffset(ScreenWidth(), form.Width()),
-              CenteredOffset(ScreenHeight(), form.Height()));
-}
-
 void AtEndProgram(std::function<void()> hook) {
     EndHooks().push_back(std::move(hook));
 }
@@ -103,10 +97,6 @@ void EndProgram() {
     std::fflush(stdout);
     std::fflush(stderr);
     _exit(0);
-}
-
-void EndProgramIfIdle() {
-    if (RunningWaits().isEmpty() && Form::LoadedForms().isEmpty()) EndProgram();
 }
 
 }  // namespace ui

@@ -6,8 +6,6 @@
 
 namespace ui {
 
-class Form;
-
 // Processes every pending event and returns.
 void DoEvents();
 
@@ -37,15 +35,9 @@ int ScreenHeight();  // twips
 
 void Sleep(int milliseconds);
 
-// Centres a window on the screen.
-void CenterForm(Form& form);
-
 // Ends the process at once, without unwinding nested loops: the settings are synced and the
 // audio stopped by the hooks registered below.
 [[noreturn]] void EndProgram();
 void AtEndProgram(std::function<void()> hook);
-
-// Ends the program when the player has closed the last window and no game code is waiting.
-void EndProgramIfIdle();
 
 }  // namespace ui

@@ -14,10 +14,10 @@
 #include <QMouseEvent>
 #include <QTest>
 
+#include "campus/CampusScreen.h"
 #include "core/GameState.h"
-#include "core/VelMain.h"
+#include "core/music.h"
 #include "core/random.h"
-#include "media/KV_Midi.h"
 #include "ui/Form.h"
 #include "ui/runtime.h"
 
@@ -152,10 +152,10 @@ void Player::Run(const QString& what, const std::function<bool()>& done, Deadlin
 bool Player::ClickThrough() {
     const QStringList waits = ui::RunningWaits();
     if (!autoClick || waits.isEmpty() || waits.last() != QLatin1String("WaitForClick") ||
-        !VelMain.IsLoaded() || GameState.clickFlag)
+        !CampusScreen.IsLoaded() || GameState.clickFlag)
         return false;
-    const QString text = VelMain->Label1->Caption();
-    if (!driver::Click(VelMain->Label1)) return false;
+    const QString text = CampusScreen->lineLabel->Caption();
+    if (!driver::Click(CampusScreen->lineLabel)) return false;
     clickedThrough.append(text);
     return true;
 }
@@ -216,7 +216,7 @@ void BeginTestGame() {
 }
 
 void EndTestGame() {
-    if (VelMain.IsLoaded()) VelMain->Timer1->SetEnabled(false);
+    if (CampusScreen.IsLoaded()) CampusScreen->minuteTimer->SetEnabled(false);
     for (ui::Form* form : ui::Form::LoadedForms()) form->Unload();
     StopMidi();
 }

@@ -8,3 +8,8 @@ void OfferResponses(const QString& conversation);
 
 // The player picked line k (1 to 5): her reply is shown and her affection changes.
 void ApplyResponse(int k);
+
+// The five-minute mark came while the heroine still waited for an answer.
+void IgnoredTimeout();
+// She goes her way: the leaving line, and the conversation is over.
+void HeroineLeaves();

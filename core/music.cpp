@@ -1,9 +1,19 @@
-#include "media/KV_Midi.h"
+#include "core/music.h"
 
 #include <QDir>
 
 #include "core/GameState.h"
 #include "media/mci.h"
+
+namespace {
+
+// Theme music by the person digit of a picture code: 0 is the campus without a heroine.
+QString ThemeOf(QChar person) {
+    if (person == QLatin1Char('0')) return QStringLiteral("M394C.mid");
+    return QStringLiteral("M3") + person + QStringLiteral("0C.mid");
+}
+
+}  // namespace
 
 void PlayMidi(const QString& file) {
     if (GameState.musicMuted) return;
@@ -30,4 +40,13 @@ bool IsMidiPlaying() {
 
 void KeepMidiPlaying() {
     if (!GameState.musicMuted && !IsMidiPlaying()) PlayMidi(GameState.musicFile);
+}
+
+void FollowSceneTheme(const QString& pictureCode) {
+    const QString oldTheme = GameState.sceneMusic;
+    GameState.sceneMusic = ThemeOf(pictureCode.size() > 3 ? pictureCode.at(3) : QLatin1Char('0'));
+    if (GameState.sceneMusic != oldTheme) {
+        PlayMidi(GameState.sceneMusic);
+        GameState.musicFile = GameState.sceneMusic;
+    }
 }

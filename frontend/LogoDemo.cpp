@@ -1,4 +1,4 @@
-#include "frontend/Demoform.h"
+#include "frontend/LogoDemo.h"
 
 #include "media/sound.h"
 #include "ui/runtime.h"
@@ -35,49 +35,49 @@ const QString kJingle = QStringLiteral("KVDEMO.WAV");
 
 }  // namespace
 
-DemoformForm::DemoformForm() {
+LogoDemoForm::LogoDemoForm() {
     SetCaption(QStringLiteral("Korvane"));
     SetClientSize(3525, 1380);
     SetBackColor(Qt::black);
     SetIcon(QStringLiteral("Icon.png"));
     for (int i = 0; i < static_cast<int>(std::size(kLogo)); ++i) {
         const Stroke& s = kLogo[i];
-        Line1.Add(i + 1, new ui::Line(this, s.x1, s.y1, s.x2, s.y2, s.colour, 2));
+        strokes.Add(i + 1, new ui::Line(this, s.x1, s.y1, s.x2, s.y2, s.colour, 2));
     }
-    Label1 = new ui::Label(this, 2775, 960, 855, 300, QStringLiteral("2000"));
-    Label1->SetForeColor(kGreen);
-    Label1->SetBackColor(Qt::black);
-    Label1->setFont(ui::DesignFont(ui::kPMincho, 14.25, true));
-    Image1 = new ui::Image(this, 0, 0, 480, 960);
-    Image2 = new ui::Image(this, 4440, 120, 480, 960);
-    Image2->LoadPicture(QStringLiteral("SpriteA.png"));
-    Image3 = new ui::Image(this, 5055, 135, 480, 960);
-    Image3->LoadPicture(QStringLiteral("SpriteB.png"));
-    Timer1 = new ui::Timer(this);
-    Timer1->onTimer = [this] { Timer1_Timer(); };
+    yearLabel = new ui::Label(this, 2775, 960, 855, 300, QStringLiteral("2000"));
+    yearLabel->SetForeColor(kGreen);
+    yearLabel->SetBackColor(Qt::black);
+    yearLabel->setFont(ui::DesignFont(ui::kPMincho, 14.25, true));
+    sprite = new ui::Image(this, 0, 0, 480, 960);
+    spriteFrameA = new ui::Image(this, 4440, 120, 480, 960);
+    spriteFrameA->LoadPicture(QStringLiteral("SpriteA.png"));
+    spriteFrameB = new ui::Image(this, 5055, 135, 480, 960);
+    spriteFrameB->LoadPicture(QStringLiteral("SpriteB.png"));
+    tickTimer = new ui::Timer(this);
+    tickTimer->onTimer = [this] { TickTimer_Timer(); };
 }
 
-void DemoformForm::Form_Load() {
+void LogoDemoForm::Form_Load() {
     ui::CenterForm(*this);
-    Label1->hide();
-    Line1.ForEach([](int, ui::Line& line) { line.hide(); });
-    Image1->SetPicture(Image2->Picture());
-    ui::PlaceTwips(Image1, 50, 300, 480, 960);
-    Timer1->SetInterval(kTickMs);
-    Timer1->SetEnabled(true);
+    yearLabel->hide();
+    strokes.ForEach([](int, ui::Line& line) { line.hide(); });
+    sprite->SetPicture(spriteFrameA->Picture());
+    ui::PlaceTwips(sprite, 50, 300, 480, 960);
+    tickTimer->SetInterval(kTickMs);
+    tickTimer->SetEnabled(true);
 }
 
-void DemoformForm::ShowStrokes(int first, int last) {
-    for (int i = first; i <= last; ++i) Line1(i).show();
+void LogoDemoForm::ShowStrokes(int first, int last) {
+    for (int i = first; i <= last; ++i) strokes(i).show();
 }
 
-void DemoformForm::ShowSprite(const ui::Image& frame) {
-    Image1->hide();
-    Image1->SetPicture(frame.Picture());
-    Image1->show();
+void LogoDemoForm::ShowSprite(const ui::Image& frame) {
+    sprite->hide();
+    sprite->SetPicture(frame.Picture());
+    sprite->show();
 }
 
-void DemoformForm::Timer1_Timer() {
+void LogoDemoForm::TickTimer_Timer() {
     switch (tick_) {
         case kJingleTick:
             if (!soundOff_) sndPlaySound(kJingle, SND_ASYNC);
@@ -93,21 +93,21 @@ void DemoformForm::Timer1_Timer() {
             break;
         case 7:
             ShowStrokes(10, 13);
-            ShowSprite(*Image3);
+            ShowSprite(*spriteFrameB);
             break;
         case 8:
             ShowStrokes(14, 17);
-            ShowSprite(*Image2);
+            ShowSprite(*spriteFrameA);
             break;
         case 9:
             ShowStrokes(18, 19);
-            ShowSprite(*Image3);
+            ShowSprite(*spriteFrameB);
             break;
         case kYearTick:
-            Label1->show();
+            yearLabel->show();
             break;
         case kLastTick:
-            Timer1->SetInterval(0);
+            tickTimer->SetInterval(0);
             Hide();
             break;
         default:
@@ -116,7 +116,7 @@ void DemoformForm::Timer1_Timer() {
     ++tick_;
 }
 
-void DemoformForm::Form_KeyDown(int, int shift) {
+void LogoDemoForm::Form_KeyDown(int, int shift) {
     if (shift == 0) return;
     // The silent file cuts the jingle off, and a jingle not yet started never starts.
     sndPlaySound(QStringLiteral("Dummy.wav"), SND_ASYNC | SND_NODEFAULT);

@@ -7,16 +7,16 @@
 #include "ui/controls.h"
 
 // The maker's logo demo: strokes appear group by group, a sprite hops, a jingle plays.
-class DemoformForm : public ui::Form {
+class LogoDemoForm : public ui::Form {
   public:
-    DemoformForm();
+    LogoDemoForm();
 
-    ui::ControlArray<ui::Line> Line1;  // strokes 1 to 19
-    ui::Label* Label1;
-    ui::Image* Image1;
-    ui::Image* Image2;
-    ui::Image* Image3;
-    ui::Timer* Timer1;
+    ui::ControlArray<ui::Line> strokes;  // strokes 1 to 19
+    ui::Label* yearLabel;
+    ui::Image* sprite;
+    ui::Image* spriteFrameA;
+    ui::Image* spriteFrameB;
+    ui::Timer* tickTimer;
 
     bool SoundOff() const { return soundOff_; }
 
@@ -25,7 +25,7 @@ class DemoformForm : public ui::Form {
     void Form_KeyDown(int keyCode, int shift) override;
 
   private:
-    void Timer1_Timer();
+    void TickTimer_Timer();
     void ShowStrokes(int first, int last);
     void ShowSprite(const ui::Image& frame);
 
@@ -33,4 +33,4 @@ class DemoformForm : public ui::Form {
     bool soundOff_ = false;
 };
 
-inline ui::DefaultInstance<DemoformForm> Demoform;
+inline ui::DefaultInstance<LogoDemoForm> LogoDemo;

@@ -1,10 +1,11 @@
-#include "core/travel.h"
+#include "campus/walks.h"
 
-#include "conversation/presenter.h"
+#include "campus/CampusScreen.h"
+#include "campus/meetings.h"
+#include "campus/presenter.h"
 #include "core/GameState.h"
-#include "core/VelMain.h"
-#include "core/campus.h"
 #include "core/encounters.h"
+#include "core/places.h"
 
 namespace {
 // A walk arriving at 4:58 PM or later may well miss the gate.
@@ -18,9 +19,9 @@ void StartWalk(int index) {
     UpdateTravelButtons();
     const int minutes = WalkingMinutes(g.currentLocation, g.destination);
     g.arrivalMinute = static_cast<int16_t>(g.elapsedMinutes + minutes);
-    VelMain->SetCaption(QStringLiteral("【移動中】 -Velmora 3rd STORY-"));
+    CampusScreen->SetCaption(QStringLiteral("【移動中】 -Velmora 3rd STORY-"));
 
-    const QString place = VelMain->Command1(index).text();
+    const QString place = CampusScreen->travelButtons(index).text();
     const QString text =
         g.arrivalMinute >= kLateArrivalMinute
             ? place +
@@ -33,7 +34,7 @@ void StartWalk(int index) {
 void ArriveAtDestination() {
     GameRecord& g = GameState;
     g.currentLocation = g.destination;
-    VelMain->SetCaption(
+    CampusScreen->SetCaption(
         QString::fromUtf8(kLocations[static_cast<size_t>(g.currentLocation)].arrivalCaption));
     if (InEncounterWindow(g.elapsedMinutes))
         MeetOnArrival();

@@ -18,10 +18,3 @@ bool ReadSave(QString& problem);
 
 // Why a name cannot be registered, or empty when it can: it must survive the save file.
 QString NameProblem(const QString& name);
-
-// The campus screen's close request: offers to save, then ends the program or goes on.
-void QuitPrompt(int& cancel, int reason);
-
-// The start menu's load button: reads the save, deletes it and resumes the game. When the file
-// is damaged the player is told, the file is kept and false comes back.
-bool LoadSavedGame();

@@ -7,16 +7,16 @@
 #include "ui/controls.h"
 
 // The title: the picture, a big "3" whose two coloured copies slide apart and back, and Start.
-class VelTitleForm : public ui::Form {
+class TitleScreenForm : public ui::Form {
   public:
-    VelTitleForm();
+    TitleScreenForm();
 
-    ui::Label* Label4;
-    ui::ControlArray<ui::Label> Label3;
-    ui::ControlArray<ui::Line> Line1;
-    ui::Label* Label2;
-    ui::Label* Label1;
-    ui::Timer* Timer1;
+    ui::Label* rdStoryLabel;
+    ui::ControlArray<ui::Label> threes;
+    ui::ControlArray<ui::Line> startShadow;
+    ui::Label* startLabel;
+    ui::Label* makerLabel;
+    ui::Timer* animationTimer;
 
   protected:
     void Form_Load() override;
@@ -24,10 +24,10 @@ class VelTitleForm : public ui::Form {
     void Form_MouseMove(int button, int shift, int x, int y) override;
 
   private:
-    void Timer1_Timer();
-    void Label2_Click();
+    void AnimationTimer_Timer();
+    void Start_Click();
 
     int16_t animationStep_ = 0;
 };
 
-inline ui::DefaultInstance<VelTitleForm> VelTitle;
+inline ui::DefaultInstance<TitleScreenForm> TitleScreen;

@@ -8,3 +8,6 @@ void PlayMidi(const QString& file);
 void StopMidi();
 bool IsMidiPlaying();
 void KeepMidiPlaying();
+
+// A scene picture's person digit picks the theme music; the same theme plays on unbroken.
+void FollowSceneTheme(const QString& pictureCode);

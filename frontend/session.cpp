@@ -1,11 +1,14 @@
-#include "core/session.h"
+#include "frontend/session.h"
 
-#include "conversation/presenter.h"
+#include "campus/CampusScreen.h"
+#include "campus/clock.h"
+#include "campus/presenter.h"
+#include "campus/walks.h"
 #include "core/GameState.h"
-#include "core/VelMain.h"
-#include "core/campus.h"
-#include "frontend/VelAlbum.h"
-#include "frontend/VelStart.h"
+#include "core/clock.h"
+#include "core/places.h"
+#include "endings/closing.h"
+#include "frontend/GraduationAlbum.h"
 #include "story/story.h"
 #include "story/text.h"
 
@@ -19,12 +22,10 @@ void PlayOpening() {
     const auto lines = story::OpeningNarration();
     for (size_t i = 0; i < lines.size(); ++i) {
         // The first line shows the schoolyard; the others keep it.
-        ShowLine(i == 0 ? LocationPictureCode(kSchoolyard) : QString(), story::Q(lines[i]),
-                 QString());
-        WaitForClick();
+        Say(i == 0 ? LocationPictureCode(kSchoolyard) : QString(), story::Q(lines[i]));
     }
-    VelAlbum->ShowModal();
-    VelAlbum.Unload();
+    GraduationAlbum->ShowModal();
+    GraduationAlbum.Unload();
     ShowLine(QString(),
              QStringLiteral("さて、初めはどこに行こうかな。それとも、ここにじっとしていようか…"),
              QString());
@@ -35,16 +36,18 @@ void PlayOpening() {
 }  // namespace
 
 void StartSession(bool resumed) {
-    VelMain->Show();
-    VelStart.Unload();
+    OnClosingTime(PlayClosingTime);
+    CampusScreen->onMinute = ClockTick;
+    CampusScreen->onTravel = StartWalk;
+    CampusScreen->Show();
     if (resumed)
         ShowLine(LocationPictureCode(GameState.currentLocation),
                  QStringLiteral("さて、どこに行こうかな。"), QString());
     else
         PlayOpening();
-    VelMain->Timer1->SetEnabled(true);
-    VelMain->Timer1->SetInterval(kMinuteMs);
+    CampusScreen->minuteTimer->SetEnabled(true);
+    CampusScreen->minuteTimer->SetInterval(kMinuteMs);
     GameState.phase = Phase::Idle;
-    VelMain->lblClock->SetCaption(ClockText(GameState.elapsedMinutes));
+    CampusScreen->clockLabel->SetCaption(ClockText(GameState.elapsedMinutes));
     UpdateTravelButtons();
 }

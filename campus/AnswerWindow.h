@@ -7,16 +7,16 @@
 inline constexpr int kOfferedLines = 5;
 
 // The choice dialog: the five lines the player may answer with, just below the campus screen.
-class VelSerifForm : public ui::Form {
+class AnswerWindowForm : public ui::Form {
   public:
-    VelSerifForm();
+    AnswerWindowForm();
 
-    ui::Label* Label1;
-    ui::ControlArray<ui::CommandButton> Command1;
+    ui::Label* promptLabel;
+    ui::ControlArray<ui::CommandButton> answerButtons;
 
   protected:
     void Form_Load() override;
     void Form_QueryUnload(int& cancel, int reason) override;
 };
 
-inline ui::DefaultInstance<VelSerifForm> VelSerif;
+inline ui::DefaultInstance<AnswerWindowForm> AnswerWindow;

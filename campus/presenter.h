@@ -10,6 +10,9 @@ void ShowLine(const QString& pictureCode, const QString& text, const QString& sp
 // the picture or the text or presses a key. Clicks made before the wait do not count.
 void WaitForClick();
 
+// A line the player reads before the story goes on: ShowLine, then WaitForClick.
+void Say(const QString& pictureCode, const QString& text, const QString& speaker = QString());
+
 // Enables the travel buttons of the paths from the current place when the player is idle, and
 // disables them all while walking, talking or at closing time.
 void UpdateTravelButtons();

@@ -1,29 +1,27 @@
-#include "conversation/VelSerif.h"
+#include "campus/AnswerWindow.h"
 
-#include "conversation/responses.h"
 #include "core/GameState.h"
 #include "ui/runtime.h"
 #include "ui/twips.h"
 
-VelSerifForm::VelSerifForm() {
+AnswerWindowForm::AnswerWindowForm() {
     SetCaption(QStringLiteral("Velmora 3rd STORY Serif"));
     SetClientSize(7515, 2070);
     SetIcon(QStringLiteral("Icon.png"));
-    Label1 = new ui::Label(this, 0, 0, 2655, 255, QStringLiteral("返事は…"));
+    promptLabel = new ui::Label(this, 0, 0, 2655, 255, QStringLiteral("返事は…"));
     for (int i = 0; i < kOfferedLines; ++i) {
         auto* button = new ui::CommandButton(this, 0, 240 + 360 * i, 7575, 375);
         button->setStyleSheet(QStringLiteral("text-align: left; padding-left: 6px;"));
-        button->onClick = [i] { ApplyResponse(i + 1); };
-        Command1.Add(i, button);
+        answerButtons.Add(i, button);
     }
-    for (int i = 1; i < kOfferedLines; ++i) setTabOrder(&Command1(i - 1), &Command1(i));
+    for (int i = 1; i < kOfferedLines; ++i) setTabOrder(&answerButtons(i - 1), &answerButtons(i));
 }
 
-void VelSerifForm::Form_Load() {
+void AnswerWindowForm::Form_Load() {
     Move(ui::CenteredOffset(ui::ScreenWidth(), Width()), GameState.dialogTop);
 }
 
-void VelSerifForm::Form_QueryUnload(int& cancel, int reason) {
+void AnswerWindowForm::Form_QueryUnload(int& cancel, int reason) {
     // She is waiting for an answer: the dialog goes away with a reply or when she leaves.
     if (reason != ui::kCloseFromCode) cancel = 1;
 }

@@ -7,15 +7,15 @@
 #include "ui/controls.h"
 
 // The staff roll: ten timed screens of credits and pictures, then the window closes itself.
-class VelEndingForm : public ui::Form {
+class StaffRollForm : public ui::Form {
   public:
-    VelEndingForm();
+    StaffRollForm();
 
-    ui::Image* Image1;
-    ui::Shape* Shape1;
-    ui::Label* Label1;
-    ui::Label* Label2;
-    ui::Timer* Timer1;
+    ui::Image* rollPicture;
+    ui::Shape* frame;
+    ui::Label* roleLabel;
+    ui::Label* creditsLabel;
+    ui::Timer* stepTimer;
 
     int16_t RollStep() const { return rollStep_; }
 
@@ -23,11 +23,11 @@ class VelEndingForm : public ui::Form {
     void Form_Load() override;
 
   private:
-    void Timer1_Timer();
-    void Label2_DblClick();
+    void StepTimer_Timer();
+    void Credits_DblClick();
     void ShowPicture(const QString& code);
 
     int16_t rollStep_ = 0;
 };
 
-inline ui::DefaultInstance<VelEndingForm> VelEnding;
+inline ui::DefaultInstance<StaffRollForm> StaffRoll;

@@ -1,8 +1,8 @@
-#include "core/phonemail.h"
+#include "campus/phonemail.h"
 
-#include "conversation/presenter.h"
+#include "campus/CampusScreen.h"
+#include "campus/presenter.h"
 #include "core/GameState.h"
-#include "core/VelMain.h"
 #include "core/clock.h"
 #include "media/sound.h"
 #include "story/story.h"
@@ -30,16 +30,13 @@ void PlayMailScene(const QString& mail) {
     const story::MailReactions reactions =
         story::ReactionsToMail(GameState.mailCount, GameState.targetHeroine);
     sndPlaySound(QStringLiteral("Keitai3.WAV"), SND_ASYNC);
-    ShowLine(phone, story::Q(story::RingNarration()), QString());
-    VelMain->KeitaiGamen->show();
-    WaitForClick();
-    ShowLine(phone, mail, story::Q(story::BestFriendName()));
-    VelMain->KeitaiGamen->SetCaption(mail);
-    WaitForClick();
-    ShowLine(phone, story::Q(reactions.first), QString());
-    WaitForClick();
+    CampusScreen->phoneScreen->show();
+    Say(phone, story::Q(story::RingNarration()));
+    CampusScreen->phoneScreen->SetCaption(mail);
+    Say(phone, mail, story::Q(story::BestFriendName()));
+    Say(phone, story::Q(reactions.first));
     ShowLine(QStringLiteral("C300B"), story::Q(reactions.second), QString());
-    VelMain->KeitaiGamen->hide();
+    CampusScreen->phoneScreen->hide();
 }
 
 }  // namespace
@@ -48,13 +45,12 @@ void ReceivePhoneMail() {
     GameRecord& g = GameState;
     ++g.mailCount;
     g.phase = Phase::PhoneMail;
-    VelMain->KeitaiGamen->SetCaption(QString());
+    CampusScreen->phoneScreen->SetCaption(QString());
     const QString mail = MailText(g.mailCount);
     if (!mail.isEmpty()) PlayMailScene(mail);
     // The clock ran on while he read; closing time waited for the mail to end.
     if (g.elapsedMinutes > kMinutesUntilClosing - 1) {
-        ShowLine(QStringLiteral("C300A"), story::Q(story::FiveOClockLine()), QString());
-        WaitForClick();
+        Say(QStringLiteral("C300A"), story::Q(story::FiveOClockLine()));
     }
     g.phase = Phase::Walking;
 }

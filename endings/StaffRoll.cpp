@@ -1,8 +1,8 @@
-#include "endings/VelEnding.h"
+#include "endings/StaffRoll.h"
 
+#include "campus/CampusScreen.h"
 #include "core/GameState.h"
-#include "core/VelMain.h"
-#include "media/KV_Midi.h"
+#include "core/music.h"
 #include "records/clearrecord.h"
 #include "story/story.h"
 #include "story/text.h"
@@ -17,47 +17,47 @@ const QColor kLightGrey = ui::BgrColor(0x00C0C0C0);
 
 }  // namespace
 
-VelEndingForm::VelEndingForm() {
+StaffRollForm::StaffRollForm() {
     SetCaption(QStringLiteral("Velmora 3rd STORY"));
     SetBorderless();
     SetClientSize(4470, 4725);
     SetBackColor(kLightGrey);
     SetIcon(QStringLiteral("Icon.png"));
-    Image1 = new ui::Image(this, 0, 0, 4500, 3000);
-    Image1->SetStretch(true);
-    Shape1 = new ui::Shape(this, 0, 0, 4475, 4720);
-    Shape1->SetBorder(ui::BgrColor(0x0000C000), 3);
-    Label1 = new ui::Label(this, 120, 3120, 4215, 255);
-    Label1->SetBackColor(kLightGrey);
-    Label2 = new ui::Label(this, 120, 3600, 4215, 975);
-    Label2->SetBackColor(kLightGrey);
-    Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Label2->setFont(ui::DesignFont(ui::kPGothic, 11.25));
-    Timer1 = new ui::Timer(this, kStepMs, true);
-    Timer1->onTimer = [this] { Timer1_Timer(); };
-    Label2->onDblClick = [this] { Label2_DblClick(); };
+    rollPicture = new ui::Image(this, 0, 0, 4500, 3000);
+    rollPicture->SetStretch(true);
+    frame = new ui::Shape(this, 0, 0, 4475, 4720);
+    frame->SetBorder(ui::BgrColor(0x0000C000), 3);
+    roleLabel = new ui::Label(this, 120, 3120, 4215, 255);
+    roleLabel->SetBackColor(kLightGrey);
+    creditsLabel = new ui::Label(this, 120, 3600, 4215, 975);
+    creditsLabel->SetBackColor(kLightGrey);
+    creditsLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    creditsLabel->setFont(ui::DesignFont(ui::kPGothic, 11.25));
+    stepTimer = new ui::Timer(this, kStepMs, true);
+    stepTimer->onTimer = [this] { StepTimer_Timer(); };
+    creditsLabel->onDblClick = [this] { Credits_DblClick(); };
 }
 
-void VelEndingForm::Form_Load() {
-    VelMain.Unload();
+void StaffRollForm::Form_Load() {
+    CampusScreen.Unload();
     ui::CenterForm(*this);
     rollStep_ = 0;
     PlayMidi(QStringLiteral("M393C.mid"));
-    Label2->SetCaption(QStringLiteral("'Velmora 3rd STORY' staff"));
+    creditsLabel->SetCaption(QStringLiteral("'Velmora 3rd STORY' staff"));
 }
 
-void VelEndingForm::ShowPicture(const QString& code) {
+void StaffRollForm::ShowPicture(const QString& code) {
     // The roll never waits on a picture: a missing one leaves the last in place.
-    Image1->LoadPicture(code + QStringLiteral(".VEL"));
+    rollPicture->LoadPicture(code + QStringLiteral(".VEL"));
 }
 
-void VelEndingForm::Timer1_Timer() {
+void StaffRollForm::StepTimer_Timer() {
     ++rollStep_;
     auto credit = [](int n) { return story::Q(story::Credit(n)); };
-    auto screen = [this](const QString& role, const QString& credits, const QString& picture) {
-        Label1->SetCaption(role);
-        Label2->SetCaption(credits);
-        ShowPicture(picture);
+    auto screen = [this](const QString& role, const QString& credits, const QString& pictureCode) {
+        roleLabel->SetCaption(role);
+        creditsLabel->SetCaption(credits);
+        ShowPicture(pictureCode);
     };
     const QString& br = GameState.lineBreak;
     switch (rollStep_) {
@@ -97,14 +97,14 @@ void VelEndingForm::Timer1_Timer() {
             break;
         case kLastStep:
             StopMidi();
-            VelEnding.Unload();
+            StaffRoll.Unload();
             break;
         default:
             break;
     }
 }
 
-void VelEndingForm::Label2_DblClick() {
+void StaffRollForm::Credits_DblClick() {
     const GameRecord& g = GameState;
     const bool replay = g.affection[1] == -kReplayAffection ||
                         (g.endingHeroine >= 1 && g.endingHeroine <= kCampusHeroines &&

@@ -1,17 +1,19 @@
-#include "conversation/responses.h"
+#include "campus/responses.h"
 
 #include <array>
 
-#include "conversation/VelSerif.h"
-#include "conversation/presenter.h"
+#include "campus/AnswerWindow.h"
+#include "campus/CampusScreen.h"
+#include "campus/presenter.h"
 #include "conversation/script.h"
 #include "core/GameState.h"
-#include "core/VelMain.h"
-#include "core/encounters.h"
+#include "core/places.h"
 #include "core/random.h"
 #include "ui/runtime.h"
 
 namespace {
+
+constexpr int kIgnoredPenalty = 3;
 
 // Damaged data ends the conversation as if she had left, and tells the player what is wrong.
 void EndConversation(const conversation::DataProblem& problem) {
@@ -19,7 +21,7 @@ void EndConversation(const conversation::DataProblem& problem) {
                    GameState.lineBreak + problem.what + GameState.lineBreak +
                    QStringLiteral("この会話はここで終わります。"),
                ui::vbOKOnly | ui::vbExclamation, QStringLiteral("Velmora 3rd STORY"));
-    VelSerif.Unload();
+    AnswerWindow.Unload();
     HeroineLeaves();
     GameState.phase = Phase::Idle;
     UpdateTravelButtons();
@@ -53,23 +55,45 @@ void OfferResponses(const QString& conversation) {
         if (!line) return EndConversation(problem);
         lines[static_cast<size_t>(k - 1)] = conversation::WithFamilyName(*line, g.familyName);
     }
-    VelSerif->Show();
-    for (int i = 0; i < kOfferedLines; ++i)
-        VelSerif->Command1(i).setText(lines[static_cast<size_t>(i)]);
+    AnswerWindow->Show();
+    for (int i = 0; i < kOfferedLines; ++i) {
+        AnswerWindow->answerButtons(i).setText(lines[static_cast<size_t>(i)]);
+        AnswerWindow->answerButtons(i).onClick = [i] { ApplyResponse(i + 1); };
+    }
 }
 
 void ApplyResponse(int k) {
     GameRecord& g = GameState;
-    VelSerif.Unload();
+    AnswerWindow.Unload();
     const int code = g.offeredCodes[static_cast<size_t>(k)];
     conversation::DataProblem problem;
     const auto reply = conversation::ReadReply(g.pendingConversation, code, problem);
     if (!reply) return EndConversation(problem);
 
-    VelMain->Label1->SetCaption(conversation::WithFamilyName(reply->text, g.familyName));
+    CampusScreen->lineLabel->SetCaption(conversation::WithFamilyName(reply->text, g.familyName));
     const int heroine = g.pendingConversation.mid(1, 1).toInt();
     g.affection[static_cast<size_t>(heroine)] =
         static_cast<int16_t>(g.affection[static_cast<size_t>(heroine)] + reply->change);
     g.phase = Phase::Idle;
     UpdateTravelButtons();
+}
+
+void IgnoredTimeout() {
+    GameRecord& g = GameState;
+    ShowLine(
+        LocationPictureCode(g.currentLocation),
+        QStringLiteral("しゃべらずに無視をしていたら、彼女は行ってしまった。悪いことをしたな。"),
+        QString());
+    const auto heroine = static_cast<size_t>(g.pendingConversation.mid(1, 1).toInt());
+    g.affection[heroine] = static_cast<int16_t>(g.affection[heroine] - kIgnoredPenalty);
+    g.pendingConversation.clear();
+    AnswerWindow.Unload();
+    g.phase = Phase::Idle;
+    UpdateTravelButtons();
+}
+
+void HeroineLeaves() {
+    ShowLine(LocationPictureCode(GameState.currentLocation),
+             QStringLiteral("彼女は用事を思い出したらしく、どこかへ行ってしまった。"), QString());
+    GameState.pendingConversation.clear();
 }

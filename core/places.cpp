@@ -1,4 +1,4 @@
-#include "core/campus.h"
+#include "core/places.h"
 
 #include <algorithm>
 

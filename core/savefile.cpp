@@ -1,7 +1,8 @@
-#include "records/savefile.h"
+#include "core/savefile.h"
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 #include <QFile>
 #include <QFileInfo>
@@ -10,10 +11,6 @@
 #include <QStringEncoder>
 
 #include "core/GameState.h"
-#include "core/session.h"
-#include "media/KV_Midi.h"
-#include "ui/Form.h"
-#include "ui/runtime.h"
 
 namespace {
 
@@ -22,8 +19,6 @@ constexpr int kSaveLines = 17;
 constexpr int kAffectionBase = 72;
 constexpr int kLowestAffection = -39;
 constexpr int kHighestAffection = 54;
-
-const QString kTitle = QStringLiteral("Velmora 3rd STORY");
 
 QString Number(int value) {
     // Classic number output: a blank before a value that is not negative.
@@ -135,50 +130,4 @@ QString NameProblem(const QString& name) {
     if (!name.isEmpty() && (blank(name.front()) || blank(name.back())))
         return QStringLiteral("名前の前後に空白が入ってるぞ。詰めて書いてくれよ。");
     return QString();
-}
-
-void QuitPrompt(int& cancel, int reason) {
-    if (reason == ui::kCloseFromCode) return;
-    if (GameState.phase == Phase::ClosingTime || GameState.targetHeroine == 0) {
-        ui::MsgBox(QStringLiteral("ここではゲームの中断はできません"),
-                   ui::vbOKOnly | ui::vbExclamation, QStringLiteral("Velmora"));
-        cancel = 1;
-        return;
-    }
-    const QString& br = GameState.lineBreak;
-    const int answer =
-        ui::MsgBox(QStringLiteral("Velmora を終了します。") + br +
-                       QStringLiteral("次回、続きを遊ぶために、データをセーブしますか？") + br +
-                       QStringLiteral("（セーブしないと次回、続きができません）"),
-                   ui::vbYesNoCancel | ui::vbExclamation | ui::vbDefaultButton1, kTitle);
-    if (answer == ui::vbCancel) {
-        cancel = 1;
-        return;
-    }
-    if (answer == ui::vbYes) {
-        QString problem;
-        if (!WriteSave(problem)) {
-            // The earlier save stays as it was, and so does the game.
-            ui::MsgBox(QStringLiteral("セーブできませんでした。") + br + problem + br +
-                           QStringLiteral("ゲームを続けます。"),
-                       ui::vbOKOnly | ui::vbExclamation, kTitle);
-            cancel = 1;
-            return;
-        }
-    }
-    StopMidi();
-    ui::EndProgram();
-}
-
-bool LoadSavedGame() {
-    QString problem;
-    if (!ReadSave(problem)) {
-        ui::MsgBox(
-            problem + GameState.lineBreak + QStringLiteral("ファイルはそのまま残してあります。"),
-            ui::vbOKOnly | ui::vbExclamation, kTitle);
-        return false;
-    }
-    DeleteSave();
-    StartSession(true);
-    return true;
 }

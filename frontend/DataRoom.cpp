@@ -1,9 +1,6 @@
-#include "records/VelDatarm.h"
+#include "frontend/DataRoom.h"
 
 #include "core/GameState.h"
-#include "core/VelMain.h"
-#include "endings/closing.h"
-#include "frontend/VelStart.h"
 #include "records/clearrecord.h"
 #include "records/settings.h"
 #include "story/story.h"
@@ -20,70 +17,71 @@ enum ReplayMode : int16_t { kNoReplay = 0, kReplayConfession = 1, kReplayMutualL
 
 }  // namespace
 
-VelDatarmForm::VelDatarmForm() {
+DataRoomForm::DataRoomForm() {
     SetCaption(QStringLiteral("Velmora 3rd STORY Data room"));
     SetClientSize(6195, 5310);
     SetIcon(QStringLiteral("Icon.png"));
     const QColor blue = ui::BgrColor(0x00FF0000);
 
-    Label1 = new ui::Label(this, 480, 120, 2295, 375, QStringLiteral("データルーム"));
-    Label1->SetForeColor(blue);
-    Label1->setFont(ui::DesignFont(ui::kPGothic, 15.75));
-    Image1 = new ui::Image(this, 0, 0, 480, 480);
-    Image1->LoadPicture(QStringLiteral("Icon.png"));
-    Label2 = new ui::Label(this, 3240, 240, 2655, 255, QStringLiteral("クリアした女の子　一覧表"));
-    Label2->SetForeColor(ui::BgrColor(0x00FF00FF));
-    Label2->setFont(ui::DesignFont(ui::kPGothic, 11.25));
+    titleLabel = new ui::Label(this, 480, 120, 2295, 375, QStringLiteral("データルーム"));
+    titleLabel->SetForeColor(blue);
+    titleLabel->setFont(ui::DesignFont(ui::kPGothic, 15.75));
+    iconPicture = new ui::Image(this, 0, 0, 480, 480);
+    iconPicture->LoadPicture(QStringLiteral("Icon.png"));
+    listTitleLabel =
+        new ui::Label(this, 3240, 240, 2655, 255, QStringLiteral("クリアした女の子　一覧表"));
+    listTitleLabel->SetForeColor(ui::BgrColor(0x00FF00FF));
+    listTitleLabel->setFont(ui::DesignFont(ui::kPGothic, 11.25));
     new ui::Line(this, -120, 600, 6600, 600, blue);
 
     for (int i = 0; i < kRows; ++i) {
         auto* icon = new ui::Image(this, 120, 720 + 480 * i, 480, 480);
-        icon->onMouseDown = [this](int, int shift, int, int) { Image2_MouseDown(shift); };
-        icon->onDblClick = [this, i] { Image2_DblClick(i); };
-        Image2.Add(i, icon);
+        icon->onMouseDown = [this](int, int shift, int, int) { Row_MouseDown(shift); };
+        icon->onDblClick = [this, i] { Row_DblClick(i); };
+        rowPictures.Add(i, icon);
         auto* mark = new ui::Image(this, 720, 720 + 480 * i, 480, 480);
-        mark->onMouseDown = [this](int, int shift, int, int) { Image2_MouseDown(shift); };
-        mark->onDblClick = [this, i] { Image2_DblClick(kMarkOffset + i); };
-        Image2.Add(kMarkOffset + i, mark);
+        mark->onMouseDown = [this](int, int shift, int, int) { Row_MouseDown(shift); };
+        mark->onDblClick = [this, i] { Row_DblClick(kMarkOffset + i); };
+        rowPictures.Add(kMarkOffset + i, mark);
         auto* name = new ui::Label(this, 1200, 840 + 480 * i, 1935, 375);
         name->SetForeColor(blue);
         name->setFont(ui::DesignFont(ui::kPMincho, 11.25));
-        Label3.Add(i, name);
+        rowNames.Add(i, name);
     }
     for (int k = 1; k <= kAllWon; ++k) {
         auto* source = new ui::Image(this, 120 * k, 6000, 480, 480);
         source->LoadPicture(QStringLiteral("Heroine%1.png").arg(k));
         source->hide();
-        Image3.Add(k - 1, source);
+        heroineIcons.Add(k - 1, source);
     }
 
-    Shape1 = new ui::Shape(this, 3435, 840, 2580, 495);
-    Shape1->SetBorder(blue, 1);
+    legendFrame = new ui::Shape(this, 3435, 840, 2580, 495);
+    legendFrame->SetBorder(blue, 1);
     const char* markFiles[] = {"MarkConfession.png", "MarkMutual.png"};
     const char* markNames[] = {"=告白", "=両想い"};
     for (int m = 0; m < 2; ++m) {
         auto* mark = new ui::Image(this, 3480 + 1320 * m, 840, 480, 480);
         mark->LoadPicture(QString::fromLatin1(markFiles[m]));
-        Image4.Add(m, mark);
+        markPictures.Add(m, mark);
         auto* label =
             new ui::Label(this, 3960 + 1320 * m, 960, 840, 255, QString::fromUtf8(markNames[m]));
         label->SetForeColor(blue);
-        Label4.Add(m, label);
+        markLabels.Add(m, label);
     }
 
-    Label5 = new ui::Label(this, 3360, 1560, 2775, 2055);
-    Label5->SetForeColor(blue);
-    Command3 =
+    helpLabel = new ui::Label(this, 3360, 1560, 2775, 2055);
+    helpLabel->SetForeColor(blue);
+    optionButton =
         new ui::CommandButton(this, 3360, 3960, 2775, 495, QStringLiteral("オプションセット"));
-    Command3->setEnabled(false);
-    Command2 = new ui::CommandButton(this, 3360, 4800, 1095, 375, QStringLiteral("データ消去"));
-    Command1 = new ui::CommandButton(this, 4680, 4800, 1455, 375, QStringLiteral("戻る"));
-    Command1->onClick = [] { VelDatarm.Unload(); };
-    Command2->onClick = [this] { Command2_Click(); };
-    Command3->onClick = [this] { Command3_Click(); };
+    optionButton->setEnabled(false);
+    clearButton = new ui::CommandButton(this, 3360, 4800, 1095, 375, QStringLiteral("データ消去"));
+    backButton = new ui::CommandButton(this, 4680, 4800, 1455, 375, QStringLiteral("戻る"));
+    backButton->onClick = [] { DataRoom.Unload(); };
+    clearButton->onClick = [this] { ClearButton_Click(); };
+    optionButton->onClick = [this] { OptionButton_Click(); };
 }
 
-void VelDatarmForm::Form_Load() {
+void DataRoomForm::Form_Load() {
     ui::CenterForm(*this);
     const QString record = GetSetting(kClearRecordKey);
     int row = 0;
@@ -91,16 +89,17 @@ void VelDatarmForm::Form_Load() {
         const qsizetype heroine = kHeroineMarkers.indexOf(record.at(at)) + 1;
         // A character that is no marker still uses up its row.
         if (heroine == 0) continue;
-        Image2(row).SetPicture(Image3(static_cast<int>(heroine - 1)).Picture());
-        Label3(row).SetCaption(story::Q(story::HeroineName(static_cast<int>(heroine))));
+        rowPictures(row).SetPicture(heroineIcons(static_cast<int>(heroine - 1)).Picture());
+        rowNames(row).SetCaption(story::Q(story::HeroineName(static_cast<int>(heroine))));
         const QChar digit = at + 1 < record.size() ? record.at(at + 1) : QChar();
         const int bits = digit.isDigit() ? digit.digitValue() : 0;
         if (bits != 0)
-            Image2(row + kMarkOffset).SetPicture(Image4(bits & kMutualLoveBit ? 1 : 0).Picture());
+            rowPictures(row + kMarkOffset)
+                .SetPicture(markPictures(bits & kMutualLoveBit ? 1 : 0).Picture());
     }
-    if (row >= kAllWon) Command3->setEnabled(true);
+    if (row >= kAllWon) optionButton->setEnabled(true);
     const QString& br = GameState.lineBreak;
-    Label5->SetCaption(
+    helpLabel->SetCaption(
         QStringLiteral("　クリアした順番に、上から並んでいます。") + br +
         QStringLiteral(
             "　「告白」、「両想い」の両方をクリアした場合は、「両想い」マークがつきます。") +
@@ -111,7 +110,7 @@ void VelDatarmForm::Form_Load() {
             "　全てのクリアデータを消去したいときは、データ消去ボタンを押してください。"));
 }
 
-void VelDatarmForm::Command2_Click() {
+void DataRoomForm::ClearButton_Click() {
     const int answer = ui::MsgBox(
         QStringLiteral(
             "全てのデータをクリアします（一人もクリアしていない状態に戻します）！よろしいですか？"),
@@ -119,14 +118,14 @@ void VelDatarmForm::Command2_Click() {
     if (answer == ui::vbYes) DeleteSettingsSection();
 }
 
-void VelDatarmForm::Command3_Click() {
+void DataRoomForm::OptionButton_Click() {
     QStringList lines;
     for (std::string_view line : story::DataRoomAnnouncementLines()) lines.append(story::Q(line));
     ui::MsgBox(lines.join(GameState.lineBreak), ui::vbOKOnly | ui::vbInformation,
                story::Q(story::DataRoomAnnouncementTitle()));
 }
 
-void VelDatarmForm::Image2_MouseDown(int shift) {
+void DataRoomForm::Row_MouseDown(int shift) {
     replayMode_ = kNoReplay;
     if ((shift & (ui::kShiftMask | ui::kCtrlMask)) == (ui::kShiftMask | ui::kCtrlMask))
         replayMode_ = kReplayConfession;
@@ -135,11 +134,11 @@ void VelDatarmForm::Image2_MouseDown(int shift) {
         replayMode_ = kReplayMutualLove;
 }
 
-void VelDatarmForm::Image2_DblClick(int index) {
-    if (!Command3->isEnabled() || replayMode_ == kNoReplay) return;
+void DataRoomForm::Row_DblClick(int index) {
+    if (!optionButton->isEnabled() || replayMode_ == kNoReplay) return;
     // Marks and empty rows have no heroine behind them.
-    if (index >= kRows || Label3(index).Caption().isEmpty()) return;
-    const QChar initial = Label3(index).Caption().at(0);
+    if (index >= kRows || rowNames(index).Caption().isEmpty()) return;
+    const QChar initial = rowNames(index).Caption().at(0);
     int heroine = 0;
     for (int k = 1; k <= kAllWon && heroine == 0; ++k)
         if (story::Q(story::HeroineName(k)).startsWith(initial)) heroine = k;
@@ -156,11 +155,8 @@ void VelDatarmForm::Image2_DblClick(int index) {
         g.affection[1] = -kReplayAffection;
     }
     g.targetHeroine = static_cast<int16_t>(replayMode_ == kReplayMutualLove ? heroine : 9);
-    VelDatarm.Unload();
-    VelMain->Show();
-    VelMain->lblClock->SetCaption(QStringLiteral("5:00 PM"));
     g.familyName = GetSetting(kSavedFamilyNameKey);
     g.givenName = GetSetting(kSavedGivenNameKey);
-    VelStart.Unload();
-    PlayClosingTime();
+    replayChosen_ = true;
+    Hide();  // the start menu that opened the room plays the ending
 }

@@ -1,0 +1,157 @@
+#include "campus/CampusScreen.h"
+
+#include "core/GameState.h"
+#include "core/clock.h"
+#include "core/music.h"
+#include "core/places.h"
+#include "core/savefile.h"
+#include "ui/runtime.h"
+#include "ui/twips.h"
+
+namespace {
+
+constexpr int kClientWidth = 5700;
+constexpr int kClientHeight = 4230;
+constexpr int kRaiseAboveCentre = 1200;  // leaves room for the choice dialog below
+constexpr int kDialogGap = 50;
+constexpr int kMusicKeeperMs = 1000;
+constexpr int kWalkFrameMs = 500;
+
+const QString kGameTitle = QStringLiteral("Velmora 3rd STORY");
+
+// Closing the campus screen offers to save, then ends the program or goes on.
+void QuitPrompt(int& cancel, int reason) {
+    if (reason == ui::kCloseFromCode) return;
+    if (GameState.phase == Phase::ClosingTime || GameState.targetHeroine == 0) {
+        ui::MsgBox(QStringLiteral("ここではゲームの中断はできません"),
+                   ui::vbOKOnly | ui::vbExclamation, QStringLiteral("Velmora"));
+        cancel = 1;
+        return;
+    }
+    const QString& br = GameState.lineBreak;
+    const int answer =
+        ui::MsgBox(QStringLiteral("Velmora を終了します。") + br +
+                       QStringLiteral("次回、続きを遊ぶために、データをセーブしますか？") + br +
+                       QStringLiteral("（セーブしないと次回、続きができません）"),
+                   ui::vbYesNoCancel | ui::vbExclamation | ui::vbDefaultButton1, kGameTitle);
+    if (answer == ui::vbCancel) {
+        cancel = 1;
+        return;
+    }
+    if (answer == ui::vbYes) {
+        QString problem;
+        if (!WriteSave(problem)) {
+            // The earlier save stays as it was, and so does the game.
+            ui::MsgBox(QStringLiteral("セーブできませんでした。") + br + problem + br +
+                           QStringLiteral("ゲームを続けます。"),
+                       ui::vbOKOnly | ui::vbExclamation, kGameTitle);
+            cancel = 1;
+            return;
+        }
+    }
+    StopMidi();
+    ui::EndProgram();
+}
+
+}  // namespace
+
+CampusScreenForm::CampusScreenForm() {
+    SetCaption(QStringLiteral("Velmora 3rd STORY"));
+    SetClientSize(kClientWidth, kClientHeight);
+    SetIcon(QStringLiteral("Icon.png"));
+
+    // Created back to front: the shadow lies beneath the picture, the phone screen above it.
+    pictureShadow = new ui::Shape(this, 255, 120, 4500, 3015);
+    pictureShadow->SetFill(ui::BgrColor(0x00C00000));
+    pictureShadow->SetBorder(ui::BgrColor(0x00C00000), 1);
+    scenePicture = new ui::Image(this, 120, 0, 4500, 3000);
+
+    clockLabel = new ui::Label(this, 4920, 0, 735, 255, QStringLiteral("4:30 PM"));
+    clockLabel->setAlignment(Qt::AlignCenter);
+    clockLabel->SetForeColor(ui::BgrColor(0x00FF0000));
+    clockLabel->SetBackColor(ui::BgrColor(0x0080C0FF));
+
+    for (int i = 0; i < kLocationCount; ++i) {
+        auto* button = new ui::CommandButton(this, 4920, 480 + 360 * i, 735, 255,
+                                             QString::fromUtf8(kLocations[i + 1].buttonCaption));
+        button->setEnabled(false);
+        travelButtons.Add(i, button);
+    }
+
+    const char* walkFrames[] = {"Walk1.png", "Walk2.png"};
+    for (int i = 0; i < 2; ++i) {
+        auto* frame = new ui::Image(this, 5040, 2880, 480, 480);
+        frame->LoadPicture(QString::fromLatin1(walkFrames[i]));
+        frame->hide();
+        walkingFigure.Add(i, frame);
+    }
+
+    speakerLabel = new ui::Label(this, 120, 3120, 1575, 240);
+    lineLabel = new ui::Label(this, 120, 3360, 5535, 855);
+    lineLabel->setFont(ui::DesignFont(ui::kPGothic, 9.75));
+    promptLabel = new ui::Label(this, 3960, 3960, 1575, 230);
+    promptLabel->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    promptLabel->SetForeColor(ui::BgrColor(0x000000FF));
+
+    phoneScreen = new ui::Label(this, 1800, 720, 855, 950);
+    phoneScreen->SetBackColor(ui::BgrColor(0x000080FF));
+    phoneScreen->setFont(ui::DesignFont(ui::kPGothic, 8.25));
+    phoneScreen->hide();
+
+    hiddenClockShortcut = new ui::Label(this, 2040, 3165, 495, 195);
+
+    minuteTimer = new ui::Timer(this);
+    musicKeeper = new ui::Timer(this, kMusicKeeperMs, true);
+    walkingTimer = new ui::Timer(this, kWalkFrameMs, true);
+
+    auto setClickFlag = [] { GameState.clickFlag = true; };
+    scenePicture->onClick = setClickFlag;
+    lineLabel->onClick = setClickFlag;
+    promptLabel->onClick = setClickFlag;
+    travelButtons.ForEach([this](int index, ui::CommandButton& button) {
+        button.onClick = [this, index] {
+            if (onTravel) onTravel(index);
+        };
+    });
+    hiddenClockShortcut->onMouseDown = [this](int button, int shift, int, int) {
+        HiddenClockShortcut_MouseDown(button, shift);
+    };
+    minuteTimer->onTimer = [this] {
+        if (onMinute) onMinute();
+    };
+    musicKeeper->onTimer = [] { KeepMidiPlaying(); };
+    walkingTimer->onTimer = [this] { StepWalkingFigure(); };
+}
+
+void CampusScreenForm::Form_Load() {
+    ui::CenterForm(*this);
+    Move(Left(), Top() - kRaiseAboveCentre);
+    GameState.dialogTop = static_cast<int16_t>(Top() + Height() + kDialogGap);
+}
+
+void CampusScreenForm::Form_QueryUnload(int& cancel, int reason) {
+    QuitPrompt(cancel, reason);
+}
+
+void CampusScreenForm::Form_KeyPress(int) {
+    GameState.clickFlag = true;
+}
+
+void CampusScreenForm::StepWalkingFigure() {
+    if (GameState.phase != Phase::Walking) {
+        walkingFigure(0).hide();
+        walkingFigure(1).hide();
+        return;
+    }
+    leftFoot_ = !leftFoot_;
+    walkingFigure(0).setVisible(leftFoot_);
+    walkingFigure(1).setVisible(!leftFoot_);
+}
+
+void CampusScreenForm::HiddenClockShortcut_MouseDown(int button, int shift) {
+    // A developer's shortcut that advances the clock; it stays out of the opening and of
+    // closing time, where a second closing scene would start nested in the first.
+    if (button != ui::kRightButton || shift != (ui::kShiftMask | ui::kCtrlMask)) return;
+    if (GameState.phase < Phase::Walking || GameState.phase > Phase::PhoneMail) return;
+    if (onMinute) onMinute();
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <functional>
+
+#include "ui/Form.h"
+#include "ui/Timer.h"
+#include "ui/controls.h"
+
+// The campus screen: the whole thirty minutes are played here.
+class CampusScreenForm : public ui::Form {
+  public:
+    CampusScreenForm();
+
+    ui::Shape* pictureShadow;
+    ui::Image* scenePicture;
+    ui::Label* clockLabel;
+    ui::ControlArray<ui::CommandButton> travelButtons;
+    ui::ControlArray<ui::Image> walkingFigure;
+    ui::Label* speakerLabel;
+    ui::Label* lineLabel;
+    ui::Label* promptLabel;
+    ui::Label* phoneScreen;
+    ui::Label* hiddenClockShortcut;
+    ui::Timer* minuteTimer;
+    ui::Timer* musicKeeper;
+    ui::Timer* walkingTimer;
+
+    // The game's procedures behind the controls, handed down by the session that plays here:
+    // a minute of the clock, and a walk to place index + 1.
+    std::function<void()> onMinute;
+    std::function<void(int)> onTravel;
+
+  protected:
+    void Form_Load() override;
+    void Form_QueryUnload(int& cancel, int reason) override;
+    void Form_KeyPress(int keyAscii) override;
+
+  private:
+    void StepWalkingFigure();
+    void HiddenClockShortcut_MouseDown(int button, int shift);
+
+    bool leftFoot_ = false;
+};
+
+inline ui::DefaultInstance<CampusScreenForm> CampusScreen;

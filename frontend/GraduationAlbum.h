@@ -1,0 +1,26 @@
+#pragma once
+
+#include "ui/Form.h"
+#include "ui/controls.h"
+
+// The graduation album at the next class's page: the player picks the girl he is looking for.
+class GraduationAlbumForm : public ui::Form {
+  public:
+    GraduationAlbumForm();
+
+    ui::Shape* pageFrame;
+    ui::Label* messageLabel;
+    ui::ControlArray<ui::Image> photos;  // invisible hit regions over the photos
+
+  protected:
+    void Form_Load() override;
+    void Form_QueryUnload(int& cancel, int reason) override;
+
+  private:
+    void Photo_MouseMove(int index);
+    void Photo_Click(int index);
+
+    int lastHovered_ = -1;
+};
+
+inline ui::DefaultInstance<GraduationAlbumForm> GraduationAlbum;

@@ -1,0 +1,217 @@
+#include "frontend/StartMenu.h"
+
+#include <array>
+
+#include <QTime>
+
+#include "campus/CampusScreen.h"
+#include "core/GameState.h"
+#include "core/music.h"
+#include "core/random.h"
+#include "core/savefile.h"
+#include "endings/closing.h"
+#include "frontend/DataRoom.h"
+#include "frontend/session.h"
+#include "records/settings.h"
+#include "story/story.h"
+#include "story/text.h"
+#include "ui/runtime.h"
+#include "ui/twips.h"
+
+namespace {
+
+constexpr int kEntries = 3;
+const QColor kBackground(232, 255, 204);
+const QColor kHighlight(255, 255, 192);
+const std::array<QColor, kEntries> kEntryColours = {QColor(255, 224, 192), QColor(192, 255, 192),
+                                                    QColor(255, 192, 255)};
+constexpr int kStartingAffectionRange = 5;
+
+}  // namespace
+
+QString GreetingForHour(int hour) {
+    if (hour < 4) return QStringLiteral("よう！");
+    if (hour < 11) return QStringLiteral("おはよう！");
+    if (hour < 18) return QStringLiteral("こんにちは！");
+    return QStringLiteral("よう！");
+}
+
+StartMenuForm::StartMenuForm() {
+    SetCaption(QStringLiteral("Velmora 3rd STORY -start-"));
+    SetClientSize(6285, 3585);
+    SetBackColor(kBackground);
+    SetIcon(QStringLiteral("Icon.png"));
+
+    auto* portrait = new ui::Image(this, 0, 240, 2250, 3000);
+    portrait->LoadPicture(QStringLiteral("Friend.png"));
+    portrait->setToolTip(story::Q(story::AlbumFriendTooltip()));
+    friendPicture.Add(0, portrait);
+    // The balloon's tail points down to the friend.
+    for (int i = 0; i < 3; ++i) new ui::Line(this, 2220 + 15 * i, 780, 1860, 1140, Qt::black, 1);
+    balloonShape = new ui::Shape(this, 2160, 30, 3975, 975);
+    balloonShape->SetFill(QColor(255, 255, 192));
+    balloonShape->SetBorder(Qt::black, 2);
+    balloonShape->SetRounded(true);
+    balloonLabel = new ui::Label(this, 2400, 150, 3615, 735);
+
+    const char* captions[] = {"新しくはじめる", "前回の続き", "データルーム"};
+    for (int i = 0; i < kEntries; ++i) {
+        auto* entry =
+            new ui::Label(this, 2640, 1200 + 720 * i, 3255, 495, QString::fromUtf8(captions[i]));
+        entry->setFont(ui::DesignFont(ui::kPGothic, 20.25));
+        entry->setAlignment(Qt::AlignCenter);
+        entry->SetBackColor(kEntryColours[static_cast<size_t>(i)]);
+        entry->onClick = [this, i] { Entry_Click(i); };
+        entry->onMouseMove = [this, i](int, int, int, int) { Entry_MouseMove(i); };
+        entries.Add(i, entry);
+    }
+
+    namePanel = new ui::Panel(this, 2880, 1080, 2895, 2175);
+    namePanel->SetBackColor(kBackground);
+    namePanel->hide();
+    familyNameLabel = new ui::Label(namePanel, 120, 120, 1695, 255, QStringLiteral("みょうじ"));
+    familyNameBox = new ui::TextBox(namePanel, 120, 360, 2535, 375);
+    givenNameLabel = new ui::Label(namePanel, 120, 960, 2055, 255, QStringLiteral("なまえ"));
+    givenNameBox = new ui::TextBox(namePanel, 120, 1200, 2535, 375);
+    const QString nameTip = QStringLiteral("ちゃんと入力した方が、あとで楽しいよ。");
+    familyNameBox->setToolTip(nameTip);
+    givenNameBox->setToolTip(nameTip);
+    nameOkButton = new ui::CommandButton(namePanel, 1680, 1680, 975, 375, QStringLiteral("O K"));
+    nameOkButton->setToolTip(QStringLiteral("両方入力できたら、クリックしてね。"));
+    setTabOrder(familyNameBox, givenNameBox);
+    setTabOrder(givenNameBox, nameOkButton);
+
+    loadOkButton = new ui::CommandButton(this, 3600, 1680, 1215, 495, QStringLiteral("O K"));
+    loadOkButton->hide();
+    captionLabel = new ui::Label(this, 360, 3360, 4095, 255, story::Q(story::StartMenuCaption()));
+
+    musicKeeper = new ui::Timer(this, 1000, true);
+    musicKeeper->onTimer = [] { KeepMidiPlaying(); };
+    nameOkButton->onClick = [this] { NameOk_Click(); };
+    loadOkButton->onClick = [this] { LoadOk_Click(); };
+}
+
+void StartMenuForm::Form_Load() {
+    GameState.musicFile = QStringLiteral("M391C.mid");
+    StopMidi();
+    ui::CenterForm(*this);
+    ShowGreeting();
+}
+
+void StartMenuForm::ShowGreeting() {
+    balloonLabel->SetCaption(GreetingForHour(QTime::currentTime().hour()) + GameState.lineBreak +
+                             QStringLiteral("今日は何して遊ぶんだい？"));
+}
+
+void StartMenuForm::Form_QueryUnload(int&, int) {
+    StopMidi();
+}
+
+void StartMenuForm::Form_MouseMove(int, int, int, int) {
+    if (repainted_) return;
+    for (int i = 0; i < kEntries; ++i)
+        entries(i).SetBackColor(kEntryColours[static_cast<size_t>(i)]);
+    repainted_ = true;
+}
+
+void StartMenuForm::Entry_MouseMove(int index) {
+    for (int i = 0; i < kEntries; ++i)
+        entries(i).SetBackColor(i == index ? kHighlight : kEntryColours[static_cast<size_t>(i)]);
+    repainted_ = false;
+}
+
+void StartMenuForm::ShowEntries(bool visible) {
+    for (int i = 0; i < kEntries; ++i) entries(i).setVisible(visible);
+}
+
+void StartMenuForm::Entry_Click(int index) {
+    switch (index) {
+        case 0:
+            ShowEntries(false);
+            namePanel->show();
+            balloonLabel->SetCaption(QStringLiteral(
+                "俺はアルバム委員なんだ！名簿を作るから、君の名前をここに記入してくれ。"));
+            familyNameBox->SetText(GetSetting(kSavedFamilyNameKey));
+            givenNameBox->SetText(GetSetting(kSavedGivenNameKey));
+            familyNameBox->setFocus();
+            break;
+        case 1:
+            if (!SaveExists()) {
+                balloonLabel->SetCaption(
+                    QStringLiteral("ありゃ？前回の記録がないなぁ。ちゃんとセーブしたのかよ？"));
+                break;
+            }
+            ShowEntries(false);
+            loadOkButton->show();
+            balloonLabel->SetCaption(QStringLiteral(
+                "じゃぁ、データを読み込むぞ。ゲームを途中でやめるときは、ちゃんとセーブしろよ。セーブを忘れると、次回続きが出来ないからな。"));
+            break;
+        default:
+            if (GetSetting(QStringLiteral("Cstring")).isEmpty()) {
+                balloonLabel->SetCaption(QStringLiteral(
+                    "ここは、一度でもゲームを最後まで終わらせない限り、見せるわけにはいかねぇんだ。悪ぃな。"));
+                break;
+            }
+            DataRoom->ShowModal();
+            if (DataRoom->ReplayChosen()) return ReplayEnding();
+            DataRoom.Unload();
+            break;
+    }
+}
+
+void StartMenuForm::NameOk_Click() {
+    const QString family = familyNameBox->Text();
+    const QString given = givenNameBox->Text();
+    if (family.isEmpty() || given.isEmpty()) {
+        balloonLabel->SetCaption(
+            QStringLiteral("おい、ふざけてないで、ちゃんと書いてくれよ！俺、泣いちゃうぞ。"));
+        return;
+    }
+    for (const QString& name : {family, given}) {
+        if (const QString problem = NameProblem(name); !problem.isEmpty()) {
+            balloonLabel->SetCaption(problem);
+            return;
+        }
+    }
+    GameRecord& g = GameState;
+    g.familyName = family;
+    g.givenName = given;
+    SaveSetting(kSavedFamilyNameKey, family);
+    SaveSetting(kSavedGivenNameKey, given);
+    g.elapsedMinutes = 0;
+    for (int h = 1; h <= kCampusHeroines; ++h) {
+        g.affection[static_cast<size_t>(h)] = static_cast<int16_t>(Rnd() * kStartingAffectionRange);
+        g.metStage[static_cast<size_t>(h)] = 0;
+    }
+    BeginPlay(false);
+}
+
+void StartMenuForm::BeginPlay(bool resumed) {
+    CampusScreen->Show();
+    StartMenu.Unload();
+    StartSession(resumed);
+}
+
+void StartMenuForm::ReplayEnding() {
+    // The data room has set up the game record; closing time plays her ending.
+    DataRoom.Unload();
+    CampusScreen->Show();
+    CampusScreen->clockLabel->SetCaption(QStringLiteral("5:00 PM"));
+    StartMenu.Unload();
+    PlayClosingTime();
+}
+
+void StartMenuForm::LoadOk_Click() {
+    QString problem;
+    if (ReadSave(problem)) {
+        DeleteSave();
+        return BeginPlay(true);
+    }
+    ui::MsgBox(problem + GameState.lineBreak + QStringLiteral("ファイルはそのまま残してあります。"),
+               ui::vbOKOnly | ui::vbExclamation, QStringLiteral("Velmora 3rd STORY"));
+    // The file was kept; the menu comes back so the player can start anew.
+    loadOkButton->hide();
+    ShowEntries(true);
+    balloonLabel->SetCaption(
+        QStringLiteral("あれ？データが壊れてるみたいだぞ。ファイルはそのまま残しておいたからな。"));
+}
