@@ -1,7 +1,6 @@
 #include "core/savefile.h"
 
 #include <algorithm>
-#include <array>
 #include <optional>
 
 #include <QFile>
@@ -14,7 +13,18 @@
 
 namespace {
 
-constexpr int kSaveLines = 17;
+// The lines of the file, from 0: the names, the minutes, six affection letters, six met
+// stages, the picked heroine and the place.
+enum SaveLine : int {
+    kFamilyNameLine = 0,
+    kGivenNameLine = 1,
+    kMinutesLine = 2,
+    kFirstAffectionLine = 3,
+    kFirstMetStageLine = kFirstAffectionLine + kCampusHeroines,
+    kTargetLine = kFirstMetStageLine + kCampusHeroines,
+    kLocationLine,
+    kSaveLines,
+};
 // An affection value is kept as the character 72 + value: printable ASCII from -39 to 54.
 constexpr int kAffectionBase = 72;
 constexpr int kLowestAffection = -39;
@@ -91,30 +101,34 @@ bool ReadSave(QString& problem) {
         return false;
     }
 
+    // Line numbers in messages count from 1, as an editor shows them.
+    const auto number = [&](int line, int16_t& into) {
+        const std::optional<int16_t> value = ParseNumber(lines[line]);
+        if (!value)
+            problem = damaged + QStringLiteral("（%1 行目が数字ではありません）。").arg(line + 1);
+        into = value.value_or(into);
+        return value.has_value();
+    };
     GameRecord loaded = GameState;
-    loaded.familyName = lines[0];
-    loaded.givenName = lines[1];
-    std::array<std::optional<int16_t>, kSaveLines> numbers{};
-    for (int i : {2, 9, 10, 11, 12, 13, 14, 15, 16}) {
-        numbers[static_cast<size_t>(i)] = ParseNumber(lines[i]);
-        if (!numbers[static_cast<size_t>(i)]) {
-            problem = damaged + QStringLiteral("（%1 行目が数字ではありません）。").arg(i + 1);
-            return false;
-        }
-    }
+    loaded.familyName = lines[kFamilyNameLine];
+    loaded.givenName = lines[kGivenNameLine];
+    if (!number(kMinutesLine, loaded.elapsedMinutes)) return false;
     for (int h = 1; h <= kCampusHeroines; ++h) {
-        const QString& letter = lines[2 + h];
+        const int line = kFirstAffectionLine + h - 1;
+        const QString& letter = lines[line];
         if (letter.size() != 1 || letter[0].unicode() <= ' ' || letter[0].unicode() > '~') {
-            problem = damaged + QStringLiteral("（%1 行目が読めません）。").arg(3 + h);
+            problem = damaged + QStringLiteral("（%1 行目が読めません）。").arg(line + 1);
             return false;
         }
         loaded.affection[static_cast<size_t>(h)] =
             static_cast<int16_t>(letter[0].unicode() - kAffectionBase);
-        loaded.metStage[static_cast<size_t>(h)] = *numbers[static_cast<size_t>(8 + h)];
     }
-    loaded.elapsedMinutes = *numbers[2];
-    loaded.targetHeroine = *numbers[15];
-    loaded.currentLocation = *numbers[16];
+    for (int h = 1; h <= kCampusHeroines; ++h)
+        if (!number(kFirstMetStageLine + h - 1, loaded.metStage[static_cast<size_t>(h)]))
+            return false;
+    if (!number(kTargetLine, loaded.targetHeroine) ||
+        !number(kLocationLine, loaded.currentLocation))
+        return false;
     GameState = loaded;
     return true;
 }
