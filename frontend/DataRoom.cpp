@@ -12,7 +12,8 @@ namespace {
 
 constexpr int kRows = 9;
 constexpr int kMarkOffset = 10;
-constexpr int kAllWon = 8;
+// The option button wakes once this many rows are filled, even by repeated or unknown marks.
+constexpr int kRowsForOptions = 8;
 enum ReplayMode : int16_t { kNoReplay = 0, kReplayConfession = 1, kReplayMutualLove = 2 };
 
 }  // namespace
@@ -48,7 +49,7 @@ DataRoomForm::DataRoomForm() {
         name->setFont(ui::DesignFont(ui::kPMincho, 11.25));
         rowNames.Add(i, name);
     }
-    for (int k = 1; k <= kAllWon; ++k) {
+    for (int k = 1; k <= kHeroineCount; ++k) {
         auto* source = new ui::Image(this, 120 * k, 6000, 480, 480);
         source->LoadPicture(QStringLiteral("Heroine%1.png").arg(k));
         source->hide();
@@ -97,7 +98,7 @@ void DataRoomForm::Form_Load() {
             rowPictures(row + kMarkOffset)
                 .SetPicture(markPictures(bits & kMutualLoveBit ? 1 : 0).Picture());
     }
-    if (row >= kAllWon) optionButton->setEnabled(true);
+    if (row >= kRowsForOptions) optionButton->setEnabled(true);
     const QString& br = GameState.lineBreak;
     helpLabel->SetCaption(
         QStringLiteral("　クリアした順番に、上から並んでいます。") + br +
@@ -140,7 +141,7 @@ void DataRoomForm::Row_DblClick(int index) {
     if (index >= kRows || rowNames(index).Caption().isEmpty()) return;
     const QChar initial = rowNames(index).Caption().at(0);
     int heroine = 0;
-    for (int k = 1; k <= kAllWon && heroine == 0; ++k)
+    for (int k = 1; k <= kHeroineCount && heroine == 0; ++k)
         if (story::Q(story::HeroineName(k)).startsWith(initial)) heroine = k;
     if (heroine == 0) return;
 
