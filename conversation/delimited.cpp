@@ -84,18 +84,31 @@ QString DelimitedReader::ReadField() {
     return field;
 }
 
-int LeadingNumber(QStringView text) {
+namespace {
+// Where the digits of a leading number start: after blanks and one sign.
+qsizetype DigitsStart(QStringView text) {
     qsizetype i = 0;
     while (i < text.size() && IsBlank(text[i])) ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) {
-        negative = text[i] == u'-';
-        ++i;
-    }
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) ++i;
+    return i;
+}
+bool IsAsciiDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+}  // namespace
+
+bool StartsWithNumber(QStringView text) {
+    const qsizetype i = DigitsStart(text);
+    return i < text.size() && IsAsciiDigit(text[i]);
+}
+
+int LeadingNumber(QStringView text) {
+    qsizetype i = DigitsStart(text);
+    const bool negative = i > 0 && text[i - 1] == u'-';
     // Saturate rather than overflow on absurdly long digit runs from a damaged file.
     constexpr long long kLimit = std::numeric_limits<int>::max();
     long long value = 0;
-    for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i) {
+    for (; i < text.size() && IsAsciiDigit(text[i]); ++i) {
         value = std::min(value * 10 + (text[i].unicode() - u'0'), kLimit);
     }
     return static_cast<int>(negative ? -value : value);

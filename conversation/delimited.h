@@ -33,5 +33,7 @@ class DelimitedReader {
 // Reads a number the classic way: leading blanks, an optional sign, decimal digits, stopping at
 // the first character that cannot belong to the number. No digits at all gives 0.
 int LeadingNumber(QStringView text);
+// Whether LeadingNumber finds any digit: one rule for "is this a number" and "which number".
+bool StartsWithNumber(QStringView text);
 
 }  // namespace conversation

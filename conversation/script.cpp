@@ -12,12 +12,6 @@ const QString kPlaceholder = QStringLiteral("ＸＸＸ");
 constexpr int kCodeLength = 3;
 constexpr int kChangeLength = 2;
 
-bool StartsWithNumber(QStringView text) {
-    const QStringView t = text.trimmed();
-    const qsizetype digitAt = (!t.isEmpty() && (t[0] == u'+' || t[0] == u'-')) ? 1 : 0;
-    return t.size() > digitAt && t[digitAt].isDigit();
-}
-
 int CodeOf(QStringView field) {
     return LeadingNumber(field.left(kCodeLength));
 }
