@@ -138,7 +138,7 @@ int MoveTowardThePickedHeroine() {
 int ChosenLine(Strategy strategy) {
     const GameRecord& g = GameState;
     if (strategy != Strategy::SeekPicked) return RandomIndex(5);
-    const bool kind = g.pendingConversation.mid(1, 1).toInt() == g.targetHeroine;
+    const bool kind = HeroineOfConversation(g.pendingConversation) == g.targetHeroine;
     int chosen = 0, bestChange = 0;
     for (int line = 0; line < 5; ++line) {
         conversation::DataProblem problem;

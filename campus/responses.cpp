@@ -7,6 +7,7 @@
 #include "campus/presenter.h"
 #include "conversation/script.h"
 #include "core/GameState.h"
+#include "core/encounters.h"
 #include "core/places.h"
 #include "core/random.h"
 #include "ui/runtime.h"
@@ -71,7 +72,7 @@ void ApplyResponse(int k) {
     if (!reply) return EndConversation(problem);
 
     CampusScreen->lineLabel->SetCaption(conversation::WithFamilyName(reply->text, g.familyName));
-    const int heroine = g.pendingConversation.mid(1, 1).toInt();
+    const int heroine = HeroineOfConversation(g.pendingConversation);
     g.affection[static_cast<size_t>(heroine)] =
         static_cast<int16_t>(g.affection[static_cast<size_t>(heroine)] + reply->change);
     g.phase = Phase::Idle;
@@ -84,7 +85,7 @@ void IgnoredTimeout() {
         LocationPictureCode(g.currentLocation),
         QStringLiteral("しゃべらずに無視をしていたら、彼女は行ってしまった。悪いことをしたな。"),
         QString());
-    const auto heroine = static_cast<size_t>(g.pendingConversation.mid(1, 1).toInt());
+    const auto heroine = static_cast<size_t>(HeroineOfConversation(g.pendingConversation));
     g.affection[heroine] = static_cast<int16_t>(g.affection[heroine] - kIgnoredPenalty);
     g.pendingConversation.clear();
     AnswerWindow.Unload();

@@ -56,3 +56,7 @@ QString ConversationCode(int location, int heroine, bool onArrival) {
     return QString::number(location) + QString::number(heroine) +
            (onArrival ? QStringLiteral("A") : QStringLiteral("B"));
 }
+
+int HeroineOfConversation(const QString& code) {
+    return code.mid(1, 1).toInt();
+}

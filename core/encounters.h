@@ -12,3 +12,5 @@ bool IsWindowStart(int minute);
 
 QString HeroinePictureCode(int location, int heroine, bool onArrival);
 QString ConversationCode(int location, int heroine, bool onArrival);
+// The heroine of a conversation code: its second digit.
+int HeroineOfConversation(const QString& code);
