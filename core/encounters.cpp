@@ -52,6 +52,10 @@ QString HeroinePictureCode(int location, int heroine, bool onArrival) {
     return QStringLiteral("C3") + QString::number(location) + QString::number(heroine) + variant;
 }
 
+QString ConfessionPictureCode(int heroine) {
+    return QStringLiteral("C38") + QString::number(heroine) + QStringLiteral("C");
+}
+
 QString ConversationCode(int location, int heroine, bool onArrival) {
     return QString::number(location) + QString::number(heroine) +
            (onArrival ? QStringLiteral("A") : QStringLiteral("B"));

@@ -11,6 +11,8 @@ bool InEncounterWindow(int minute);
 bool IsWindowStart(int minute);
 
 QString HeroinePictureCode(int location, int heroine, bool onArrival);
+// Heroine 1 to 8 at the gate, confessing: "C38", her digit, "C".
+QString ConfessionPictureCode(int heroine);
 QString ConversationCode(int location, int heroine, bool onArrival);
 // The heroine of a conversation code: its second digit.
 int HeroineOfConversation(const QString& code);

@@ -2,6 +2,7 @@
 
 #include "campus/CampusScreen.h"
 #include "core/GameState.h"
+#include "core/encounters.h"
 #include "core/music.h"
 #include "records/clearrecord.h"
 #include "story/story.h"
@@ -92,8 +93,7 @@ void StaffRollForm::StepTimer_Timer() {
             break;
         case 20:
             screen(QString(), QStringLiteral("また　遊んでね。"),
-                   QStringLiteral("C38") + QString::number(GameState.endingHeroine) +
-                       QStringLiteral("C"));
+                   ConfessionPictureCode(GameState.endingHeroine));
             break;
         case kLastStep:
             StopMidi();

@@ -4,6 +4,7 @@
 #include "campus/CampusScreen.h"
 #include "campus/presenter.h"
 #include "core/GameState.h"
+#include "core/encounters.h"
 #include "core/music.h"
 #include "endings/epilogue.h"
 #include "story/story.h"
@@ -57,9 +58,7 @@ void PlayClosingTime() {
     const QString name = story::Q(story::HeroineName(heroine));
     const auto script = story::Confession(heroine, g.targetHeroine == heroine);
     for (size_t i = 0; i < script.size(); ++i) {
-        const QString picture =
-            i == 0 ? QStringLiteral("C38") + QString::number(heroine) + QStringLiteral("C")
-                   : QString();
+        const QString picture = i == 0 ? ConfessionPictureCode(heroine) : QString();
         const QString text =
             story::Q(script[i].text).replace(story::Q(story::kFamilyName), g.familyName);
         Say(picture, text, script[i].speaker == story::Speaker::Heroine ? name : QString());

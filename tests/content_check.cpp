@@ -154,7 +154,7 @@ TEST(Content, EveryPictureTheGameAsksForLoadsAtItsSize) {
     QStringList scenes{"C300A", "C300B", "C380C", "C380D"};
     for (int location = 1; location <= kLocationCount; ++location)
         scenes.append(LocationPictureCode(location));
-    for (int h = 1; h <= kHeroineCount; ++h) scenes.append(QStringLiteral("C38%1C").arg(h));
+    for (int h = 1; h <= kHeroineCount; ++h) scenes.append(ConfessionPictureCode(h));
     for (int minute = 0; minute < 30; ++minute)
         for (int location = 1; location <= kLocationCount; ++location)
             if (const int h = HeroineAt(minute, location))
