@@ -1,5 +1,6 @@
 #include "core/random.h"
 
+#include <cmath>
 #include <random>
 
 namespace {
@@ -14,5 +15,8 @@ void Randomize(uint32_t seed) {
 }
 
 double Rnd() {
-    return std::uniform_real_distribution<double>(0.0, 1.0)(Generator());
+    // The distribution may round up to 1.0 itself; a draw of ten slots would then pick an
+    // eleventh.
+    const double r = std::uniform_real_distribution<double>(0.0, 1.0)(Generator());
+    return r < 1.0 ? r : std::nextafter(1.0, 0.0);
 }
