@@ -59,13 +59,22 @@ CampusScreenForm::CampusScreenForm() {
     SetCaption(QStringLiteral("Velmora 3rd STORY"));
     SetClientSize(kClientWidth, kClientHeight);
     SetIcon(QStringLiteral("Icon.png"));
+    BuildScene();
+    BuildSideBar();
+    BuildTextArea();
+    BuildPhoneAndTimers();
+    ConnectEvents();
+}
 
+void CampusScreenForm::BuildScene() {
     // Created back to front: the shadow lies beneath the picture, the phone screen above it.
     pictureShadow = new ui::Shape(this, 255, 120, 4500, 3015);
     pictureShadow->SetFill(ui::BgrColor(0x00C00000));
     pictureShadow->SetBorder(ui::BgrColor(0x00C00000), 1);
     scenePicture = new ui::Image(this, 120, 0, 4500, 3000);
+}
 
+void CampusScreenForm::BuildSideBar() {
     clockLabel = new ui::Label(this, 4920, 0, 735, 255, QStringLiteral("4:30 PM"));
     clockLabel->setAlignment(Qt::AlignCenter);
     clockLabel->SetForeColor(ui::BgrColor(0x00FF0000));
@@ -85,14 +94,18 @@ CampusScreenForm::CampusScreenForm() {
         frame->hide();
         walkingFigure.Add(i, frame);
     }
+}
 
+void CampusScreenForm::BuildTextArea() {
     speakerLabel = new ui::Label(this, 120, 3120, 1575, 240);
     lineLabel = new ui::Label(this, 120, 3360, 5535, 855);
     lineLabel->setFont(ui::DesignFont(ui::kPGothic, 9.75));
     promptLabel = new ui::Label(this, 3960, 3960, 1575, 230);
     promptLabel->setAlignment(Qt::AlignRight | Qt::AlignTop);
     promptLabel->SetForeColor(ui::BgrColor(0x000000FF));
+}
 
+void CampusScreenForm::BuildPhoneAndTimers() {
     phoneScreen = new ui::Label(this, 1800, 720, 855, 950);
     phoneScreen->SetBackColor(ui::BgrColor(0x000080FF));
     phoneScreen->setFont(ui::DesignFont(ui::kPGothic, 8.25));
@@ -103,7 +116,9 @@ CampusScreenForm::CampusScreenForm() {
     minuteTimer = new ui::Timer(this);
     musicKeeper = new ui::Timer(this, kMusicKeeperMs, true);
     walkingTimer = new ui::Timer(this, kWalkFrameMs, true);
+}
 
+void CampusScreenForm::ConnectEvents() {
     auto setClickFlag = [] { GameState.clickFlag = true; };
     scenePicture->onClick = setClickFlag;
     lineLabel->onClick = setClickFlag;

@@ -36,6 +36,11 @@ class CampusScreenForm : public ui::Form {
     void Form_KeyPress(int keyAscii) override;
 
   private:
+    void BuildScene();
+    void BuildSideBar();
+    void BuildTextArea();
+    void BuildPhoneAndTimers();
+    void ConnectEvents();
     void StepWalkingFigure();
     void HiddenClockShortcut_MouseDown(int button, int shift);
 

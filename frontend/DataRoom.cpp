@@ -11,6 +11,7 @@
 namespace {
 
 constexpr int kRows = 9;
+const QColor kInk = ui::BgrColor(0x00FF0000);  // the room's blue
 constexpr int kMarkOffset = 10;
 // The option button wakes once this many rows are filled, even by repeated or unknown marks.
 constexpr int kRowsForOptions = 8;
@@ -22,10 +23,9 @@ DataRoomForm::DataRoomForm() {
     SetCaption(QStringLiteral("Velmora 3rd STORY Data room"));
     SetClientSize(6195, 5310);
     SetIcon(QStringLiteral("Icon.png"));
-    const QColor blue = ui::BgrColor(0x00FF0000);
 
     titleLabel = new ui::Label(this, 480, 120, 2295, 375, QStringLiteral("データルーム"));
-    titleLabel->SetForeColor(blue);
+    titleLabel->SetForeColor(kInk);
     titleLabel->setFont(ui::DesignFont(ui::kPGothic, 15.75));
     iconPicture = new ui::Image(this, 0, 0, 480, 480);
     iconPicture->LoadPicture(QStringLiteral("Icon.png"));
@@ -33,8 +33,13 @@ DataRoomForm::DataRoomForm() {
         new ui::Label(this, 3240, 240, 2655, 255, QStringLiteral("クリアした女の子　一覧表"));
     listTitleLabel->SetForeColor(ui::BgrColor(0x00FF00FF));
     listTitleLabel->setFont(ui::DesignFont(ui::kPGothic, 11.25));
-    new ui::Line(this, -120, 600, 6600, 600, blue);
+    new ui::Line(this, -120, 600, 6600, 600, kInk);
+    BuildRows();
+    BuildLegend();
+    BuildButtons();
+}
 
+void DataRoomForm::BuildRows() {
     for (int i = 0; i < kRows; ++i) {
         auto* icon = new ui::Image(this, 120, 720 + 480 * i, 480, 480);
         icon->onMouseDown = [this](int, int shift, int, int) { Row_MouseDown(shift); };
@@ -45,7 +50,7 @@ DataRoomForm::DataRoomForm() {
         mark->onDblClick = [this, i] { Row_DblClick(kMarkOffset + i); };
         rowPictures.Add(kMarkOffset + i, mark);
         auto* name = new ui::Label(this, 1200, 840 + 480 * i, 1935, 375);
-        name->SetForeColor(blue);
+        name->SetForeColor(kInk);
         name->setFont(ui::DesignFont(ui::kPMincho, 11.25));
         rowNames.Add(i, name);
     }
@@ -55,9 +60,11 @@ DataRoomForm::DataRoomForm() {
         source->hide();
         heroineIcons.Add(k - 1, source);
     }
+}
 
+void DataRoomForm::BuildLegend() {
     legendFrame = new ui::Shape(this, 3435, 840, 2580, 495);
-    legendFrame->SetBorder(blue, 1);
+    legendFrame->SetBorder(kInk, 1);
     const char* markFiles[] = {"MarkConfession.png", "MarkMutual.png"};
     const char* markNames[] = {"=告白", "=両想い"};
     for (int m = 0; m < 2; ++m) {
@@ -66,12 +73,14 @@ DataRoomForm::DataRoomForm() {
         markPictures.Add(m, mark);
         auto* label =
             new ui::Label(this, 3960 + 1320 * m, 960, 840, 255, QString::fromUtf8(markNames[m]));
-        label->SetForeColor(blue);
+        label->SetForeColor(kInk);
         markLabels.Add(m, label);
     }
+}
 
+void DataRoomForm::BuildButtons() {
     helpLabel = new ui::Label(this, 3360, 1560, 2775, 2055);
-    helpLabel->SetForeColor(blue);
+    helpLabel->SetForeColor(kInk);
     optionButton =
         new ui::CommandButton(this, 3360, 3960, 2775, 495, QStringLiteral("オプションセット"));
     optionButton->setEnabled(false);

@@ -31,6 +31,9 @@ class DataRoomForm : public ui::Form {
     void Form_Load() override;
 
   private:
+    void BuildRows();
+    void BuildLegend();
+    void BuildButtons();
     void ClearButton_Click();
     void OptionButton_Click();
     void Row_MouseDown(int shift);

@@ -41,7 +41,13 @@ StartMenuForm::StartMenuForm() {
     SetClientSize(6285, 3585);
     SetBackColor(kBackground);
     SetIcon(QStringLiteral("Icon.png"));
+    BuildFriend();
+    BuildEntries();
+    BuildNamePanel();
+    BuildLoadAndMusic();
+}
 
+void StartMenuForm::BuildFriend() {
     auto* portrait = new ui::Image(this, 0, 240, 2250, 3000);
     portrait->LoadPicture(QStringLiteral("Friend.png"));
     portrait->setToolTip(story::Q(story::AlbumFriendTooltip()));
@@ -53,7 +59,9 @@ StartMenuForm::StartMenuForm() {
     balloonShape->SetBorder(Qt::black, 2);
     balloonShape->SetRounded(true);
     balloonLabel = new ui::Label(this, 2400, 150, 3615, 735);
+}
 
+void StartMenuForm::BuildEntries() {
     const char* captions[] = {"新しくはじめる", "前回の続き", "データルーム"};
     for (int i = 0; i < kEntries; ++i) {
         auto* entry =
@@ -65,7 +73,9 @@ StartMenuForm::StartMenuForm() {
         entry->onMouseMove = [this, i](int, int, int, int) { Entry_MouseMove(i); };
         entries.Add(i, entry);
     }
+}
 
+void StartMenuForm::BuildNamePanel() {
     namePanel = new ui::Panel(this, 2880, 1080, 2895, 2175);
     namePanel->SetBackColor(kBackground);
     namePanel->hide();
@@ -80,7 +90,9 @@ StartMenuForm::StartMenuForm() {
     nameOkButton->setToolTip(QStringLiteral("両方入力できたら、クリックしてね。"));
     setTabOrder(familyNameBox, givenNameBox);
     setTabOrder(givenNameBox, nameOkButton);
+}
 
+void StartMenuForm::BuildLoadAndMusic() {
     loadOkButton = new ui::CommandButton(this, 3600, 1680, 1215, 495, QStringLiteral("O K"));
     loadOkButton->hide();
     captionLabel = new ui::Label(this, 360, 3360, 4095, 255, story::Q(story::StartMenuCaption()));

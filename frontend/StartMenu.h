@@ -32,6 +32,10 @@ class StartMenuForm : public ui::Form {
     void Form_MouseMove(int button, int shift, int x, int y) override;
 
   private:
+    void BuildFriend();
+    void BuildEntries();
+    void BuildNamePanel();
+    void BuildLoadAndMusic();
     void Entry_Click(int index);
     void Entry_MouseMove(int index);
     void NameOk_Click();
