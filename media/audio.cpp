@@ -48,6 +48,7 @@ using Clock = std::chrono::steady_clock;
 // whole games.
 enum class Mode { Live, Rendered, Timed };
 bool g_renderInGameTime = false;
+QString g_chosenSoundfont;
 
 // Each kind of problem is told once per run, so a missing file polled every second does not
 // flood the terminal.
@@ -222,8 +223,10 @@ void StartAudio() {
     a.synth = new_fluid_synth(a.settings);
     fluid_synth_set_reverb_group_level(a.synth, -1, 0.25);
 
+    if (!g_chosenSoundfont.isEmpty() && QFile::exists(g_chosenSoundfont))
+        a.soundfont = g_chosenSoundfont;
     for (const char* candidate : kSoundfonts)
-        if (QFile::exists(QString::fromLatin1(candidate))) {
+        if (a.soundfont.isEmpty() && QFile::exists(QString::fromLatin1(candidate))) {
             a.soundfont = QString::fromLatin1(candidate);
             break;
         }
@@ -249,6 +252,10 @@ void StartAudio() {
         MakeBeep(a);
     }
     ui::AtEndProgram(StopAudio);
+}
+
+void UseSoundfont(const QString& path) {
+    g_chosenSoundfont = path;
 }
 
 void StopAudio() {

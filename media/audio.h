@@ -15,6 +15,9 @@ namespace media {
 void StartAudio();
 void StopAudio();
 
+// A soundfont to use instead of the system's; call it before the audio starts.
+void UseSoundfont(const QString& path);
+
 // The sequencer: one MIDI file at a time.
 enum class OpenResult { Ok, FileNotFound, NotMidi };
 OpenResult OpenSequence(const QString& path);
