@@ -2,8 +2,10 @@
 // same way:
 //   proc_probe window RUNS -- COMMAND...   milliseconds from starting COMMAND to the line
 //                                          "first window shown" on its stderr, over RUNS runs
-//   proc_probe cpu FROM TO -- COMMAND...   CPU seconds per second that COMMAND used between FROM
-//                                          and TO seconds after its start, and its peak memory
+//   proc_probe cpu FROM TO [--after TEXT] -- COMMAND...
+//                                          CPU seconds per second that COMMAND used between FROM
+//                                          and TO seconds after its start, or after it first wrote
+//                                          TEXT on its stderr, and its peak memory
 // COMMAND is killed once measured. Figures go to stdout as "name value" words.
 #include <poll.h>
 #include <signal.h>
@@ -19,6 +21,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <atomic>
 #include <thread>
 #include <vector>
 
@@ -115,24 +118,59 @@ int main(int argc, char** argv) {
                     runs.back());
         return 0;
     }
-    if (mode == "cpu" && dashes == 4) {
+    if (mode == "cpu" && (dashes == 4 || (dashes == 6 && std::strcmp(argv[4], "--after") == 0))) {
         const double from = std::atof(argv[2]), to = std::atof(argv[3]);
         if (!(to > from && from >= 0)) Usage();
-        const auto started = Clock::now();
-        const pid_t pid = Spawn(command, -1);
+        const std::string marker = dashes == 6 ? argv[5] : "";
+        int pipeFds[2] = {-1, -1};
+        if (!marker.empty() && pipe(pipeFds) != 0) return 1;
+        auto started = Clock::now();
+        Clock::time_point markedAt;
+        const pid_t pid = Spawn(command, pipeFds[1]);
+        std::atomic<bool> marked{marker.empty()};
+        std::thread reader;
+        if (!marker.empty()) {
+            close(pipeFds[1]);
+            // Keeps reading to the end, so that the program never blocks on a full pipe.
+            reader = std::thread([&] {
+                std::string seen;
+                char buffer[4096];
+                for (ssize_t got; (got = read(pipeFds[0], buffer, sizeof buffer)) > 0;) {
+                    if (marked) continue;
+                    seen.append(buffer, static_cast<size_t>(got));
+                    if (seen.find(marker) != std::string::npos) {
+                        markedAt = Clock::now();
+                        marked = true;
+                    }
+                }
+            });
+            while (!marked && Clock::now() - started < std::chrono::seconds(60))
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            if (marked) started = markedAt;
+        }
         auto sleepUntil = [&](double seconds) {
             std::this_thread::sleep_until(started + std::chrono::duration_cast<Clock::duration>(
                                                         std::chrono::duration<double>(seconds)));
         };
-        sleepUntil(from);
-        const double before = CpuSeconds(pid);
-        sleepUntil(to);
-        const double after = CpuSeconds(pid);
-        const bool alive = waitpid(pid, nullptr, WNOHANG) == 0;
+        double before = -1, after = -1;
+        bool alive = false;
+        if (marked) {
+            sleepUntil(from);
+            before = CpuSeconds(pid);
+            sleepUntil(to);
+            after = CpuSeconds(pid);
+            alive = waitpid(pid, nullptr, WNOHANG) == 0;
+        }
         kill(pid, SIGKILL);
         rusage usage{};
         int status = 0;
         wait4(pid, &status, 0, &usage);
+        if (reader.joinable()) reader.join();
+        if (pipeFds[0] >= 0) close(pipeFds[0]);
+        if (!marked) {
+            std::fprintf(stderr, "proc_probe: %s never wrote \"%s\"\n", command[0], marker.c_str());
+            return 1;
+        }
         if (!alive || before < 0 || after < 0) {
             std::fprintf(stderr, "proc_probe: %s ended before the measurement did\n", command[0]);
             return 1;

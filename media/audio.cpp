@@ -18,6 +18,7 @@
 #include <vector>
 
 #include <QFile>
+#include <QLoggingCategory>
 
 #include "media/midifile.h"
 #include "ui/gametime.h"
@@ -50,6 +51,9 @@ enum class Mode { Live, Rendered, Timed };
 bool g_renderInGameTime = false;
 QString g_chosenSoundfont;
 
+// QT_LOGGING_RULES="velmora3.music.info=true" tells when each piece starts.
+Q_LOGGING_CATEGORY(lcMusic, "velmora3.music", QtWarningMsg)
+
 // Each kind of problem is told once per run, so a missing file polled every second does not
 // flood the terminal.
 void ReportOnce(const std::string& kind, const QString& detail) {
@@ -74,6 +78,7 @@ struct Audio {
     fluid_player_t* player = nullptr;
     bool playing = false;
     Clock::time_point openedAt;
+    QString piece;
     ui::GameMs openedAtMs = 0;
     ui::GameMs playStartedMs = 0;
     long long pieceLengthMs = 0;
@@ -289,6 +294,7 @@ OpenResult OpenSequence(const QString& path) {
     }
     std::lock_guard lock(a.musicLock);
     a.player = player;
+    a.piece = path;
     a.playing = false;
     a.openedAt = Clock::now();
     a.openedAtMs = ui::NowMs();
@@ -312,6 +318,7 @@ void PlaySequence() {
     a.openedAt = Clock::now();
     a.playStartedMs = ui::NowMs();
     a.renderedFrames = 0;
+    qCInfo(lcMusic, "playing %s", qUtf8Printable(a.piece));
 }
 
 bool SequencePlaying() {
