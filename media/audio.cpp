@@ -184,6 +184,8 @@ void QuietAlsa() {
 
 bool OpenDevice() {
     QuietAlsa();
+    // SDL would take SIGINT and SIGTERM for an event queue nobody reads; the game handles them.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 &&
         Mix_OpenAudioDevice(kRate, AUDIO_S16SYS, 2, kChunkFrames, nullptr, 0) == 0)
         return true;

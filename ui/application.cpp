@@ -35,6 +35,7 @@ int& PrepareEnvironment(int& argc) {
 }
 
 int g_termPipe[2] = {-1, -1};
+constexpr int kTerminationSignals[] = {SIGTERM, SIGINT, SIGHUP};
 
 void OnTerminate(int) {
     const char byte = 1;
@@ -62,15 +63,18 @@ Application::Application(int& argc, char** argv) : QApplication(PrepareEnvironme
     QFont::insertSubstitution(kSansSerif, QStringLiteral("DejaVu Sans"));
     setQuitOnLastWindowClosed(false);
 
-    // SIGTERM arrives on any thread; a pipe brings it back to the event loop.
+    // A termination request arrives on any thread; a pipe brings it back to the event loop.
+    // Nobody may be there to answer, so the screens close as asked and the program ends even
+    // when game code still waits, as it does behind the logo demo.
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_termPipe) == 0) {
         auto* notifier = new QSocketNotifier(g_termPipe[0], QSocketNotifier::Read, this);
         connect(notifier, &QSocketNotifier::activated, this, [] {
             char byte;
             [[maybe_unused]] const auto got = ::read(g_termPipe[0], &byte, 1);
             RequestCloseAll(kCloseFromTaskManager);
+            EndProgram();
         });
-        std::signal(SIGTERM, OnTerminate);
+        for (const int signal : kTerminationSignals) std::signal(signal, OnTerminate);
     }
     connect(this, &QGuiApplication::commitDataRequest, this,
             [](QSessionManager&) { RequestCloseAll(kCloseFromSession); });
@@ -92,7 +96,7 @@ bool Application::notify(QObject* receiver, QEvent* event) {
 }
 
 Application::~Application() {
-    std::signal(SIGTERM, SIG_DFL);
+    for (const int signal : kTerminationSignals) std::signal(signal, SIG_DFL);
 }
 
 }  // namespace ui
