@@ -5,6 +5,7 @@
 
 #include <csignal>
 #include <cstdlib>
+#include <utility>
 
 #include <QElapsedTimer>
 #include <QFont>
@@ -90,9 +91,17 @@ bool Application::notify(QObject* receiver, QEvent* event) {
             g_firstWindowShown = true;
             qCInfo(lcStartup, "first window shown, %lld ms after the application began",
                    static_cast<long long>(g_sinceStart.elapsed()));
+            if (afterFirstWindow_) AfterFirstWindow(std::exchange(afterFirstWindow_, nullptr));
         }
     }
     return handled;
+}
+
+void Application::AfterFirstWindow(std::function<void()> work) {
+    if (g_firstWindowShown)
+        QMetaObject::invokeMethod(this, std::move(work), Qt::QueuedConnection);
+    else
+        afterFirstWindow_ = std::move(work);
 }
 
 Application::~Application() {
