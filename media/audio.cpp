@@ -31,7 +31,7 @@ namespace media {
 namespace {
 
 constexpr int kRate = 44100;
-constexpr int kChunkFrames = 512;    // about 12 ms: keeps the start of a piece prompt
+constexpr int kChunkFrames = 1024;  // 23 ms: half the wake-ups of 512, and a piece still starts promptly
 constexpr double kMusicGain = 0.35;  // the music sits well under the effects
 constexpr float kAudibleLevel = 1.0f / 1024;
 constexpr int kEffectChannel = 0;
@@ -105,7 +105,7 @@ struct Audio {
     ui::GameMs effectEndsMs = 0;
     Mix_Chunk* effect = nullptr;
     Mix_Chunk* beep = nullptr;
-    std::vector<int16_t> beepSamples;
+    std::vector<float> beepSamples;
 
     ~Audio() {
         // The audio thread must be gone before the synth it renders.
@@ -140,40 +140,47 @@ Audio& State() {
     return audio;
 }
 
-// Renders `frames` of the playing piece into `out` (interleaved stereo, may be null) and notes
-// what was heard; `startUs` is the time of the first frame, counted from the open. The loops
-// have no branches, so that the compiler can vectorise them.
-void Synthesize(Audio& a, int frames, int16_t* out, long long startUs) {
-    const size_t samples = static_cast<size_t>(frames) * 2;
-    if (a.mixBuffer.size() < samples) a.mixBuffer.resize(samples);
-    float* buffer = a.mixBuffer.data();
-    fluid_synth_write_float(a.synth, frames, buffer, 0, 2, buffer, 1, 2);
-    a.renderedFrames += frames;
+// The first frame of `samples` (interleaved stereo) at an audible level, or -1.
+long long FirstAudibleFrame(const float* samples, int frames) {
+    for (int i = 0; i < frames; ++i)
+        if (std::max(std::fabs(samples[2 * i]), std::fabs(samples[2 * i + 1])) >= kAudibleLevel)
+            return i;
+    return -1;
+}
 
+// Renders `frames` of the playing piece into `out` (interleaved stereo; the renderer's own
+// buffer when null) and notes what was heard; `startUs` is the time of the first frame, counted
+// from the open. Live, it only looks for the first audible sample, so that the audio thread
+// does little besides the synth; the level is measured when rendering on the game clock.
+void Synthesize(Audio& a, int frames, float* out, long long startUs) {
+    const size_t samples = static_cast<size_t>(frames) * 2;
+    if (!out) {
+        if (a.mixBuffer.size() < samples) a.mixBuffer.resize(samples);
+        out = a.mixBuffer.data();
+    }
+    fluid_synth_write_float(a.synth, frames, out, 0, 2, out, 1, 2);
+    a.renderedFrames += frames;
+    if (a.probe.firstAudibleUs < 0) {
+        const long long first = FirstAudibleFrame(out, frames);
+        if (first >= 0) a.probe.firstAudibleUs = startUs + first * 1000000 / kRate;
+    }
+    if (a.mode == Mode::Live) return;
+    // Without branches, so that the compiler can vectorise it.
     float peak = 0;
     long long audible = 0;
     for (size_t i = 0; i < samples; i += 2) {
-        const float level = std::max(std::fabs(buffer[i]), std::fabs(buffer[i + 1]));
+        const float level = std::max(std::fabs(out[i]), std::fabs(out[i + 1]));
         peak = std::max(peak, level);
         audible += level >= kAudibleLevel;
     }
-    if (audible > 0 && a.probe.firstAudibleUs < 0) {
-        long long frame = 0;
-        while (std::max(std::fabs(buffer[2 * frame]), std::fabs(buffer[2 * frame + 1])) <
-               kAudibleLevel)
-            ++frame;
-        a.probe.firstAudibleUs = startUs + frame * 1000000 / kRate;
-    }
     a.probe.peak = std::max(a.probe.peak, std::min(peak, 1.0f));
     a.probe.audibleFrames += audible;
-    if (out)
-        for (size_t i = 0; i < samples; ++i)
-            out[i] = static_cast<int16_t>(std::clamp(buffer[i], -1.0f, 1.0f) * 32767.0f);
 }
 
+// SDL_mixer's music hook: the synth renders straight into the device's float buffer.
 void RenderMusic(void*, Uint8* stream, int bytes) {
     Audio& a = State();
-    const int frames = bytes / static_cast<int>(2 * sizeof(int16_t));
+    const int frames = bytes / static_cast<int>(2 * sizeof(float));
     // Never wait on the interface thread here: when it holds the synth, this block is silence.
     std::unique_lock lock(a.musicLock, std::try_to_lock);
     // A piece opens only once the soundfont is in, so it starts from its first note.
@@ -181,9 +188,12 @@ void RenderMusic(void*, Uint8* stream, int bytes) {
         SDL_memset(stream, 0, static_cast<size_t>(bytes));
         return;
     }
-    const auto sinceOpen =
-        std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - a.openedAt);
-    Synthesize(a, frames, reinterpret_cast<int16_t*>(stream), sinceOpen.count());
+    const long long sinceOpenUs =
+        a.probe.firstAudibleUs >= 0
+            ? 0
+            : std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - a.openedAt)
+                  .count();
+    Synthesize(a, frames, reinterpret_cast<float*>(stream), sinceOpenUs);
 }
 
 // Under Rendered time, brings the synth up to the game clock's now.
@@ -317,15 +327,15 @@ bool OpenDevice() {
     // SDL would take SIGINT and SIGTERM for an event queue nobody reads; the game handles them.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 &&
-        Mix_OpenAudioDevice(kRate, AUDIO_S16SYS, 2, kChunkFrames, nullptr, 0) == 0)
+        Mix_OpenAudioDevice(kRate, AUDIO_F32SYS, 2, kChunkFrames, nullptr, 0) == 0)
         return true;
     ReportOnce("no audio device, the game plays silently", QString::fromUtf8(SDL_GetError()));
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     // The dummy driver keeps music timing real, so pieces still end and loop.
     if (SDL_AudioInit("dummy") != 0) return false;
     SDL_InitSubSystem(SDL_INIT_AUDIO);
-    return Mix_OpenAudioDevice(kRate, AUDIO_S16SYS, 2, kChunkFrames, "", 0) == 0 ||
-           Mix_OpenAudio(kRate, AUDIO_S16SYS, 2, kChunkFrames) == 0;
+    return Mix_OpenAudioDevice(kRate, AUDIO_F32SYS, 2, kChunkFrames, "", 0) == 0 ||
+           Mix_OpenAudio(kRate, AUDIO_F32SYS, 2, kChunkFrames) == 0;
 }
 
 void MakeBeep(Audio& a) {
@@ -334,12 +344,12 @@ void MakeBeep(Audio& a) {
     a.beepSamples.resize(static_cast<size_t>(frames) * 2);
     for (int i = 0; i < frames; ++i) {
         const double fade = 1.0 - static_cast<double>(i) / frames;
-        const auto s = static_cast<int16_t>(6000 * fade * std::sin(2 * M_PI * 880.0 * i / kRate));
+        const auto s = static_cast<float>(0.18 * fade * std::sin(2 * M_PI * 880.0 * i / kRate));
         a.beepSamples[static_cast<size_t>(2 * i)] = s;
         a.beepSamples[static_cast<size_t>(2 * i + 1)] = s;
     }
     a.beep = Mix_QuickLoad_RAW(reinterpret_cast<Uint8*>(a.beepSamples.data()),
-                               static_cast<Uint32>(a.beepSamples.size() * sizeof(int16_t)));
+                               static_cast<Uint32>(a.beepSamples.size() * sizeof(float)));
 }
 
 }  // namespace
