@@ -1,10 +1,70 @@
+#include <cstdio>
+#include <cstring>
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+
 #include "frontend/Main.h"
 #include "media/audio.h"
 #include "ui/application.h"
 
+#ifndef VELMORA_VERSION
+#define VELMORA_VERSION "0.1"
+#endif
+
+namespace {
+
+const QCommandLineOption kSoundfont(
+    QStringLiteral("soundfont"),
+    QStringLiteral("音楽に使う General MIDI サウンドフォント (SF2)。"
+                   "読み込めないときは標準のサウンドフォントを使います。"),
+    QStringLiteral("FILE"));
+
+void DescribeOptions(QCommandLineParser& parser) {
+    parser.setApplicationDescription(QStringLiteral("Velmora 3rd STORY"));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOption(kSoundfont);
+}
+
+// Help and version need no window system, so they are answered before it starts: a packager's
+// help2man runs without a display.
+void AnswerHelpOrVersion(int& argc, char** argv) {
+    for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i)
+        for (const char* option : {"-h", "-?", "--help", "--help-all", "-v", "--version"})
+            if (std::strcmp(argv[i], option) == 0) {
+                QCoreApplication core(argc, argv);
+                QCommandLineParser parser;
+                DescribeOptions(parser);
+                parser.process(core);  // prints the answer and ends the program
+            }
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    QCoreApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
+    AnswerHelpOrVersion(argc, argv);
     ui::Application app(argc, argv);
-    media::StartAudio();
+
+    QCommandLineParser parser;
+    DescribeOptions(parser);
+    if (!parser.parse(app.arguments()) || !parser.positionalArguments().isEmpty()) {
+        const QString problem = parser.positionalArguments().isEmpty()
+                                    ? parser.errorText()
+                                    : parser.positionalArguments().join(QLatin1Char(' '));
+        std::fprintf(stderr, "velmora3: コマンドラインの指定が正しくありません: %s\n"
+                             "使い方は velmora3 --help で表示されます。\n",
+                     problem.toLocal8Bit().constData());
+        return 2;
+    }
+    // Resolved now: the game may change its current folder later.
+    if (parser.isSet(kSoundfont))
+        media::UseSoundfont(QFileInfo(parser.value(kSoundfont)).absoluteFilePath());
+
+    // The first window needs no sound, and opening the device and the synth is a good part of
+    // the start-up. The logo's jingle comes a fifth of a second after the window.
+    app.AfterFirstWindow(media::StartAudio);
     Main();
     // The program ends from inside the game, never by leaving this loop.
     return app.exec();

@@ -10,7 +10,9 @@
 #include <atomic>
 #include <chrono>
 #include <cmath>
+#include <condition_variable>
 #include <cstdio>
+#include <memory>
 #include <mutex>
 #include <set>
 #include <string>
@@ -18,6 +20,7 @@
 #include <vector>
 
 #include <QFile>
+#include <QLoggingCategory>
 
 #include "media/midifile.h"
 #include "ui/gametime.h"
@@ -28,11 +31,14 @@ namespace media {
 namespace {
 
 constexpr int kRate = 44100;
-constexpr int kChunkFrames = 512;    // about 12 ms: keeps the start of a piece prompt
+constexpr int kChunkFrames = 1024;  // 23 ms: half the wake-ups of 512, and a piece still starts promptly
 constexpr double kMusicGain = 0.35;  // the music sits well under the effects
 constexpr float kAudibleLevel = 1.0f / 1024;
 constexpr int kEffectChannel = 0;
 constexpr int kBeepMs = 125;
+// What every reset of the synth selects: the piano on the melodic channels, the standard kit on
+// channel 10. They stay loaded for the whole run, so no reset loads or drops them.
+constexpr std::pair<int, int> kResetInstruments[] = {{0, 0}, {128, 0}};
 
 const char* const kSoundfonts[] = {
     "/usr/share/sounds/sf2/default-GM.sf2",
@@ -48,6 +54,20 @@ using Clock = std::chrono::steady_clock;
 // whole games.
 enum class Mode { Live, Rendered, Timed };
 bool g_renderInGameTime = false;
+QString g_chosenSoundfont;
+
+// QT_LOGGING_RULES="velmora3.music.info=true" tells when each piece starts.
+Q_LOGGING_CATEGORY(lcMusic, "velmora3.music", QtWarningMsg)
+
+// The soundfont load, shared with the thread that runs it. That thread never touches Audio: when
+// the program ends during a slow load, it finishes on its own and nobody waits for it.
+struct SoundfontLoad {
+    std::mutex lock;
+    std::condition_variable finished;
+    bool done = false;
+    int id = FLUID_FAILED;
+    QString path;  // the soundfont that loaded
+};
 
 // Each kind of problem is told once per run, so a missing file polled every second does not
 // flood the terminal.
@@ -65,14 +85,16 @@ struct Audio {
     fluid_settings_t* settings = nullptr;
     fluid_synth_t* synth = nullptr;
     std::thread soundfontLoader;
-    std::atomic<bool> soundfontReady{false};
-    QString soundfont;
+    std::shared_ptr<SoundfontLoad> load;
+    int soundfontId = FLUID_FAILED;    // once the load is done; read only by this thread
+    MidiInstruments pinned;            // loaded for the open piece, beside kResetInstruments
 
     // Guards the player against the audio thread, which renders the synth that drives it.
     std::mutex musicLock;
     fluid_player_t* player = nullptr;
     bool playing = false;
     Clock::time_point openedAt;
+    QString piece;
     ui::GameMs openedAtMs = 0;
     ui::GameMs playStartedMs = 0;
     long long pieceLengthMs = 0;
@@ -83,7 +105,7 @@ struct Audio {
     ui::GameMs effectEndsMs = 0;
     Mix_Chunk* effect = nullptr;
     Mix_Chunk* beep = nullptr;
-    std::vector<int16_t> beepSamples;
+    std::vector<float> beepSamples;
 
     ~Audio() {
         // The audio thread must be gone before the synth it renders.
@@ -91,7 +113,22 @@ struct Audio {
             Mix_HookMusic(nullptr, nullptr);
             Mix_CloseAudio();
         }
-        if (soundfontLoader.joinable()) soundfontLoader.join();
+        if (soundfontLoader.joinable()) {
+            bool done = false;
+            {
+                std::lock_guard lock(load->lock);
+                done = load->done;
+            }
+            if (done) {
+                soundfontLoader.join();
+            } else {
+                // Still loading while the process ends: the loader keeps its synth, which is
+                // never freed, rather than have the exit wait for the disk.
+                soundfontLoader.detach();
+                synth = nullptr;
+                settings = nullptr;
+            }
+        }
         if (player) delete_fluid_player(player);
         if (synth) delete_fluid_synth(synth);
         if (settings) delete_fluid_settings(settings);
@@ -103,39 +140,60 @@ Audio& State() {
     return audio;
 }
 
-// Renders `frames` of the playing piece into `out` (interleaved stereo, may be null) and notes
-// what was heard; `startUs` is the time of the first frame, counted from the open.
-void Synthesize(Audio& a, int frames, int16_t* out, long long startUs) {
-    a.mixBuffer.resize(static_cast<size_t>(frames) * 2);
-    float* left = a.mixBuffer.data();
-    fluid_synth_write_float(a.synth, frames, left, 0, 2, left, 1, 2);
-    a.renderedFrames += frames;
-    for (int i = 0; i < frames * 2; ++i) {
-        const float s = std::clamp(a.mixBuffer[static_cast<size_t>(i)], -1.0f, 1.0f);
-        if (out) out[i] = static_cast<int16_t>(s * 32767.0f);
-        const float level = std::fabs(s);
-        if (level > a.probe.peak) a.probe.peak = level;
-        if (level >= kAudibleLevel) {
-            if (a.probe.firstAudibleUs < 0)
-                a.probe.firstAudibleUs = startUs + static_cast<long long>(1e6 / kRate * (i / 2));
-            if (i % 2 == 0) ++a.probe.audibleFrames;
-        }
-    }
+// The first frame of `samples` (interleaved stereo) at an audible level, or -1.
+long long FirstAudibleFrame(const float* samples, int frames) {
+    for (int i = 0; i < frames; ++i)
+        if (std::max(std::fabs(samples[2 * i]), std::fabs(samples[2 * i + 1])) >= kAudibleLevel)
+            return i;
+    return -1;
 }
 
+// Renders `frames` of the playing piece into `out` (interleaved stereo; the renderer's own
+// buffer when null) and notes what was heard; `startUs` is the time of the first frame, counted
+// from the open. Live, it only looks for the first audible sample, so that the audio thread
+// does little besides the synth; the level is measured when rendering on the game clock.
+void Synthesize(Audio& a, int frames, float* out, long long startUs) {
+    const size_t samples = static_cast<size_t>(frames) * 2;
+    if (!out) {
+        if (a.mixBuffer.size() < samples) a.mixBuffer.resize(samples);
+        out = a.mixBuffer.data();
+    }
+    fluid_synth_write_float(a.synth, frames, out, 0, 2, out, 1, 2);
+    a.renderedFrames += frames;
+    if (a.probe.firstAudibleUs < 0) {
+        const long long first = FirstAudibleFrame(out, frames);
+        if (first >= 0) a.probe.firstAudibleUs = startUs + first * 1000000 / kRate;
+    }
+    if (a.mode == Mode::Live) return;
+    // Without branches, so that the compiler can vectorise it.
+    float peak = 0;
+    long long audible = 0;
+    for (size_t i = 0; i < samples; i += 2) {
+        const float level = std::max(std::fabs(out[i]), std::fabs(out[i + 1]));
+        peak = std::max(peak, level);
+        audible += level >= kAudibleLevel;
+    }
+    a.probe.peak = std::max(a.probe.peak, std::min(peak, 1.0f));
+    a.probe.audibleFrames += audible;
+}
+
+// SDL_mixer's music hook: the synth renders straight into the device's float buffer.
 void RenderMusic(void*, Uint8* stream, int bytes) {
     Audio& a = State();
-    const int frames = bytes / static_cast<int>(2 * sizeof(int16_t));
+    const int frames = bytes / static_cast<int>(2 * sizeof(float));
     // Never wait on the interface thread here: when it holds the synth, this block is silence.
     std::unique_lock lock(a.musicLock, std::try_to_lock);
-    // Until the soundfont is loaded the piece waits, so that it starts from its first note.
-    if (!lock.owns_lock() || !a.player || !a.playing || !a.soundfontReady) {
+    // A piece opens only once the soundfont is in, so it starts from its first note.
+    if (!lock.owns_lock() || !a.player || !a.playing) {
         SDL_memset(stream, 0, static_cast<size_t>(bytes));
         return;
     }
-    const auto sinceOpen =
-        std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - a.openedAt);
-    Synthesize(a, frames, reinterpret_cast<int16_t*>(stream), sinceOpen.count());
+    const long long sinceOpenUs =
+        a.probe.firstAudibleUs >= 0
+            ? 0
+            : std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - a.openedAt)
+                  .count();
+    Synthesize(a, frames, reinterpret_cast<float*>(stream), sinceOpenUs);
 }
 
 // Under Rendered time, brings the synth up to the game clock's now.
@@ -151,16 +209,104 @@ void CatchUp(Audio& a) {
     }
 }
 
-void LoadSoundfont(Audio& a) {
-    if (fluid_synth_sfload(a.synth, a.soundfont.toLocal8Bit().constData(), 1) == FLUID_FAILED)
-        ReportOnce("the soundfont could not be loaded, the music stays silent", a.soundfont);
-    a.soundfontReady = true;
+// Loads the chosen soundfont, else the system's, into `synth`. Samples load when an instrument
+// is first selected, so this reads little more than the soundfont's table of contents. It runs
+// on its own thread in the game and must touch nothing but its arguments.
+void LoadSoundfont(fluid_synth_t* synth, const QString& chosen,
+                   const std::shared_ptr<SoundfontLoad>& load) {
+    QStringList candidates;
+    if (!chosen.isEmpty()) candidates.append(chosen);
+    for (const char* path : kSoundfonts) candidates.append(QString::fromLatin1(path));
+    int id = FLUID_FAILED;
+    QString used;
+    bool tried = false;
+    for (const QString& path : candidates) {
+        if (!QFile::exists(path) && path != chosen) continue;
+        tried = true;
+        if (QFile::exists(path))
+            id = fluid_synth_sfload(synth, QFile::encodeName(path).constData(), 1);
+        if (id != FLUID_FAILED) {
+            used = path;
+            break;
+        }
+        if (path == chosen)
+            std::fprintf(stderr,
+                         "velmora3: サウンドフォントを読み込めませんでした。"
+                         "標準のサウンドフォントを使います: %s\n",
+                         path.toLocal8Bit().constData());
+        else
+            std::fprintf(stderr,
+                         "velmora3: the soundfont could not be loaded, the music stays silent: %s\n",
+                         path.toLocal8Bit().constData());
+    }
+    if (!tried)
+        std::fprintf(stderr,
+                     "velmora3: no General MIDI soundfont found, the music stays silent: install "
+                     "timgm6mb-soundfont or fluid-soundfont-gm\n");
+    if (id != FLUID_FAILED)
+        for (const auto& [bank, program] : kResetInstruments)
+            fluid_synth_pin_preset(synth, id, bank, program);
+    {
+        std::lock_guard lock(load->lock);
+        load->done = true;
+        load->id = id;
+        load->path = used;
+    }
+    load->finished.notify_all();
 }
 
-// For rendering on this thread: waits for the loader, or loads the soundfont when no loader ran.
+// Starts the load on a thread of its own, or here when `wait` is set.
+void StartSoundfontLoad(Audio& a, bool wait) {
+    if (a.load) return;
+    a.load = std::make_shared<SoundfontLoad>();
+    if (wait)
+        LoadSoundfont(a.synth, g_chosenSoundfont, a.load);
+    else
+        a.soundfontLoader = std::thread(LoadSoundfont, a.synth, g_chosenSoundfont, a.load);
+}
+
+// Waits for the load, if one runs; true when a soundfont is in.
+bool WaitForSoundfont(Audio& a) {
+    if (!a.load) return false;
+    if (a.soundfontId == FLUID_FAILED) {
+        std::unique_lock lock(a.load->lock);
+        a.load->finished.wait(lock, [&a] { return a.load->done; });
+        a.soundfontId = a.load->id;
+    }
+    return a.soundfontId != FLUID_FAILED;
+}
+
+// For rendering on this thread: waits for the loader, or loads the soundfont when none ran.
 void EnsureSoundfont(Audio& a) {
-    if (a.soundfontLoader.joinable()) a.soundfontLoader.join();
-    if (!a.soundfontReady && !a.soundfont.isEmpty()) LoadSoundfont(a);
+    StartSoundfontLoad(a, true);
+    WaitForSoundfont(a);
+}
+
+// Loads the instruments a piece plays before it starts, here rather than on the audio thread,
+// where a program change would otherwise read samples from disk in the middle of the music.
+// Those of the piece before that this one does not play are dropped first, so at most one
+// piece's instruments are in memory.
+void LoadInstruments(Audio& a, const MidiInstruments& wanted) {
+    if (!WaitForSoundfont(a)) return;
+    auto reset = [](const std::pair<int, int>& instrument) {
+        return std::find(std::begin(kResetInstruments), std::end(kResetInstruments),
+                         instrument) != std::end(kResetInstruments);
+    };
+    for (const auto& [bank, program] : a.pinned)
+        if (!wanted.count({bank, program}))
+            fluid_synth_unpin_preset(a.synth, a.soundfontId, bank, program);
+    a.pinned.clear();
+    for (auto [bank, program] : wanted) {
+        // A missing instrument falls back as the synth's program change does: the standard
+        // kit, else the same program in the first bank.
+        if (fluid_synth_pin_preset(a.synth, a.soundfontId, bank, program) == FLUID_FAILED) {
+            if (bank == 128) continue;
+            bank = 0;
+            if (fluid_synth_pin_preset(a.synth, a.soundfontId, bank, program) == FLUID_FAILED)
+                continue;
+        }
+        if (!reset({bank, program})) a.pinned.insert({bank, program});
+    }
 }
 
 // ALSA prints its own errors to the terminal when there is no sound card; the game says it once
@@ -178,16 +324,18 @@ void QuietAlsa() {
 
 bool OpenDevice() {
     QuietAlsa();
+    // SDL would take SIGINT and SIGTERM for an event queue nobody reads; the game handles them.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 &&
-        Mix_OpenAudioDevice(kRate, AUDIO_S16SYS, 2, kChunkFrames, nullptr, 0) == 0)
+        Mix_OpenAudioDevice(kRate, AUDIO_F32SYS, 2, kChunkFrames, nullptr, 0) == 0)
         return true;
     ReportOnce("no audio device, the game plays silently", QString::fromUtf8(SDL_GetError()));
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     // The dummy driver keeps music timing real, so pieces still end and loop.
     if (SDL_AudioInit("dummy") != 0) return false;
     SDL_InitSubSystem(SDL_INIT_AUDIO);
-    return Mix_OpenAudioDevice(kRate, AUDIO_S16SYS, 2, kChunkFrames, "", 0) == 0 ||
-           Mix_OpenAudio(kRate, AUDIO_S16SYS, 2, kChunkFrames) == 0;
+    return Mix_OpenAudioDevice(kRate, AUDIO_F32SYS, 2, kChunkFrames, "", 0) == 0 ||
+           Mix_OpenAudio(kRate, AUDIO_F32SYS, 2, kChunkFrames) == 0;
 }
 
 void MakeBeep(Audio& a) {
@@ -196,12 +344,12 @@ void MakeBeep(Audio& a) {
     a.beepSamples.resize(static_cast<size_t>(frames) * 2);
     for (int i = 0; i < frames; ++i) {
         const double fade = 1.0 - static_cast<double>(i) / frames;
-        const auto s = static_cast<int16_t>(6000 * fade * std::sin(2 * M_PI * 880.0 * i / kRate));
+        const auto s = static_cast<float>(0.18 * fade * std::sin(2 * M_PI * 880.0 * i / kRate));
         a.beepSamples[static_cast<size_t>(2 * i)] = s;
         a.beepSamples[static_cast<size_t>(2 * i + 1)] = s;
     }
     a.beep = Mix_QuickLoad_RAW(reinterpret_cast<Uint8*>(a.beepSamples.data()),
-                               static_cast<Uint32>(a.beepSamples.size() * sizeof(int16_t)));
+                               static_cast<Uint32>(a.beepSamples.size() * sizeof(float)));
 }
 
 }  // namespace
@@ -216,32 +364,22 @@ void StartAudio() {
     fluid_settings_setnum(a.settings, "synth.sample-rate", kRate);
     fluid_settings_setnum(a.settings, "synth.gain", kMusicGain);
     fluid_settings_setint(a.settings, "synth.chorus.active", 0);
+    // A whole soundfont is up to 150 MB; the game's pieces play a few instruments each.
+    fluid_settings_setint(a.settings, "synth.dynamic-sample-loading", 1);
     fluid_settings_setstr(a.settings, "player.timing-source", "sample");
     fluid_set_log_function(FLUID_WARN, nullptr, nullptr);
     fluid_set_log_function(FLUID_INFO, nullptr, nullptr);
     a.synth = new_fluid_synth(a.settings);
     fluid_synth_set_reverb_group_level(a.synth, -1, 0.25);
 
-    for (const char* candidate : kSoundfonts)
-        if (QFile::exists(QString::fromLatin1(candidate))) {
-            a.soundfont = QString::fromLatin1(candidate);
-            break;
-        }
-    if (a.soundfont.isEmpty()) {
-        ReportOnce("no General MIDI soundfont found, the music stays silent",
-                   QStringLiteral("install timgm6mb-soundfont or fluid-soundfont-gm"));
-        a.soundfontReady = true;
-    } else if (a.mode == Mode::Rendered) {
-        LoadSoundfont(a);
-    } else if (a.mode == Mode::Live) {
-        a.soundfontLoader = std::thread([&a] { LoadSoundfont(a); });
-    }
-    // Under virtual time nothing is played out: no device, no audio thread.
+    // Under virtual time nothing is played out: no device, no audio thread, and a timed game
+    // needs no soundfont at all.
     if (a.mode != Mode::Live) {
+        if (a.mode == Mode::Rendered) EnsureSoundfont(a);
         ui::AtEndProgram(StopAudio);
         return;
     }
-
+    StartSoundfontLoad(a, false);
     a.deviceOpen = OpenDevice();
     if (a.deviceOpen) {
         Mix_AllocateChannels(1);
@@ -251,10 +389,15 @@ void StartAudio() {
     ui::AtEndProgram(StopAudio);
 }
 
+void UseSoundfont(const QString& path) {
+    g_chosenSoundfont = path;
+}
+
+// Never waits for the soundfont: a piece is open only once it is in, and nothing else here
+// touches the synth.
 void StopAudio() {
     Audio& a = State();
     if (!a.started) return;
-    if (a.soundfontLoader.joinable()) a.soundfontLoader.join();
     if (a.deviceOpen) {
         Mix_HookMusic(nullptr, nullptr);
         Mix_HaltChannel(-1);
@@ -275,6 +418,9 @@ OpenResult OpenSequence(const QString& path) {
         ReportOnce("a music file is not a MIDI file, the game goes on without it", path);
         return OpenResult::NotMidi;
     }
+    // Timed music is never rendered. Without a soundfont the piece still runs its course,
+    // silently, so that the game's music keeper sees it end as it would.
+    if (a.mode != Mode::Timed && WaitForSoundfont(a)) LoadInstruments(a, MidiInstrumentsOf(path));
     fluid_player_t* player = new_fluid_player(a.synth);
     if (fluid_player_add(player, file.constData()) != FLUID_OK) {
         delete_fluid_player(player);
@@ -282,6 +428,7 @@ OpenResult OpenSequence(const QString& path) {
     }
     std::lock_guard lock(a.musicLock);
     a.player = player;
+    a.piece = path;
     a.playing = false;
     a.openedAt = Clock::now();
     a.openedAtMs = ui::NowMs();
@@ -305,6 +452,7 @@ void PlaySequence() {
     a.openedAt = Clock::now();
     a.playStartedMs = ui::NowMs();
     a.renderedFrames = 0;
+    qCInfo(lcMusic, "playing %s", qUtf8Printable(a.piece));
 }
 
 bool SequencePlaying() {
@@ -390,10 +538,16 @@ void testing::RenderMusicInGameTime() {
 }
 
 QString SoundfontPath() {
-    return State().soundfont;
+    Audio& a = State();
+    if (!a.load) return {};
+    std::lock_guard lock(a.load->lock);
+    return a.load->path;
 }
 bool SoundfontReady() {
-    return State().soundfontReady;
+    Audio& a = State();
+    if (!a.load) return false;
+    std::lock_guard lock(a.load->lock);
+    return a.load->done;
 }
 
 }  // namespace media

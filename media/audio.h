@@ -15,6 +15,9 @@ namespace media {
 void StartAudio();
 void StopAudio();
 
+// A soundfont to use instead of the system's; call it before the audio starts.
+void UseSoundfont(const QString& path);
+
 // The sequencer: one MIDI file at a time.
 enum class OpenResult { Ok, FileNotFound, NotMidi };
 OpenResult OpenSequence(const QString& path);
@@ -29,7 +32,8 @@ void CloseSequence();
 void PlayEffect(const QString& path, bool noDefault);
 bool EffectPlaying();
 
-// What the music renderer produced since the last OpenSequence, for tests and benchmarks.
+// What the music renderer produced since the last OpenSequence, for tests and benchmarks. Live,
+// only the first audible sample is looked for; the level is measured in game time.
 struct MusicProbe {
     float peak = 0;                 // largest absolute sample, 0 to 1
     long long firstAudibleUs = -1;  // microseconds from the open to the first audible sample

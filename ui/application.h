@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QApplication>
 
 namespace ui {
@@ -13,6 +15,13 @@ class Application : public QApplication {
 
     // Counts every event it delivers, so that virtual time knows when the program is idle.
     bool notify(QObject* receiver, QEvent* event) override;
+
+    // Runs `work` from the event loop once the first window is on the screen, so that what the
+    // first window does not need stays off its way.
+    void AfterFirstWindow(std::function<void()> work);
+
+  private:
+    std::function<void()> afterFirstWindow_;
 };
 
 // Runs a Wayland session's game through XWayland, unless the user named a platform: the screens
