@@ -2,11 +2,16 @@
 // same way:
 //   proc_probe window RUNS -- COMMAND...   milliseconds from starting COMMAND to the line
 //                                          "first window shown" on its stderr, over RUNS runs
-//   proc_probe cpu FROM TO [--after TEXT] -- COMMAND...
+//   proc_probe cpu FROM TO [--after TEXT] -- COMMAND... [-- REFERENCE...]
 //                                          CPU seconds per second that COMMAND used between FROM
 //                                          and TO seconds after its start, or after it first wrote
-//                                          TEXT on its stderr, and its peak memory
-// COMMAND is killed once measured. Figures go to stdout as "name value" words.
+//                                          TEXT on its stderr, and its peak memory. REFERENCE, when
+//                                          given, starts at that moment and is measured over the
+//                                          same stretch of time, side by side: the machine's speed
+//                                          drifts too much from one run to the next to compare
+//                                          programs measured one after the other.
+// The programs are killed once measured. Figures go to stdout as "name value" words.
+#include <dirent.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/resource.h>
@@ -19,7 +24,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
-#include <sstream>
+#include <map>
 #include <string>
 #include <atomic>
 #include <thread>
@@ -32,7 +37,7 @@ using Clock = std::chrono::steady_clock;
 [[noreturn]] void Usage() {
     std::fprintf(stderr,
                  "usage: proc_probe window RUNS -- COMMAND...\n"
-                 "       proc_probe cpu FROM TO -- COMMAND...\n");
+                 "       proc_probe cpu FROM TO [--after TEXT] -- COMMAND... [-- REFERENCE...]\n");
     std::exit(2);
 }
 
@@ -79,21 +84,104 @@ double TimeToFirstWindow(char** command) {
     return ms;
 }
 
-// User plus system time of every thread the process ever had, in seconds.
-double CpuSeconds(pid_t pid) {
-    std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
-    std::string all((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    const size_t close = all.rfind(')');
-    if (close == std::string::npos) return -1;
-    std::istringstream fields(all.substr(close + 2));
-    std::string field;
-    long long utime = 0, stime = 0;
-    // After the command name: state is field 3; utime and stime are fields 14 and 15.
-    for (int i = 3; i <= 15 && fields >> field; ++i) {
-        if (i == 14) utime = std::stoll(field);
-        if (i == 15) stime = std::stoll(field);
+// Nanoseconds each thread of the process has run, by thread: the scheduler counts them exactly,
+// where the process's user and system times move in 10 ms ticks.
+using ThreadTimes = std::map<std::string, long long>;
+ThreadTimes RunTimes(pid_t pid) {
+    ThreadTimes times;
+    const std::string tasks = "/proc/" + std::to_string(pid) + "/task";
+    if (DIR* dir = opendir(tasks.c_str())) {
+        while (const dirent* entry = readdir(dir)) {
+            if (entry->d_name[0] == '.') continue;
+            std::ifstream in(tasks + "/" + entry->d_name + "/schedstat");
+            long long ns = 0;
+            if (in >> ns) times[entry->d_name] = ns;
+        }
+        closedir(dir);
     }
-    return static_cast<double>(utime + stime) / static_cast<double>(sysconf(_SC_CLK_TCK));
+    return times;
+}
+
+// CPU seconds between two readings; a thread that ended between them is not counted.
+double CpuSeconds(const ThreadTimes& before, const ThreadTimes& after) {
+    long long ns = 0;
+    for (const auto& [thread, time] : after) {
+        const auto was = before.find(thread);
+        ns += time - (was == before.end() ? 0 : was->second);
+    }
+    return static_cast<double>(ns) / 1e9;
+}
+
+// Measures `command`, and `reference` beside it when there is one; see the top of the file.
+int MeasureCpu(double from, double to, const std::string& marker, char** command,
+               char** reference) {
+    int pipeFds[2] = {-1, -1};
+    if (!marker.empty() && pipe(pipeFds) != 0) return 1;
+    auto started = Clock::now();
+    const pid_t pid = Spawn(command, pipeFds[1]);
+    std::atomic<bool> marked{marker.empty()};
+    Clock::time_point markedAt;
+    std::thread reader;
+    if (!marker.empty()) {
+        close(pipeFds[1]);
+        // Keeps reading to the end, so that the program never blocks on a full pipe.
+        reader = std::thread([&] {
+            std::string seen;
+            char buffer[4096];
+            for (ssize_t got; (got = read(pipeFds[0], buffer, sizeof buffer)) > 0;) {
+                if (marked) continue;
+                seen.append(buffer, static_cast<size_t>(got));
+                if (seen.find(marker) != std::string::npos) {
+                    markedAt = Clock::now();
+                    marked = true;
+                }
+            }
+        });
+        while (!marked && Clock::now() - started < std::chrono::seconds(60))
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        if (marked) started = markedAt;
+    }
+    const pid_t refPid = marked && reference ? Spawn(reference, -1) : -1;
+    auto sleepUntil = [&](double seconds) {
+        std::this_thread::sleep_until(started + std::chrono::duration_cast<Clock::duration>(
+                                                    std::chrono::duration<double>(seconds)));
+    };
+    double cpu = 0, refCpu = 0;
+    bool alive = false;
+    if (marked) {
+        sleepUntil(from);
+        const ThreadTimes before = RunTimes(pid);
+        const ThreadTimes refBefore = refPid > 0 ? RunTimes(refPid) : ThreadTimes{};
+        sleepUntil(to);
+        cpu = CpuSeconds(before, RunTimes(pid));
+        if (refPid > 0) refCpu = CpuSeconds(refBefore, RunTimes(refPid));
+        alive = waitpid(pid, nullptr, WNOHANG) == 0 &&
+                (refPid <= 0 || waitpid(refPid, nullptr, WNOHANG) == 0);
+    }
+    rusage usage{}, refUsage{};
+    int status = 0;
+    for (const pid_t child : {pid, refPid})
+        if (child > 0) {
+            kill(child, SIGKILL);
+            wait4(child, &status, 0, child == pid ? &usage : &refUsage);
+        }
+    if (reader.joinable()) reader.join();
+    if (pipeFds[0] >= 0) close(pipeFds[0]);
+    if (!marked) {
+        std::fprintf(stderr, "proc_probe: %s never wrote \"%s\"\n", command[0], marker.c_str());
+        return 1;
+    }
+    if (!alive) {
+        std::fprintf(stderr, "proc_probe: a program ended before the measurement did\n");
+        return 1;
+    }
+    std::printf("cpu_per_s %.4f maxrss_mb %.1f", cpu / (to - from),
+                static_cast<double>(usage.ru_maxrss) / 1024.0);
+    if (refPid > 0)
+        std::printf(" ref_cpu_per_s %.4f ref_maxrss_mb %.1f", refCpu / (to - from),
+                    static_cast<double>(refUsage.ru_maxrss) / 1024.0);
+    std::printf("\n");
+    return 0;
 }
 
 }  // namespace
@@ -121,63 +209,16 @@ int main(int argc, char** argv) {
     if (mode == "cpu" && (dashes == 4 || (dashes == 6 && std::strcmp(argv[4], "--after") == 0))) {
         const double from = std::atof(argv[2]), to = std::atof(argv[3]);
         if (!(to > from && from >= 0)) Usage();
-        const std::string marker = dashes == 6 ? argv[5] : "";
-        int pipeFds[2] = {-1, -1};
-        if (!marker.empty() && pipe(pipeFds) != 0) return 1;
-        auto started = Clock::now();
-        Clock::time_point markedAt;
-        const pid_t pid = Spawn(command, pipeFds[1]);
-        std::atomic<bool> marked{marker.empty()};
-        std::thread reader;
-        if (!marker.empty()) {
-            close(pipeFds[1]);
-            // Keeps reading to the end, so that the program never blocks on a full pipe.
-            reader = std::thread([&] {
-                std::string seen;
-                char buffer[4096];
-                for (ssize_t got; (got = read(pipeFds[0], buffer, sizeof buffer)) > 0;) {
-                    if (marked) continue;
-                    seen.append(buffer, static_cast<size_t>(got));
-                    if (seen.find(marker) != std::string::npos) {
-                        markedAt = Clock::now();
-                        marked = true;
-                    }
-                }
-            });
-            while (!marked && Clock::now() - started < std::chrono::seconds(60))
-                std::this_thread::sleep_for(std::chrono::milliseconds(5));
-            if (marked) started = markedAt;
-        }
-        auto sleepUntil = [&](double seconds) {
-            std::this_thread::sleep_until(started + std::chrono::duration_cast<Clock::duration>(
-                                                        std::chrono::duration<double>(seconds)));
-        };
-        double before = -1, after = -1;
-        bool alive = false;
-        if (marked) {
-            sleepUntil(from);
-            before = CpuSeconds(pid);
-            sleepUntil(to);
-            after = CpuSeconds(pid);
-            alive = waitpid(pid, nullptr, WNOHANG) == 0;
-        }
-        kill(pid, SIGKILL);
-        rusage usage{};
-        int status = 0;
-        wait4(pid, &status, 0, &usage);
-        if (reader.joinable()) reader.join();
-        if (pipeFds[0] >= 0) close(pipeFds[0]);
-        if (!marked) {
-            std::fprintf(stderr, "proc_probe: %s never wrote \"%s\"\n", command[0], marker.c_str());
-            return 1;
-        }
-        if (!alive || before < 0 || after < 0) {
-            std::fprintf(stderr, "proc_probe: %s ended before the measurement did\n", command[0]);
-            return 1;
-        }
-        std::printf("cpu_per_s %.4f maxrss_mb %.1f\n", (after - before) / (to - from),
-                    static_cast<double>(usage.ru_maxrss) / 1024.0);
-        return 0;
+        // A second "--" starts the reference command.
+        char** reference = nullptr;
+        for (char** arg = command; *arg; ++arg)
+            if (std::strcmp(*arg, "--") == 0) {
+                *arg = nullptr;
+                reference = arg + 1;
+                break;
+            }
+        if (reference && !*reference) Usage();
+        return MeasureCpu(from, to, dashes == 6 ? argv[5] : "", command, reference);
     }
     Usage();
 }

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLoggingCategory>
 
 #include "media/midifile.h"
@@ -221,10 +222,11 @@ void LoadSoundfont(fluid_synth_t* synth, const QString& chosen,
     QString used;
     bool tried = false;
     for (const QString& path : candidates) {
-        if (!QFile::exists(path) && path != chosen) continue;
+        // Only a regular file: the synth's loaders would wait forever on a pipe.
+        const bool file = QFileInfo(path).isFile();
+        if (!file && path != chosen) continue;
         tried = true;
-        if (QFile::exists(path))
-            id = fluid_synth_sfload(synth, QFile::encodeName(path).constData(), 1);
+        if (file) id = fluid_synth_sfload(synth, QFile::encodeName(path).constData(), 1);
         if (id != FLUID_FAILED) {
             used = path;
             break;
@@ -263,6 +265,12 @@ void StartSoundfontLoad(Audio& a, bool wait) {
         LoadSoundfont(a.synth, g_chosenSoundfont, a.load);
     else
         a.soundfontLoader = std::thread(LoadSoundfont, a.synth, g_chosenSoundfont, a.load);
+}
+
+bool SoundfontLoaded(const Audio& a) {
+    if (!a.load) return false;
+    std::lock_guard lock(a.load->lock);
+    return a.load->done;
 }
 
 // Waits for the load, if one runs; true when a soundfont is in.
@@ -418,8 +426,11 @@ OpenResult OpenSequence(const QString& path) {
         ReportOnce("a music file is not a MIDI file, the game goes on without it", path);
         return OpenResult::NotMidi;
     }
-    // Timed music is never rendered. Without a soundfont the piece still runs its course,
-    // silently, so that the game's music keeper sees it end as it would.
+    // Live, a piece asked for while the soundfont still loads is let go rather than have the
+    // game wait on the disk, which may never answer; the music keeper asks again. Timed music
+    // is never rendered. Without a soundfont the piece still runs its course, silently, so
+    // that the keeper sees it end as it would.
+    if (a.mode == Mode::Live && !SoundfontLoaded(a)) return OpenResult::Ok;
     if (a.mode != Mode::Timed && WaitForSoundfont(a)) LoadInstruments(a, MidiInstrumentsOf(path));
     fluid_player_t* player = new_fluid_player(a.synth);
     if (fluid_player_add(player, file.constData()) != FLUID_OK) {
@@ -544,10 +555,7 @@ QString SoundfontPath() {
     return a.load->path;
 }
 bool SoundfontReady() {
-    Audio& a = State();
-    if (!a.load) return false;
-    std::lock_guard lock(a.load->lock);
-    return a.load->done;
+    return SoundfontLoaded(State());
 }
 
 }  // namespace media
