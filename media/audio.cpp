@@ -32,7 +32,9 @@ namespace media {
 namespace {
 
 constexpr int kRate = 44100;
-constexpr int kChunkFrames = 1024;  // 23 ms: half the wake-ups of 512, and a piece still starts promptly
+// 23 ms. Every wake-up of the audio thread finds the synth's data out of the cache: blocks of
+// 512 frames cost a sixth more CPU. A piece waits at most one block for its first note.
+constexpr int kChunkFrames = 1024;
 constexpr double kMusicGain = 0.35;  // the music sits well under the effects
 constexpr float kAudibleLevel = 1.0f / 1024;
 constexpr int kEffectChannel = 0;
