@@ -26,9 +26,10 @@ class CampusScreenForm : public ui::Form {
     ui::Timer* walkingTimer;
 
     // The game's procedures behind the controls, handed down by the session that plays here:
-    // a minute of the clock, and a walk to place index + 1.
+    // a minute of the clock, a walk to place index + 1, and what five o'clock plays.
     std::function<void()> onMinute;
     std::function<void(int)> onTravel;
+    std::function<void()> onClosingTime;
 
   protected:
     void Form_Load() override;

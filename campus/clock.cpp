@@ -8,23 +8,12 @@
 #include "core/GameState.h"
 #include "core/clock.h"
 
-namespace {
-std::function<void()>& ClosingTime() {
-    static std::function<void()> play;
-    return play;
-}
-}  // namespace
-
-void OnClosingTime(std::function<void()> play) {
-    ClosingTime() = std::move(play);
-}
-
 void ClockTick() {
     const MinuteEvent event = AdvanceMinute(GameState);
     CampusScreen->clockLabel->SetCaption(ClockText(GameState.elapsedMinutes));
     switch (event) {
         case MinuteEvent::ClosingTime:
-            if (ClosingTime()) ClosingTime()();
+            if (CampusScreen->onClosingTime) CampusScreen->onClosingTime();
             break;
         case MinuteEvent::HeroineComes:
             MeetWhileWaiting();

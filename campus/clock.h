@@ -1,11 +1,6 @@
 #pragma once
 
-#include <functional>
-
 // One game minute of the campus clock: the clock shows the time and plays what the minute
 // brings. Every scene acts only in the phases named for it, so that ticks arriving nested inside
 // a waiting scene leave that scene alone.
 void ClockTick();
-
-// What five o'clock plays; the endings live above the campus and hand it down.
-void OnClosingTime(std::function<void()> play);

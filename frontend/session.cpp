@@ -36,9 +36,9 @@ void PlayOpening() {
 }  // namespace
 
 void StartSession(bool resumed) {
-    OnClosingTime(PlayClosingTime);
     CampusScreen->onMinute = ClockTick;
     CampusScreen->onTravel = StartWalk;
+    CampusScreen->onClosingTime = PlayClosingTime;
     CampusScreen->Show();
     if (resumed)
         ShowLine(LocationPictureCode(GameState.currentLocation),
