@@ -8,10 +8,6 @@
 #include "media/audio.h"
 #include "ui/application.h"
 
-#ifndef VELMORA_VERSION
-#define VELMORA_VERSION "0.1"
-#endif
-
 namespace {
 
 const QCommandLineOption kSoundfont(
@@ -53,8 +49,9 @@ int main(int argc, char** argv) {
         const QString problem = parser.positionalArguments().isEmpty()
                                     ? parser.errorText()
                                     : parser.positionalArguments().join(QLatin1Char(' '));
-        std::fprintf(stderr, "velmora3: コマンドラインの指定が正しくありません: %s\n"
-                             "使い方は velmora3 --help で表示されます。\n",
+        std::fprintf(stderr,
+                     "velmora3: コマンドラインの指定が正しくありません: %s\n"
+                     "使い方は velmora3 --help で表示されます。\n",
                      problem.toLocal8Bit().constData());
         return 2;
     }
