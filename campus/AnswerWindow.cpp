@@ -23,5 +23,7 @@ void AnswerWindowForm::Form_Load() {
 
 void AnswerWindowForm::Form_QueryUnload(int& cancel, int reason) {
     // She is waiting for an answer: the dialog goes away with a reply or when she leaves.
-    if (reason != ui::kCloseFromCode) cancel = 1;
+    if (reason == ui::kCloseFromCode) return;
+    cancel = 1;
+    Attract();
 }

@@ -22,7 +22,7 @@ const QString kGameTitle = QStringLiteral("Velmora 3rd STORY");
 // Closing the campus screen offers to save, then ends the program or goes on.
 void QuitPrompt(int& cancel, int reason) {
     if (reason == ui::kCloseFromCode) return;
-    if (GameState.phase == Phase::ClosingTime || GameState.targetHeroine == 0) {
+    if (!QuitPromptOffersSave()) {
         ui::MsgBox(QStringLiteral("ここではゲームの中断はできません"),
                    ui::vbOKOnly | ui::vbExclamation, QStringLiteral("Velmora"));
         cancel = 1;
@@ -54,6 +54,12 @@ void QuitPrompt(int& cancel, int reason) {
 }
 
 }  // namespace
+
+bool QuitPromptOffersSave() {
+    // Before the pick there is nothing to resume, and at closing time nothing left to play.
+    return CampusScreen.IsLoaded() && GameState.phase != Phase::ClosingTime &&
+           GameState.targetHeroine != 0;
+}
 
 CampusScreenForm::CampusScreenForm() {
     SetCaption(QStringLiteral("Velmora 3rd STORY"));

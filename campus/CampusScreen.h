@@ -49,3 +49,6 @@ class CampusScreenForm : public ui::Form {
 };
 
 inline ui::DefaultInstance<CampusScreenForm> CampusScreen;
+
+// Whether closing the campus screen now would offer to save the game.
+bool QuitPromptOffersSave();

@@ -13,25 +13,35 @@
 
 namespace {
 
+bool g_winShown = false;  // the confession has played: the epilogue has begun
+bool g_winRecorded = false;
+
 // The end of a finished game: the staff roll, the win recorded, the program ended.
 [[noreturn]] void RecordClear() {
-    GameRecord& g = GameState;
     StopMidi();
-    const int variantBit = g.endingHeroine == g.targetHeroine ? kMutualLoveBit : kConfessionBit;
     StaffRoll->ShowModal();
     StaffRoll.Unload();
-    if (g.endingHeroine < 7 &&
-        g.affection[static_cast<size_t>(g.endingHeroine)] == kReplayAffection)
-        ui::EndProgram();
-    SaveSetting(kClearRecordKey,
-                UpdatedClearRecord(GetSetting(kClearRecordKey), g.endingHeroine, variantBit));
+    RecordShownWin();
     ui::EndProgram();
 }
 
 }  // namespace
 
+void RecordShownWin() {
+    const GameRecord& g = GameState;
+    if (!g_winShown || g_winRecorded) return;
+    g_winRecorded = true;
+    if (g.endingHeroine < 7 &&
+        g.affection[static_cast<size_t>(g.endingHeroine)] == kReplayAffection)
+        return;
+    const int variantBit = g.endingHeroine == g.targetHeroine ? kMutualLoveBit : kConfessionBit;
+    SaveSetting(kClearRecordKey,
+                UpdatedClearRecord(GetSetting(kClearRecordKey), g.endingHeroine, variantBit));
+}
+
 void PlayEpilogue() {
     GameRecord& g = GameState;
+    g_winShown = true;
     if (SaveExists()) DeleteSave();
     Say(QStringLiteral("C380D"), story::Q(story::EpilogueCommonLine()));
     const QString name = story::Q(story::HeroineName(g.endingHeroine));

@@ -1,6 +1,7 @@
 #include "frontend/GraduationAlbum.h"
 
 #include <QPixmap>
+#include <QPointer>
 
 #include "campus/presenter.h"
 #include "core/GameState.h"
@@ -51,11 +52,6 @@ void GraduationAlbumForm::Form_Load() {
     Move(Left(), Top() - kRaiseAboveCentre);
 }
 
-void GraduationAlbumForm::Form_QueryUnload(int& cancel, int reason) {
-    // The whole game is about the girl picked here; the album closes only with a pick.
-    if (reason != ui::kCloseFromCode) cancel = 1;
-}
-
 void GraduationAlbumForm::Photo_MouseMove(int index) {
     if (lastHovered_ == kNotHoveredYet) {
         messageLabel->SetCaption(QStringLiteral("俺がちょっと気になっていたコは…"));
@@ -76,7 +72,10 @@ void GraduationAlbumForm::Photo_Click(int index) {
     }
     messageLabel->SetCaption(story::Q(story::AlbumConfirmation()));
     GameState.clickFlag = false;
+    QPointer<GraduationAlbumForm> self(this);
     WaitForClick();
+    // Closed while he made up his mind: nobody is picked, and the opening goes on without her.
+    if (!self || self->IsUnloaded()) return;
     const auto heroine = static_cast<size_t>(index + 1);
     GameState.targetHeroine = static_cast<int16_t>(heroine);
     GameState.affection[heroine] =

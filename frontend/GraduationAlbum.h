@@ -14,7 +14,6 @@ class GraduationAlbumForm : public ui::Form {
 
   protected:
     void Form_Load() override;
-    void Form_QueryUnload(int& cancel, int reason) override;
 
   private:
     void Photo_MouseMove(int index);

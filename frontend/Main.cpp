@@ -7,10 +7,13 @@
 #include "core/random.h"
 #include "frontend/LogoDemo.h"
 #include "frontend/TitleScreen.h"
+#include "frontend/session.h"
+#include "ui/application.h"
 #include "ui/gametime.h"
 #include "ui/runtime.h"
 
 void Main() {
+    ui::KeepBeforeEndOnRequest(KeepOnEndRequest);
     LogoDemo->Show();
     ui::WaitUntil([] { return !LogoDemo.IsLoaded() || !LogoDemo->isVisible(); },
                   QStringLiteral("logo demo"));

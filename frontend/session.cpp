@@ -1,5 +1,7 @@
 #include "frontend/session.h"
 
+#include <cstdio>
+
 #include "campus/CampusScreen.h"
 #include "campus/clock.h"
 #include "campus/presenter.h"
@@ -7,7 +9,9 @@
 #include "core/GameState.h"
 #include "core/clock.h"
 #include "core/places.h"
+#include "core/savefile.h"
 #include "endings/closing.h"
+#include "endings/epilogue.h"
 #include "frontend/GraduationAlbum.h"
 #include "story/story.h"
 #include "story/text.h"
@@ -19,6 +23,9 @@ constexpr int kOpeningMinutes = 1;
 constexpr int kMinuteMs = 60000;
 
 void PlayOpening() {
+    // He stands in the schoolyard from the first line: a save made during the opening resumes
+    // there.
+    GameState.currentLocation = kSchoolyard;
     const auto lines = story::OpeningNarration();
     for (size_t i = 0; i < lines.size(); ++i) {
         // The first line shows the schoolyard; the others keep it.
@@ -29,11 +36,20 @@ void PlayOpening() {
     ShowLine(QString(),
              QStringLiteral("さて、初めはどこに行こうかな。それとも、ここにじっとしていようか…"),
              QString());
-    GameState.currentLocation = kSchoolyard;
     GameState.elapsedMinutes = kOpeningMinutes;
 }
 
 }  // namespace
+
+void KeepOnEndRequest() {
+    if (QuitPromptOffersSave()) {
+        QString problem;
+        if (!WriteSave(problem))
+            std::fprintf(stderr, "velmora3: %s\n",
+                         qPrintable(QStringLiteral("セーブできませんでした。") + problem));
+    }
+    RecordShownWin();
+}
 
 void StartSession(bool resumed) {
     CampusScreen->onMinute = ClockTick;

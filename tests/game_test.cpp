@@ -1,8 +1,13 @@
 // Whole stretches of play on the real screens, in game time.
 
+#include <signal.h>
+
+#include <optional>
+
 #include <gtest/gtest.h>
 #include <QFile>
 #include <QMessageBox>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -28,6 +33,7 @@
 #include "story/story.h"
 #include "story/text.h"
 #include "tests/support/player.h"
+#include "ui/application.h"
 #include "ui/runtime.h"
 
 namespace {
@@ -98,20 +104,21 @@ class Game : public testing::Test {
         PlayToTheEnd(player);
     }
     // From the title to a new game's campus, idle at 4:31 PM with heroine `pick` chosen;
-    // `inAlbum` runs as the album opens.
+    // `inAlbum` runs as the album opens. Pick 0 stops at the opening.
     static void NewGame(
         Player& player, int pick, const std::function<void()>& inAlbum = [] {}) {
         player
             .Then("the title", Showing(TitleScreen), [] { driver::Click(TitleScreen->startLabel); })
-            .Then("the menu", Showing(StartMenu),
-                  [] {
-                      driver::Click(&StartMenu->entries(0));
-                      StartMenu->familyNameBox->clear();
-                      StartMenu->givenNameBox->clear();
-                      driver::TypeJapanese(StartMenu->familyNameBox, QStringLiteral("山田"));
-                      driver::TypeJapanese(StartMenu->givenNameBox, QStringLiteral("太郎"));
-                      driver::Click(StartMenu->nameOkButton);
-                  })
+            .Then("the menu", Showing(StartMenu), [] {
+                driver::Click(&StartMenu->entries(0));
+                StartMenu->familyNameBox->clear();
+                StartMenu->givenNameBox->clear();
+                driver::TypeJapanese(StartMenu->familyNameBox, QStringLiteral("山田"));
+                driver::TypeJapanese(StartMenu->givenNameBox, QStringLiteral("太郎"));
+                driver::Click(StartMenu->nameOkButton);
+            });
+        if (pick == 0) return;
+        player
             .Then("the album", Showing(GraduationAlbum),
                   [=] {
                       inAlbum();
@@ -817,6 +824,169 @@ TEST_F(FrontDoor, ASavedGameContinuesInANewProcessToTheWin) {
         testing::ExitedWithCode(0), state);
     EXPECT_EQ(GetSetting(kClearRecordKey).size(), 16);
     EXPECT_FALSE(SaveExists());
+}
+
+// A request to end from outside. The game runs in a child process, which the test signals as a
+// desktop or a terminal would; the test then checks what the game left.
+class Signals : public Game {
+  protected:
+    static QString Scenario() { return qEnvironmentVariable(kTestChildVariable); }
+
+    // In the child: the scenario's moment has come. It tells the parent where the game stands
+    // and waits in the event loop, as the idle game does, until the signal ends the program.
+    [[noreturn]] static void HoldForSignal() {
+        std::printf("ready %d %d\n", GameState.elapsedMinutes, GameState.currentLocation);
+        std::fflush(stdout);
+        for (;;) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+
+    struct Ended {
+        int exitCode = -1;  // -1 when it crashed or had to be killed
+        int minute = -1;    // where the game stood when it was signalled
+        int location = -1;
+    };
+
+    // In the parent: runs this test again in a child that plays `scenario`, sends the signals
+    // `requests` once it holds, and waits for its end. Waiting on a child is the one wait on the
+    // wall clock a test makes; the bounds only catch a child that hangs.
+    static Ended PlayAndSignal(const QString& scenario, std::initializer_list<int> requests) {
+        const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(kTestChildVariable, scenario);
+        child.setProcessEnvironment(environment);
+        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        child.start(
+            QCoreApplication::applicationFilePath(),
+            {QStringLiteral("--gtest_filter=%1.%2").arg(test->test_suite_name(), test->name())});
+        QByteArray out;
+        // The words after `word` on the child's next line that starts with it, or nothing once
+        // the child fell silent.
+        const auto line = [&](const char* word) -> std::optional<QStringList> {
+            const QRegularExpression pattern(QStringLiteral("^%1(.*)$").arg(word),
+                                             QRegularExpression::MultilineOption);
+            for (;;) {
+                const QRegularExpressionMatch match = pattern.match(QString::fromUtf8(out));
+                if (match.hasMatch()) {
+                    out.remove(0, match.capturedEnd() + 1);
+                    return match.captured(1).split(u' ', Qt::SkipEmptyParts);
+                }
+                if (!child.waitForReadyRead(30000)) return std::nullopt;
+                out += child.readAllStandardOutput();
+            }
+        };
+        Ended ended;
+        const std::optional<QStringList> ready = line("ready");
+        if (ready && ready->size() == 2) {
+            ended.minute = ready->at(0).toInt();
+            ended.location = ready->at(1).toInt();
+            // Each signal after the first waits until the game is keeping what it keeps.
+            for (auto it = requests.begin(); it != requests.end(); ++it) {
+                if (it != requests.begin() && !line("keeping")) break;
+                ::kill(static_cast<pid_t>(child.processId()), *it);
+            }
+        }
+        if (!child.waitForFinished(30000)) {
+            child.kill();
+            child.waitForFinished();
+            ADD_FAILURE() << scenario << ": the game did not end when asked\n" << out.toStdString();
+        } else if (child.exitStatus() == QProcess::NormalExit) {
+            ended.exitCode = child.exitCode();
+        }
+        return ended;
+    }
+
+    // The title, or the opening before the pick: nothing to keep.
+    static void PlayToTheTitleOrTheOpening() {
+        Player player;
+        if (Scenario() == QLatin1String("title")) {
+            player.Then("the title", Showing(TitleScreen), HoldForSignal);
+        } else {
+            player.autoClick = false;  // she stays on the opening's first line
+            NewGame(player, 0);
+            player.Then(
+                "the opening",
+                [] { return Showing(CampusScreen)() && !Showing(GraduationAlbum)(); },
+                HoldForSignal);
+        }
+        RunToTheEnd(player);
+    }
+};
+
+TEST_F(Signals, AtTheTitleAndDuringTheOpeningTheGameEndsWithoutWriting) {
+    if (!Scenario().isEmpty()) return PlayToTheTitleOrTheOpening();
+    for (const int signal : {SIGTERM, SIGINT}) {
+        for (const char* scenario : {"title", "opening"}) {
+            SCOPED_TRACE(testing::Message() << scenario << " signal " << signal);
+            EXPECT_EQ(PlayAndSignal(scenario, {signal}).exitCode, 128 + signal);
+            EXPECT_FALSE(SaveExists());
+            EXPECT_EQ(GetSetting(kClearRecordKey), "");
+        }
+    }
+}
+
+TEST_F(Signals, OnCampusTheGameIsSavedAsYesWouldSaveItAndResumesThere) {
+    if (Scenario() == QLatin1String("idle") || Scenario() == QLatin1String("asked")) {
+        Player player;
+        NewGame(player, 2);
+        if (Scenario() == QLatin1String("idle")) {
+            WalkFrom(player, 3, 6);  // to the nature garden
+            player.Then("at the garden", IdleAt(7), HoldForSignal);
+        } else {
+            WalkFrom(player, 3, 0);  // to the rooftop, where heroine 2 waits
+            player.Then("her question", Showing(AnswerWindow), HoldForSignal);
+        }
+        return RunToTheEnd(player);
+    }
+    for (const int signal : {SIGTERM, SIGINT}) {
+        for (const char* scenario : {"idle", "asked"}) {
+            SCOPED_TRACE(testing::Message() << scenario << " signal " << signal);
+            DeleteSave();
+            const Ended ended = PlayAndSignal(scenario, {signal});
+            EXPECT_EQ(ended.exitCode, 128 + signal);
+            QString problem;
+            ASSERT_TRUE(ReadSave(problem)) << problem;
+            EXPECT_EQ(GameState.elapsedMinutes, ended.minute);
+            EXPECT_EQ(GameState.currentLocation, ended.location);
+            EXPECT_EQ(GameState.targetHeroine, 2);
+        }
+    }
+}
+
+TEST_F(Signals, AWinAlreadyShownIsRecordedAndASecondSignalEndsAtOnce) {
+    if (Scenario() == QLatin1String("roll")) {
+        Player player;
+        NewGame(player, 3);
+        player.Then("the staff roll", Showing(StaffRoll), HoldForSignal, ByMinute(40));
+        return RunToTheEnd(player);
+    }
+    if (Scenario() == QLatin1String("twice")) {
+        Player player;
+        NewGame(player, 3);
+        player.Then("the campus", IdleAt(3), [] {
+            // As a save on a slow disk would, keeping holds the first request up.
+            ui::KeepBeforeEndOnRequest([] {
+                std::printf("keeping\n");
+                std::fflush(stdout);
+                for (;;) pause();
+            });
+            HoldForSignal();
+        });
+        return RunToTheEnd(player);
+    }
+    EXPECT_EQ(PlayAndSignal("roll", {SIGTERM}).exitCode, 128 + SIGTERM);
+    EXPECT_EQ(GetSetting(kClearRecordKey).size(), 2);
+    EXPECT_FALSE(SaveExists());
+
+    // The second request comes while the first is still being kept: the game ends at once,
+    // and the save from before stays as it was.
+    QFile old(kSaveFile);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("old save\r\n");
+    old.close();
+    EXPECT_EQ(PlayAndSignal("twice", {SIGTERM, SIGINT}).exitCode, 128 + SIGINT);
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), "old save\r\n");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "ui/Form.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -19,6 +20,12 @@ namespace {
 QList<Form*>& Registry() {
     static QList<Form*> forms;
     return forms;
+}
+
+// Screens shown modally, innermost last.
+QList<QPointer<Form>>& ModalStack() {
+    static QList<QPointer<Form>> stack;
+    return stack;
 }
 
 // Frame sizes are known only once a decorated window has been shown; screens that place
@@ -120,13 +127,29 @@ void Form::Show() {
     activateWindow();
 }
 
+// Not Qt's window modality: Qt drops a close request to a blocked window without a word, and
+// the player who clicks the close box of the screen behind must hear why nothing happens.
+// Application::notify holds the input back instead.
 void Form::ShowModal() {
-    setWindowModality(Qt::ApplicationModal);
-    Show();
     QPointer<Form> self(this);
+    ModalStack().append(self);
+    Show();
     WaitUntil([&] { return !self || self->unloaded_ || !self->isVisible(); },
               QStringLiteral("modal window 「%1」").arg(windowTitle()));
-    if (self) setWindowModality(Qt::NonModal);
+    ModalStack().removeAll(self);
+    ModalStack().removeAll(nullptr);
+}
+
+Form* Form::ModalForm() {
+    const QList<QPointer<Form>>& stack = ModalStack();
+    for (auto it = stack.rbegin(); it != stack.rend(); ++it)
+        if (*it && !(*it)->unloaded_ && (*it)->isVisible()) return *it;
+    return nullptr;
+}
+
+void Form::Attract() {
+    QApplication::beep();
+    Show();
 }
 
 void Form::Unload() {
@@ -168,6 +191,11 @@ bool Form::RequestClose(int reason) {
 
 void Form::closeEvent(QCloseEvent* event) {
     event->ignore();
+    Form* modal = ModalForm();
+    if (modal && modal != this) {
+        modal->Attract();
+        return;
+    }
     RequestClose(kCloseFromControlMenu);
 }
 

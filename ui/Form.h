@@ -10,9 +10,8 @@ namespace ui {
 enum CloseReason {
     kCloseFromControlMenu = 0,  // the window's close box or system menu
     kCloseFromCode = 1,         // an unload made by the game's own code
-    kCloseFromSession = 2,      // the desktop session is ending
-    kCloseFromTaskManager = 3,  // the process was asked to terminate
 };
+// A signal or the end of the desktop session closes no screen: see KeepBeforeEndOnRequest.
 
 // A screen: a top-level window with design values in twips and the classic form life cycle.
 // Screens derive from it, build their controls in the constructor and are reached through a
@@ -38,8 +37,13 @@ class Form : public QWidget {
     void SetIcon(const QString& file);
 
     void Show();
-    // Shows the form modally: returns once it is hidden or unloaded. Timers keep running.
+    // Shows the form modally: returns once it is hidden or unloaded. Timers keep running, and
+    // the player's input to the other screens is held back (see ModalForm).
     void ShowModal();
+    // The screen shown modally that takes all of the player's input, or none.
+    static Form* ModalForm();
+    // How a screen answers a close or a click it refuses: a beep, and it comes to the front.
+    void Attract();
     void Hide() { hide(); }
     // Runs QueryUnload with reason 1 and destroys the form; the next use loads it afresh.
     void Unload();

@@ -37,10 +37,50 @@ int& PrepareEnvironment(int& argc) {
 
 int g_termPipe[2] = {-1, -1};
 constexpr int kTerminationSignals[] = {SIGTERM, SIGINT, SIGHUP};
+volatile std::sig_atomic_t g_endRequested = 0;
+std::function<void()> g_keepBeforeEnd;
 
-void OnTerminate(int) {
-    const char byte = 1;
+// The first request is carried to the event loop; a second one, while the game is still
+// keeping what it keeps, is obeyed at once. A save cut short leaves the old file whole.
+void OnTerminate(int signal) {
+    if (g_endRequested) _exit(128 + signal);
+    g_endRequested = 1;
+    const auto byte = static_cast<char>(signal);
     [[maybe_unused]] const auto written = ::write(g_termPipe[1], &byte, 1);
+}
+
+// Nobody may be at the screen to answer a prompt: the game keeps what it must, and ends.
+[[noreturn]] void EndOnRequest(int exitCode) {
+    if (g_keepBeforeEnd) std::exchange(g_keepBeforeEnd, nullptr)();
+    EndProgram(exitCode);
+}
+
+bool IsPlayerInput(QEvent::Type type) {
+    switch (type) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// Input for a screen behind the modal one: held back, and a press draws the player's eye to
+// the screen that waits for him.
+bool HeldBackByModal(QObject* receiver, QEvent::Type type) {
+    if (!IsPlayerInput(type)) return false;
+    Form* modal = Form::ModalForm();
+    const auto* widget = qobject_cast<QWidget*>(receiver);
+    if (!modal || !widget || widget->window() == modal) return false;
+    if (!dynamic_cast<Form*>(widget->window())) return false;  // message boxes take their own
+    if (type == QEvent::MouseButtonPress || type == QEvent::KeyPress) modal->Attract();
+    return true;
 }
 
 }  // namespace
@@ -52,10 +92,8 @@ void ChooseWindowingPlatform() {
         qputenv("QT_QPA_PLATFORM", "xcb");
 }
 
-void RequestCloseAll(int reason) {
-    const QList<Form*> forms = Form::LoadedForms();
-    for (auto it = forms.rbegin(); it != forms.rend(); ++it)
-        if (!(*it)->RequestClose(reason)) return;
+void KeepBeforeEndOnRequest(std::function<void()> keep) {
+    g_keepBeforeEnd = std::move(keep);
 }
 
 Application::Application(int& argc, char** argv) : QApplication(PrepareEnvironment(argc), argv) {
@@ -64,25 +102,27 @@ Application::Application(int& argc, char** argv) : QApplication(PrepareEnvironme
     QFont::insertSubstitution(kSansSerif, QStringLiteral("DejaVu Sans"));
     setQuitOnLastWindowClosed(false);
 
-    // A termination request arrives on any thread; a pipe brings it back to the event loop.
-    // Nobody may be there to answer, so the screens close as asked and the program ends even
-    // when game code still waits, as it does behind the logo demo.
+    // A termination request arrives on any thread; a socket brings it to the event loop, which
+    // every wait of the game runs, so the program ends even from deep inside a scene.
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_termPipe) == 0) {
         auto* notifier = new QSocketNotifier(g_termPipe[0], QSocketNotifier::Read, this);
         connect(notifier, &QSocketNotifier::activated, this, [] {
-            char byte;
-            [[maybe_unused]] const auto got = ::read(g_termPipe[0], &byte, 1);
-            RequestCloseAll(kCloseFromTaskManager);
-            EndProgram();
+            char signal = 0;
+            [[maybe_unused]] const auto got = ::read(g_termPipe[0], &signal, 1);
+            EndOnRequest(128 + signal);
         });
         for (const int signal : kTerminationSignals) std::signal(signal, OnTerminate);
     }
+    // The end of the desktop session: only under an X session manager.
     connect(this, &QGuiApplication::commitDataRequest, this,
-            [](QSessionManager&) { RequestCloseAll(kCloseFromSession); });
+            [](QSessionManager&) { EndOnRequest(0); });
+    connect(this, &QGuiApplication::saveStateRequest, this,
+            [](QSessionManager&) { EndOnRequest(0); });
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {
     gametime::CountEvent();
+    if (HeldBackByModal(receiver, event->type())) return true;
     const bool handled = QApplication::notify(receiver, event);
     // An exposed window has been painted and flushed by the time its expose event returns.
     if (!g_firstWindowShown && event->type() == QEvent::Expose) {

@@ -7,7 +7,7 @@
 namespace ui {
 
 // The one application object: picks the windowing platform, substitutes the design fonts and
-// turns a termination request into a close request of the open screens.
+// ends the program when asked from outside.
 class Application : public QApplication {
   public:
     Application(int& argc, char** argv);
@@ -28,7 +28,9 @@ class Application : public QApplication {
 // place themselves, which only X11 allows.
 void ChooseWindowingPlatform();
 
-// Asks every loaded screen to close with the given reason, newest first; stops at a refusal.
-void RequestCloseAll(int reason);
+// A signal (SIGTERM, SIGINT, SIGHUP) or the end of the desktop session asks the program to end
+// when nobody may be at the screen: it never prompts. `keep` runs first, once, to keep what the
+// game must not lose; then the program ends. A second signal meanwhile ends it at once.
+void KeepBeforeEndOnRequest(std::function<void()> keep);
 
 }  // namespace ui

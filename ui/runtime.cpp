@@ -92,11 +92,11 @@ void AtEndProgram(std::function<void()> hook) {
     EndHooks().push_back(std::move(hook));
 }
 
-void EndProgram() {
+void EndProgram(int exitCode) {
     for (auto it = EndHooks().rbegin(); it != EndHooks().rend(); ++it) (*it)();
     std::fflush(stdout);
     std::fflush(stderr);
-    _exit(0);
+    _exit(exitCode);
 }
 
 }  // namespace ui

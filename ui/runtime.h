@@ -37,7 +37,7 @@ void Sleep(int milliseconds);
 
 // Ends the process at once, without unwinding nested loops: the settings are synced and the
 // audio stopped by the hooks registered below.
-[[noreturn]] void EndProgram();
+[[noreturn]] void EndProgram(int exitCode = 0);
 void AtEndProgram(std::function<void()> hook);
 
 }  // namespace ui

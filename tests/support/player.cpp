@@ -27,6 +27,7 @@ namespace {
 // QTest delivers straight to the widget; a person's input is held back by a modal window.
 bool Reachable(QWidget* control) {
     QWidget* modal = QApplication::activeModalWidget();
+    if (!modal) modal = ui::Form::ModalForm();
     return !modal || control->window() == modal;
 }
 }  // namespace

@@ -14,6 +14,12 @@ namespace {
 
 constexpr char kSandboxVariable[] = "VELMORA_TEST_SANDBOX";
 
+// A child process runs one test's body again: a death test's, or a game a test signals.
+bool IsChild() {
+    return !GTEST_FLAG_GET(internal_run_death_test).empty() ||
+           qEnvironmentVariableIsSet(kTestChildVariable);
+}
+
 // Every test works in a fresh, empty folder with its own settings folder, so that the save file
 // and the clear record of one test never leak into another. Child processes (death tests, games
 // run to their end) work in their parent's folder, so that it can check what they left; only the
@@ -26,11 +32,13 @@ void EnterSandbox(const QString& path) {
 
 class SandboxListener : public testing::EmptyTestEventListener {
     void OnTestStart(const testing::TestInfo&) override {
+        if (IsChild()) return;
         dir_ = std::make_unique<QTemporaryDir>();
         qputenv(kSandboxVariable, dir_->path().toLocal8Bit());
         EnterSandbox(dir_->path());
     }
     void OnTestEnd(const testing::TestInfo&) override {
+        if (IsChild()) return;
         QDir::setCurrent(QDir::tempPath());
         qunsetenv(kSandboxVariable);
         dir_.reset();
@@ -49,8 +57,8 @@ int main(int argc, char** argv) {
     ui::testing::SetStallHandler(FailTest);
     QuietOffscreenPlatform();
     ui::Application app(argc, argv);
-    if (!GTEST_FLAG_GET(internal_run_death_test).empty())
-        EnterSandbox(qEnvironmentVariable(kSandboxVariable));  // a child hears no test events
+    if (IsChild())
+        EnterSandbox(qEnvironmentVariable(kSandboxVariable));
     else  // the end of the program is watched in a child; here it would cut the suite short
         ui::AtEndProgram([] { FailTest(QStringLiteral("the game ended the test process")); });
     testing::UnitTest::GetInstance()->listeners().Append(new SandboxListener);
