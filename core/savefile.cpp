@@ -5,11 +5,11 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
 #include "core/GameState.h"
+#include "records/safewrite.h"
 
 namespace {
 
@@ -73,15 +73,15 @@ bool WriteSave(QString& problem) {
         problem = QStringLiteral("名前にセーブできない文字が含まれています。");
         return false;
     }
-    QSaveFile file(kSaveFile);
-    // A write can fail only on flushing (a full disk); the old file stays unless all went well.
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
-        !file.commit()) {
-        file.cancelWriting();
-        problem = file.errorString();
+    if (const int error = WriteWhole(kSaveFile, bytes); error != 0) {
+        problem = WriteFailure(error, kSaveFile);
         return false;
     }
     return true;
+}
+
+void RemoveLeftoverSaveFiles() {
+    RemoveLeftovers(kSaveFile);
 }
 
 bool ReadSave(QString& problem) {

@@ -12,6 +12,9 @@ void DeleteSave();
 // one before it. On failure `problem` says why.
 bool WriteSave(QString& problem);
 
+// Removes what a save killed midway left beside the save file; the save itself stays.
+void RemoveLeftoverSaveFiles();
+
 // Reads the save file into the game record. A missing, cut or damaged file changes nothing and
 // says why in `problem`.
 bool ReadSave(QString& problem);

@@ -5,12 +5,14 @@
 #include "core/GameState.h"
 #include "core/music.h"
 #include "core/random.h"
+#include "core/savefile.h"
 #include "frontend/LogoDemo.h"
 #include "frontend/TitleScreen.h"
 #include "ui/gametime.h"
 #include "ui/runtime.h"
 
 void Main() {
+    RemoveLeftoverSaveFiles();
     LogoDemo->Show();
     ui::WaitUntil([] { return !LogoDemo.IsLoaded() || !LogoDemo->isVisible(); },
                   QStringLiteral("logo demo"));
