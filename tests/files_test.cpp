@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
+#include <QStringEncoder>
 
 #include "conversation/delimited.h"
 #include "conversation/script.h"
@@ -44,6 +45,48 @@ QList<QByteArray> SavedLines() {
     QString problem;
     EXPECT_TRUE(WriteSave(problem)) << problem;
     return Bytes(kSaveFile).split('\n');
+}
+
+TEST(SaveFile, OutOfRangeAndForeignSavesAreToldAndKeptAndLfOrKanaSavesLoad) {
+    const QList<QByteArray> good = SavedLines();
+    const auto with = [&](int line, const char* value) {
+        QList<QByteArray> lines = good;
+        lines[line - 1] = QByteArray(value) + '\r';
+        return lines.join('\n');
+    };
+    const QByteArray utf8 = QString(QStringDecoder("CP932").decode(good.join('\n'))).toUtf8();
+    const struct {
+        QByteArray bytes;
+        QString told;
+    } cases[] = {
+        {with(3, "-100"), "3 行目の -100 は 0 から 30"},
+        {with(3, "32767"), "3 行目の 32767 は"},
+        {with(11, " 2"), "11 行目の 2 は 0 から 1"},
+        {with(16, " 10"), "16 行目の 10 は 0 から 9"},
+        {with(17, " 99"), "17 行目の 99 は 1 から 7"},
+        {with(17, " 0"), "17 行目の 0 は"},
+        {utf8, "VEL3DATA.DAT はこのゲームのセーブデータではありません。"},
+        {"\xEF\xBB\xBF" + utf8, "VEL3DATA.DAT はこのゲームのセーブデータではありません。"},
+    };
+    QString problem;
+    for (const auto& c : cases) {
+        Put(kSaveFile, c.bytes);
+        GameState = GameRecord{};
+        EXPECT_FALSE(ReadSave(problem)) << c.told;
+        EXPECT_TRUE(problem.contains(c.told)) << problem;
+        EXPECT_TRUE(GameState.familyName.isEmpty()) << c.told;  // nothing half-loaded
+        EXPECT_EQ(Bytes(kSaveFile), c.bytes) << c.told;
+    }
+    // LF line ends load; so do CP932 names whose bytes also read as UTF-8 ("ﾃｱ" as "ñ").
+    QList<QByteArray> lf = good;
+    lf[0] = "Yamada";
+    lf[1] = QStringEncoder("CP932").encode(QStringLiteral("ﾃｱ"));
+    for (QByteArray& line : lf) line.replace("\r", "");
+    Put(kSaveFile, lf.join('\n'));
+    ASSERT_TRUE(ReadSave(problem)) << problem;
+    EXPECT_EQ(GameState.givenName, "ﾃｱ");
+    EXPECT_EQ(GameState.currentLocation, 4);
+    EXPECT_EQ(GameState.metStage[6], 1);
 }
 
 TEST(SaveFile, AFailedSaveNamesItsCauseKeepsTheOldSaveAndLeavesNothingBehind) {
