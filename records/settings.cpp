@@ -30,7 +30,12 @@ QString SettingsFilePath() {
 
 QString GetSetting(const QString& key) {
     auto store = Store();
-    return store->value(StoredKey(*store, key)).toString();
+    // An unquoted comma in the file makes the value a list; the record wants the text as it
+    // stands there.
+    const QVariant value = store->value(StoredKey(*store, key));
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QLatin1Char(','));
+    return value.toString();
 }
 
 void SaveSetting(const QString& key, const QString& value) {

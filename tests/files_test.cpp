@@ -11,7 +11,9 @@
 #include "conversation/script.h"
 #include "core/GameState.h"
 #include "core/savefile.h"
+#include "records/clearrecord.h"
 #include "records/safewrite.h"
+#include "records/settings.h"
 #include "tests/support/player.h"
 
 namespace {
@@ -121,6 +123,13 @@ TEST(SaveFile, LeftoversOfAKilledSaveAreRemovedAndNothingElse) {
     RemoveLeftoverSaveFiles();
     EXPECT_EQ(QDir().entryList(QDir::Files, QDir::Name), kept);
     EXPECT_EQ(Bytes(kSaveFile), save);
+}
+
+TEST(ClearRecord, ARowWithACommaReadsBackAsWrittenAndTheNextWinKeepsIt) {
+    Put(SettingsFilePath(), "[Velmora3]\nCString=恵,敬2\n");
+    EXPECT_EQ(GetSetting(kClearRecordKey), "恵,敬2");
+    SaveSetting(kClearRecordKey, UpdatedClearRecord(GetSetting(kClearRecordKey), 6, 1));
+    EXPECT_EQ(GetSetting(QStringLiteral("Cstring")), "恵,敬2亮1");
 }
 
 TEST(DataFiles, Utf8IsReadAnEditTakesEffectAndAnOversizedFileIsRefusedByName) {
