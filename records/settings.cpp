@@ -3,6 +3,9 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include "records/safewrite.h"
+#include "ui/runtime.h"
+
 namespace {
 
 const QString kSection = QStringLiteral("Velmora3");
@@ -19,6 +22,23 @@ QString StoredKey(const QSettings& store, const QString& key) {
     for (const QString& stored : store.childKeys())
         if (stored.compare(key, Qt::CaseInsensitive) == 0) return stored;
     return key;
+}
+
+// Writes the store out. When it cannot be, the player hears it once, with the reason, and
+// plays on; once it can be again, a later failure is told again.
+void Sync(QSettings& store) {
+    static bool told = false;
+    store.sync();
+    if (store.status() != QSettings::AccessError) {
+        told = false;
+        return;
+    }
+    if (told) return;
+    told = true;
+    const QString why = WriteFailure(WriteErrorBeside(store.fileName()), store.fileName());
+    ui::MsgBox(QStringLiteral("名前とクリアの記録を保存できません。\r\n") + why +
+                   QStringLiteral("\r\nこのまま遊べますが、次に起動したときには残っていません。"),
+               ui::vbOKOnly | ui::vbExclamation, QStringLiteral("Velmora 3rd STORY"));
 }
 
 }  // namespace
@@ -41,12 +61,12 @@ QString GetSetting(const QString& key) {
 void SaveSetting(const QString& key, const QString& value) {
     auto store = Store();
     store->setValue(StoredKey(*store, key), value);
-    store->sync();
+    Sync(*store);
 }
 
 void DeleteSettingsSection() {
     auto store = Store();
     store->endGroup();
     store->remove(kSection);
-    store->sync();
+    Sync(*store);
 }

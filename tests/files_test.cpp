@@ -1,10 +1,14 @@
 // The files the game keeps and reads when they are damaged, foreign, too large or unwritable.
+#include <sys/resource.h>
+
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
 #include <QStringEncoder>
 
 #include "conversation/delimited.h"
@@ -123,6 +127,50 @@ TEST(SaveFile, LeftoversOfAKilledSaveAreRemovedAndNothingElse) {
     RemoveLeftoverSaveFiles();
     EXPECT_EQ(QDir().entryList(QDir::Files, QDir::Name), kept);
     EXPECT_EQ(Bytes(kSaveFile), save);
+}
+
+// As a full disk does: every write fails.
+class FullDisk {
+  public:
+    FullDisk() : previousSignal_(std::signal(SIGXFSZ, SIG_IGN)) {
+        getrlimit(RLIMIT_FSIZE, &previous_);
+        rlimit none = previous_;
+        none.rlim_cur = 0;
+        setrlimit(RLIMIT_FSIZE, &none);
+    }
+    ~FullDisk() {
+        setrlimit(RLIMIT_FSIZE, &previous_);
+        std::signal(SIGXFSZ, previousSignal_);
+    }
+
+  private:
+    rlimit previous_{};
+    void (*previousSignal_)(int);
+};
+
+TEST(Settings, AStoreThatCannotBeWrittenIsToldOnceWithItsCauseAndTheGameGoesOn) {
+    const QString folder = QFileInfo(SettingsFilePath()).path();
+    Put(folder, "a file where the folder belongs");
+    Player player;
+    player.Answer(QMessageBox::Ok);
+    SaveSetting(kSavedFamilyNameKey, "山田");
+    SaveSetting(kSavedGivenNameKey, "太郎");  // a second box would stall the test
+    ASSERT_EQ(player.boxes.size(), 1);
+    EXPECT_TRUE(player.boxes[0].text.startsWith("名前とクリアの記録を保存できません。"));
+    EXPECT_TRUE(player.boxes[0].text.contains(SystemWords(ENOTDIR))) << player.boxes[0].text;
+
+    // Once the folder is back the store works, and a full disk later is told again.
+    QFile::remove(folder);
+    SaveSetting(kSavedFamilyNameKey, "山田");
+    player.Answer(QMessageBox::Ok);
+    {
+        FullDisk disk;
+        SaveSetting(kClearRecordKey, "亮1");
+    }
+    ASSERT_EQ(player.boxes.size(), 2);
+    EXPECT_TRUE(player.boxes[1].text.contains(SystemWords(EFBIG))) << player.boxes[1].text;
+    EXPECT_TRUE(Bytes(SettingsFilePath()).contains("山田"));
+    EXPECT_FALSE(Bytes(SettingsFilePath()).contains("亮1"));
 }
 
 TEST(ClearRecord, ARowWithACommaReadsBackAsWrittenAndTheNextWinKeepsIt) {
