@@ -1,8 +1,5 @@
 // The files the game keeps and reads when they are damaged, foreign, too large or unwritable.
-#include <sys/resource.h>
-
 #include <cerrno>
-#include <csignal>
 #include <cstring>
 
 #include <gtest/gtest.h>
@@ -18,39 +15,21 @@
 #include "records/clearrecord.h"
 #include "records/safewrite.h"
 #include "records/settings.h"
+#include "tests/support/files.h"
 #include "tests/support/player.h"
 
 namespace {
-
-QByteArray Bytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void Put(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
 
 QString SystemWords(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-// Heroine 3 picked, at 4:45 PM in the library; saved and read back as a list of lines.
+// The lines of a saved game, each with its CR.
 QList<QByteArray> SavedLines() {
-    GameState = GameRecord{};
-    GameState.familyName = QStringLiteral("山田");
-    GameState.givenName = QStringLiteral("太郎");
-    GameState.elapsedMinutes = 15;
-    GameState.affection = {0, 1, 2, 3, 4, 5, 6};
-    GameState.metStage = {0, 1, 0, 1, 0, 0, 1};
-    GameState.targetHeroine = 3;
-    GameState.currentLocation = 4;
+    GameState = SavedGame();
     QString problem;
     EXPECT_TRUE(WriteSave(problem)) << problem;
-    return Bytes(kSaveFile).split('\n');
+    return ReadBytes(kSaveFile).split('\n');
 }
 
 TEST(SaveFile, OutOfRangeAndForeignSavesAreToldAndKeptAndLfOrKanaSavesLoad) {
@@ -76,19 +55,19 @@ TEST(SaveFile, OutOfRangeAndForeignSavesAreToldAndKeptAndLfOrKanaSavesLoad) {
     };
     QString problem;
     for (const auto& c : cases) {
-        Put(kSaveFile, c.bytes);
+        WriteBytes(kSaveFile, c.bytes);
         GameState = GameRecord{};
         EXPECT_FALSE(ReadSave(problem)) << c.told;
         EXPECT_TRUE(problem.contains(c.told)) << problem;
         EXPECT_TRUE(GameState.familyName.isEmpty()) << c.told;  // nothing half-loaded
-        EXPECT_EQ(Bytes(kSaveFile), c.bytes) << c.told;
+        EXPECT_EQ(ReadBytes(kSaveFile), c.bytes) << c.told;
     }
     // LF line ends load; so do CP932 names whose bytes also read as UTF-8 ("ﾃｱ" as "ñ").
     QList<QByteArray> lf = good;
     lf[0] = "Yamada";
     lf[1] = QStringEncoder("CP932").encode(QStringLiteral("ﾃｱ"));
     for (QByteArray& line : lf) line.replace("\r", "");
-    Put(kSaveFile, lf.join('\n'));
+    WriteBytes(kSaveFile, lf.join('\n'));
     ASSERT_TRUE(ReadSave(problem)) << problem;
     EXPECT_EQ(GameState.givenName, "ﾃｱ");
     EXPECT_EQ(GameState.currentLocation, 4);
@@ -97,7 +76,7 @@ TEST(SaveFile, OutOfRangeAndForeignSavesAreToldAndKeptAndLfOrKanaSavesLoad) {
 
 TEST(SaveFile, AFailedSaveNamesItsCauseKeepsTheOldSaveAndLeavesNothingBehind) {
     SavedLines();
-    const QByteArray old = Bytes(kSaveFile);
+    const QByteArray old = ReadBytes(kSaveFile);
     GameState.elapsedMinutes = 20;
     QString problem;
     for (const auto& [error, told] : {std::pair{ENOSPC, "ディスクの空きが足りません"},
@@ -106,7 +85,7 @@ TEST(SaveFile, AFailedSaveNamesItsCauseKeepsTheOldSaveAndLeavesNothingBehind) {
         EXPECT_FALSE(WriteSave(problem));
         FailWritesWith(0);
         EXPECT_TRUE(problem.contains(QString::fromUtf8(told))) << problem;
-        EXPECT_EQ(Bytes(kSaveFile), old);
+        EXPECT_EQ(ReadBytes(kSaveFile), old);
         EXPECT_EQ(QDir().entryList(QDir::Files | QDir::Hidden), QStringList{kSaveFile});
     }
     // A folder where the save belongs: the system's own words, and no temporary file left.
@@ -119,38 +98,19 @@ TEST(SaveFile, AFailedSaveNamesItsCauseKeepsTheOldSaveAndLeavesNothingBehind) {
 
 TEST(SaveFile, LeftoversOfAKilledSaveAreRemovedAndNothingElse) {
     SavedLines();
-    const QByteArray save = Bytes(kSaveFile);
+    const QByteArray save = ReadBytes(kSaveFile);
     const QStringList kept{"Other.DAT.saving-Ab12Cd", kSaveFile, "VEL3DATA.DAT.backup",
                            "VEL3DATA.DAT.saving-Ab12"};
     for (const QString& name : kept + QStringList{"VEL3DATA.DAT.saving-x9Yz0Q"})
-        if (name != kSaveFile) Put(name, "half a save");
+        if (name != kSaveFile) WriteBytes(name, "half a save");
     RemoveLeftoverSaveFiles();
     EXPECT_EQ(QDir().entryList(QDir::Files, QDir::Name), kept);
-    EXPECT_EQ(Bytes(kSaveFile), save);
+    EXPECT_EQ(ReadBytes(kSaveFile), save);
 }
-
-// As a full disk does: every write fails.
-class FullDisk {
-  public:
-    FullDisk() : previousSignal_(std::signal(SIGXFSZ, SIG_IGN)) {
-        getrlimit(RLIMIT_FSIZE, &previous_);
-        rlimit none = previous_;
-        none.rlim_cur = 0;
-        setrlimit(RLIMIT_FSIZE, &none);
-    }
-    ~FullDisk() {
-        setrlimit(RLIMIT_FSIZE, &previous_);
-        std::signal(SIGXFSZ, previousSignal_);
-    }
-
-  private:
-    rlimit previous_{};
-    void (*previousSignal_)(int);
-};
 
 TEST(Settings, AStoreThatCannotBeWrittenIsToldOnceWithItsCauseAndTheGameGoesOn) {
     const QString folder = QFileInfo(SettingsFilePath()).path();
-    Put(folder, "a file where the folder belongs");
+    WriteBytes(folder, "a file where the folder belongs");
     Player player;
     player.Answer(QMessageBox::Ok);
     SaveSetting(kSavedFamilyNameKey, "山田");
@@ -169,12 +129,13 @@ TEST(Settings, AStoreThatCannotBeWrittenIsToldOnceWithItsCauseAndTheGameGoesOn) 
     }
     ASSERT_EQ(player.boxes.size(), 2);
     EXPECT_TRUE(player.boxes[1].text.contains(SystemWords(EFBIG))) << player.boxes[1].text;
-    EXPECT_TRUE(Bytes(SettingsFilePath()).contains("山田"));
-    EXPECT_FALSE(Bytes(SettingsFilePath()).contains("亮1"));
+    EXPECT_TRUE(ReadBytes(SettingsFilePath()).contains("山田"));
+    EXPECT_FALSE(ReadBytes(SettingsFilePath()).contains("亮1"));
 }
 
 TEST(ClearRecord, ARowWithACommaReadsBackAsWrittenAndTheNextWinKeepsIt) {
-    Put(SettingsFilePath(), "[Velmora3]\nCString=恵,敬2\n");
+    QDir().mkpath(QFileInfo(SettingsFilePath()).path());
+    WriteBytes(SettingsFilePath(), "[Velmora3]\nCString=恵,敬2\n");
     EXPECT_EQ(GetSetting(kClearRecordKey), "恵,敬2");
     SaveSetting(kClearRecordKey, UpdatedClearRecord(GetSetting(kClearRecordKey), 6, 1));
     EXPECT_EQ(GetSetting(QStringLiteral("Cstring")), "恵,敬2亮1");
@@ -185,11 +146,11 @@ TEST(DataFiles, Utf8IsReadAnEditTakesEffectAndAnOversizedFileIsRefusedByName) {
     conversation::DataProblem problem;
     const QByteArray line = QStringLiteral("\"120屋上で何してたの？\"\n").toUtf8();
     for (const QByteArray& bytes : {line, "\xEF\xBB\xBF" + line}) {
-        Put(kLinesFile, bytes);
+        WriteBytes(kLinesFile, bytes);
         EXPECT_EQ(conversation::ReadPlayerLine(120, problem), "屋上で何してたの？");
     }
     // An edit of the same size is seen by its time.
-    Put(kLinesFile, "\xEF\xBB\xBF" + QStringLiteral("\"120屋上で何をしてた？\"\n").toUtf8());
+    WriteBytes(kLinesFile, "\xEF\xBB\xBF" + QStringLiteral("\"120屋上で何をしてた？\"\n").toUtf8());
     QFile edited(kLinesFile);
     ASSERT_TRUE(edited.open(QIODevice::ReadWrite));
     edited.setFileTime(edited.fileTime(QFileDevice::FileModificationTime).addSecs(1),
