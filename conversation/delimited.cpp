@@ -23,12 +23,10 @@ bool IsLineEnd(QChar c) {
 // A data file's text: UTF-8 when it is marked so or is valid UTF-8, as modern editors save it;
 // else CP932, as the game writes it.
 QString DecodeDataText(const QByteArray& bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8);  // drops a byte-order mark
-    const QString text = utf8.decode(bytes);
-    if (!utf8.hasError() || bytes.startsWith("\xEF\xBB\xBF")) return text;
     // A damaged byte decodes to a replacement character; the rest of the file stays readable.
-    QStringDecoder cp932("CP932");
-    return cp932.decode(bytes);
+    if (bytes.startsWith("\xEF\xBB\xBF") || QByteArrayView(bytes).isValidUtf8())
+        return QStringDecoder(QStringDecoder::Utf8).decode(bytes);  // drops the byte-order mark
+    return QStringDecoder("CP932").decode(bytes);
 }
 
 }  // namespace
