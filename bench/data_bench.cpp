@@ -95,7 +95,7 @@ int main(int argc, char** argv) {
     conversation::DataProblem problem;
     const auto start = Clock::now();
     conversation::ReadPlayerLine(kLookedUp, problem);
-    std::printf("refuse_100mb_ms %.1f\n", MsSince(start));
+    std::printf("refuse_100mb_ms %.3f\n", MsSince(start));
     std::printf("peak_after_100mb_mb %.1f\n", PeakMb());
     return 0;
 }
