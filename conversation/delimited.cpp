@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <limits>
+#include <map>
 
+#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 
 namespace conversation {
@@ -17,24 +20,19 @@ bool IsLineEnd(QChar c) {
     return c == u'\r' || c == u'\n';
 }
 
-}  // namespace
-
-DelimitedReader::DelimitedReader(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return;
-    QStringDecoder decoder("CP932");
-    if (!decoder.isValid()) return;
+// A data file's text: UTF-8 when it is marked so or is valid UTF-8, as modern editors save it;
+// else CP932, as the game writes it.
+QString DecodeDataText(const QByteArray& bytes) {
     // A damaged byte decodes to a replacement character; the rest of the file stays readable.
-    text_ = decoder.decode(file.readAll());
-    open_ = file.error() == QFileDevice::NoError;
-    if (!open_) text_.clear();
+    if (bytes.startsWith("\xEF\xBB\xBF") || QByteArrayView(bytes).isValidUtf8())
+        return QStringDecoder(QStringDecoder::Utf8).decode(bytes);  // drops the byte-order mark
+    return QStringDecoder("CP932").decode(bytes);
 }
 
+}  // namespace
+
 DelimitedReader DelimitedReader::FromText(const QString& text) {
-    DelimitedReader reader;
-    reader.text_ = text;
-    reader.open_ = true;
-    return reader;
+    return DelimitedReader(text);
 }
 
 bool DelimitedReader::AtEnd() const {
@@ -60,16 +58,16 @@ void DelimitedReader::SkipDelimiter() {
     }
 }
 
-QString DelimitedReader::ReadField() {
+QStringView DelimitedReader::NextField() {
     SkipBlanksAndLineEnds();
     if (pos_ >= text_.size()) return {};
 
-    QString field;
+    QStringView field;
     if (text_[pos_] == u'"') {
         const qsizetype start = pos_ + 1;
         qsizetype close = text_.indexOf(u'"', start);
         if (close < 0) close = text_.size();
-        field = text_.mid(start, close - start);
+        field = QStringView(text_).mid(start, close - start);
         pos_ = std::min(close + 1, text_.size());
         // Whatever trails the closing quote on its line belongs to no field.
         while (pos_ < text_.size() && text_[pos_] != u',' && !IsLineEnd(text_[pos_])) ++pos_;
@@ -78,10 +76,51 @@ QString DelimitedReader::ReadField() {
         while (pos_ < text_.size() && text_[pos_] != u',' && !IsLineEnd(text_[pos_])) ++pos_;
         qsizetype end = pos_;
         while (end > start && IsBlank(text_[end - 1])) --end;
-        field = text_.mid(start, end - start);
+        field = QStringView(text_).mid(start, end - start);
     }
     SkipDelimiter();
     return field;
+}
+
+std::shared_ptr<const DataFields> ReadDataFields(const QString& path, QString& problem) {
+    struct Parsed {
+        qint64 size = -1;
+        QDateTime modified;
+        std::shared_ptr<const DataFields> fields;
+    };
+    static std::map<QString, Parsed> parsed;  // by absolute path: tests change folders
+
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        problem = QStringLiteral("ファイルが見つかりません。");
+        return nullptr;
+    }
+    if (info.size() > kLargestDataFile) {
+        problem = QStringLiteral(
+                      "ファイルが大きすぎます（%1 MB 以上。データファイルは %2 MB までです）。")
+                      .arg(info.size() / kMegabyte)
+                      .arg(kLargestDataFile / kMegabyte);
+        return nullptr;
+    }
+    Parsed& known = parsed[info.absoluteFilePath()];
+    if (known.fields && known.size == info.size() && known.modified == info.lastModified())
+        return known.fields;
+
+    known = Parsed{};  // the old fields go before the new are read
+    QFile file(path);
+    // Read no further than the limit: the file may have grown since it was measured.
+    const QByteArray bytes =
+        file.open(QIODevice::ReadOnly) ? file.read(kLargestDataFile + 1) : QByteArray();
+    if (file.error() != QFileDevice::NoError || bytes.size() > kLargestDataFile) {
+        problem = QStringLiteral("ファイルを読み込めません。");
+        return nullptr;
+    }
+    auto fields = std::make_shared<DataFields>();
+    fields->text = DecodeDataText(bytes);
+    for (auto reader = DelimitedReader::FromText(fields->text); !reader.AtEnd();)
+        fields->fields.push_back(reader.NextField());
+    known = {bytes.size(), info.lastModified(), fields};
+    return fields;
 }
 
 namespace {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <memory>
+#include <vector>
+
 #include <QString>
 #include <QStringView>
 
@@ -9,26 +12,41 @@ namespace conversation {
 // written. Fields are counted, not lines: a record may stand on one line or spread over several.
 class DelimitedReader {
   public:
-    // Reads a CP932 file whole; a missing or unreadable file reads as an empty one.
-    explicit DelimitedReader(const QString& path);
-    // For callers that already hold decoded text.
     static DelimitedReader FromText(const QString& text);
 
-    bool IsOpen() const { return open_; }
     // True when only blanks and line ends remain.
     bool AtEnd() const;
     // The next field; an empty string once the text is used up.
-    QString ReadField();
+    QString ReadField() { return NextField().toString(); }
+    // The same, as a view into the reader's text.
+    QStringView NextField();
 
   private:
-    DelimitedReader() = default;
+    explicit DelimitedReader(const QString& text) : text_(text) {}
     void SkipBlanksAndLineEnds();
     void SkipDelimiter();
 
-    QString text_;
+    // Const, so it stays shared with the caller's copy and never detaches: the views handed
+    // out live as long as that copy.
+    const QString text_;
     qsizetype pos_ = 0;
-    bool open_ = false;
 };
+
+// Real data files are a few dozen kilobytes; anything past this is no data file of the game.
+inline constexpr qint64 kMegabyte = 1024 * 1024;
+inline constexpr qint64 kLargestDataFile = 8 * kMegabyte;
+
+// A data file split into its fields, which are views into its text.
+struct DataFields {
+    QString text;
+    std::vector<QStringView> fields;
+};
+
+// The fields of a data file in CP932, or in UTF-8 with or without a byte-order mark. The parsed
+// file is kept and read again only when its size or modification time changes, so an edited
+// file takes effect at its next use. Null, with the reason in `problem`, when the file is
+// missing, unreadable or too large.
+std::shared_ptr<const DataFields> ReadDataFields(const QString& path, QString& problem);
 
 // Reads a number the classic way: leading blanks, an optional sign, decimal digits, stopping at
 // the first character that cannot belong to the number. No digits at all gives 0.

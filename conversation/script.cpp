@@ -1,7 +1,5 @@
 #include "conversation/script.h"
 
-#include <QFile>
-
 #include "conversation/delimited.h"
 
 namespace conversation {
@@ -16,23 +14,32 @@ int CodeOf(QStringView field) {
     return LeadingNumber(field.left(kCodeLength));
 }
 
-std::optional<DelimitedReader> Open(const QString& file, DataProblem& problem) {
-    if (!QFile::exists(file)) {
-        problem = {file, QStringLiteral("ファイルが見つかりません。")};
+// Reads a data file's fields in order, as the files were always read from the start.
+class FieldCursor {
+  public:
+    explicit FieldCursor(std::shared_ptr<const DataFields> file) : file_(std::move(file)) {}
+    bool AtEnd() const { return next_ >= file_->fields.size(); }
+    QStringView Next() { return AtEnd() ? QStringView() : file_->fields[next_++]; }
+
+  private:
+    std::shared_ptr<const DataFields> file_;
+    size_t next_ = 0;
+};
+
+std::optional<FieldCursor> Open(const QString& file, DataProblem& problem) {
+    QString what;
+    auto fields = ReadDataFields(file, what);
+    if (!fields) {
+        problem = {file, what};
         return std::nullopt;
     }
-    DelimitedReader reader(file);
-    if (!reader.IsOpen()) {
-        problem = {file, QStringLiteral("ファイルを読み込めません。")};
-        return std::nullopt;
-    }
-    return reader;
+    return FieldCursor(std::move(fields));
 }
 
 // Reads fields until one is exactly `code`; false at the end of the file.
-bool SeekField(DelimitedReader& reader, const QString& code) {
+bool SeekField(FieldCursor& reader, const QString& code) {
     while (!reader.AtEnd())
-        if (reader.ReadField() == code) return true;
+        if (reader.Next() == code) return true;
     return false;
 }
 
@@ -53,7 +60,7 @@ std::optional<Candidates> ReadCandidates(const QString& conversation, DataProble
                                        .arg(slot - 1)};
             return std::nullopt;
         }
-        const QString field = reader->ReadField();
+        const QStringView field = reader->Next();
         if (!StartsWithNumber(field)) {
             problem = {kCodesFile, QStringLiteral("会話 %1 の候補「%2」が数字ではありません。")
                                        .arg(conversation, field)};
@@ -68,8 +75,8 @@ std::optional<QString> ReadPlayerLine(int responseCode, DataProblem& problem) {
     auto reader = Open(kLinesFile, problem);
     if (!reader) return std::nullopt;
     while (!reader->AtEnd()) {
-        const QString field = reader->ReadField();
-        if (CodeOf(field) == responseCode) return field.mid(kCodeLength);
+        const QStringView field = reader->Next();
+        if (CodeOf(field) == responseCode) return field.mid(kCodeLength).toString();
     }
     problem = {kLinesFile, QStringLiteral("セリフ %1 がありません。").arg(responseCode)};
     return std::nullopt;
@@ -84,7 +91,7 @@ std::optional<Reply> ReadReply(const QString& conversation, int responseCode,
         return std::nullopt;
     }
     // The section's own header is the first field tested, as the files were always read.
-    QString field = conversation;
+    QStringView field = conversation;
     while (CodeOf(field) != responseCode) {
         if (reader->AtEnd()) {
             problem = {kRepliesFile, QStringLiteral("会話 %1 にセリフ %2 への返事がありません。")
@@ -92,9 +99,9 @@ std::optional<Reply> ReadReply(const QString& conversation, int responseCode,
                                          .arg(responseCode)};
             return std::nullopt;
         }
-        field = reader->ReadField();
+        field = reader->Next();
     }
-    const QString change = field.right(kChangeLength);
+    const QStringView change = field.right(kChangeLength);
     if (field.size() <= kCodeLength + kChangeLength || !StartsWithNumber(change)) {
         problem = {kRepliesFile, QStringLiteral("会話 %1 のセリフ %2 への返事「%3」が短すぎるか、"
                                                 "好感度の数字がありません。")
@@ -103,7 +110,7 @@ std::optional<Reply> ReadReply(const QString& conversation, int responseCode,
                                      .arg(field)};
         return std::nullopt;
     }
-    return Reply{field.mid(kCodeLength, field.size() - kCodeLength - kChangeLength),
+    return Reply{field.mid(kCodeLength, field.size() - kCodeLength - kChangeLength).toString(),
                  LeadingNumber(change)};
 }
 

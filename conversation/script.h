@@ -6,9 +6,9 @@
 
 #include <QString>
 
-// The three conversation files, read afresh on every use so that they can be edited while the
-// game is installed. Damage is reported, never followed into a hang: every search ends at the
-// end of its file.
+// The three conversation files. Each use sees a file as it is now, so that it can be edited while
+// the game is installed; an unchanged file is not read again. Damage is reported, never followed
+// into a hang: every search ends at the end of its file.
 namespace conversation {
 
 inline const QString kCodesFile = QStringLiteral("VelKCode.dat");

@@ -5,11 +5,12 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
 #include "core/GameState.h"
+#include "core/clock.h"
+#include "records/safewrite.h"
 
 namespace {
 
@@ -29,17 +30,36 @@ enum SaveLine : int {
 constexpr int kAffectionBase = 72;
 constexpr int kLowestAffection = -39;
 constexpr int kHighestAffection = 54;
+// 1 to 6 from the album; the data room's replay also uses 7 and 8, and 9 for nobody.
+constexpr int kHighestTarget = 9;
 
 QString Number(int value) {
     // Classic number output: a blank before a value that is not negative.
     return value < 0 ? QString::number(value) : QStringLiteral(" ") + QString::number(value);
 }
 
-std::optional<int16_t> ParseNumber(const QString& line) {
+std::optional<int> ParseNumber(const QString& line) {
     bool ok = false;
     const int value = line.trimmed().toInt(&ok);
-    if (!ok || value < INT16_MIN || value > INT16_MAX) return std::nullopt;
-    return static_cast<int16_t>(value);
+    return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+// The text of a save file, or nothing when its bytes are in an encoding the game never writes:
+// not CP932, or UTF-8 as a modern editor saves it (that also decodes as CP932 at times).
+std::optional<QString> SaveText(const QByteArray& bytes) {
+    QStringDecoder cp932("CP932");
+    const QString text = cp932.decode(bytes);
+    if (cp932.hasError() || bytes.contains('\0') || bytes.startsWith("\xEF\xBB\xBF"))
+        return std::nullopt;
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString asUtf8 = utf8.decode(bytes);
+    // Letters outside CP932 read as UTF-8 mean CP932 after all, such as half-width kana.
+    if (!utf8.hasError() && asUtf8 != text) {
+        QStringEncoder encoder("CP932");
+        const QByteArray encoded = encoder.encode(asUtf8);  // converting is what finds them
+        if (!encoder.hasError()) return std::nullopt;
+    }
+    return text;
 }
 
 }  // namespace
@@ -55,7 +75,9 @@ void DeleteSave() {
 
 bool WriteSave(QString& problem) {
     const GameRecord& g = GameState;
-    QStringList lines{g.familyName, g.givenName, Number(g.elapsedMinutes)};
+    // A game held past five o'clock by a mail resumes at five o'clock, as any later minute would.
+    QStringList lines{g.familyName, g.givenName,
+                      Number(std::clamp<int>(g.elapsedMinutes, 0, kMinutesUntilClosing))};
     for (int h = 1; h <= kCampusHeroines; ++h) {
         const int value = std::clamp<int>(g.affection[static_cast<size_t>(h)], kLowestAffection,
                                           kHighestAffection);
@@ -73,15 +95,15 @@ bool WriteSave(QString& problem) {
         problem = QStringLiteral("名前にセーブできない文字が含まれています。");
         return false;
     }
-    QSaveFile file(kSaveFile);
-    // A write can fail only on flushing (a full disk); the old file stays unless all went well.
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
-        !file.commit()) {
-        file.cancelWriting();
-        problem = file.errorString();
+    if (const int error = WriteWhole(kSaveFile, bytes); error != 0) {
+        problem = WriteFailure(error, kSaveFile);
         return false;
     }
     return true;
+}
+
+void RemoveLeftoverSaveFiles() {
+    RemoveLeftovers(kSaveFile);
 }
 
 bool ReadSave(QString& problem) {
@@ -90,29 +112,44 @@ bool ReadSave(QString& problem) {
         problem = QStringLiteral("セーブデータ %1 が見つかりません。").arg(kSaveFile);
         return false;
     }
-    QStringDecoder decoder("CP932");
-    const QString text = decoder.decode(file.readAll());
-    // Strictly line by line: a name keeps its commas and blanks.
-    QStringList lines = text.split(QStringLiteral("\r\n"));
+    const std::optional<QString> text = SaveText(file.readAll());
+    if (!text) {
+        problem = QStringLiteral("%1 はこのゲームのセーブデータではありません。").arg(kSaveFile);
+        return false;
+    }
+    // Strictly line by line: a name keeps its commas and blanks. LF alone ends a line too.
+    QStringList lines = text->split(QLatin1Char('\n'));
+    for (QString& line : lines)
+        if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
     if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
     const QString damaged = QStringLiteral("セーブデータ %1 が壊れています").arg(kSaveFile);
-    if (decoder.hasError() || lines.size() < kSaveLines) {
+    if (lines.size() < kSaveLines) {
         problem = damaged + QStringLiteral("（途中で切れています）。");
         return false;
     }
 
     // Line numbers in messages count from 1, as an editor shows them.
-    const auto number = [&](int line, int16_t& into) {
-        const std::optional<int16_t> value = ParseNumber(lines[line]);
-        if (!value)
+    const auto number = [&](int line, int lowest, int highest, int16_t& into) {
+        const std::optional<int> value = ParseNumber(lines[line]);
+        if (!value) {
             problem = damaged + QStringLiteral("（%1 行目が数字ではありません）。").arg(line + 1);
-        into = value.value_or(into);
-        return value.has_value();
+        } else if (*value < lowest || *value > highest) {
+            problem =
+                damaged + QStringLiteral("（%1 行目の %2 は %3 から %4 の範囲にありません）。")
+                              .arg(line + 1)
+                              .arg(*value)
+                              .arg(lowest)
+                              .arg(highest);
+        } else {
+            into = static_cast<int16_t>(*value);
+            return true;
+        }
+        return false;
     };
     GameRecord loaded = GameState;
     loaded.familyName = lines[kFamilyNameLine];
     loaded.givenName = lines[kGivenNameLine];
-    if (!number(kMinutesLine, loaded.elapsedMinutes)) return false;
+    if (!number(kMinutesLine, 0, kMinutesUntilClosing, loaded.elapsedMinutes)) return false;
     for (int h = 1; h <= kCampusHeroines; ++h) {
         const int line = kFirstAffectionLine + h - 1;
         const QString& letter = lines[line];
@@ -124,10 +161,10 @@ bool ReadSave(QString& problem) {
             static_cast<int16_t>(letter[0].unicode() - kAffectionBase);
     }
     for (int h = 1; h <= kCampusHeroines; ++h)
-        if (!number(kFirstMetStageLine + h - 1, loaded.metStage[static_cast<size_t>(h)]))
+        if (!number(kFirstMetStageLine + h - 1, 0, 1, loaded.metStage[static_cast<size_t>(h)]))
             return false;
-    if (!number(kTargetLine, loaded.targetHeroine) ||
-        !number(kLocationLine, loaded.currentLocation))
+    if (!number(kTargetLine, 0, kHighestTarget, loaded.targetHeroine) ||
+        !number(kLocationLine, 1, kLocationCount, loaded.currentLocation))
         return false;
     GameState = loaded;
     return true;

@@ -12,8 +12,11 @@ void DeleteSave();
 // one before it. On failure `problem` says why.
 bool WriteSave(QString& problem);
 
-// Reads the save file into the game record. A missing, cut or damaged file changes nothing and
-// says why in `problem`.
+// Removes what a save killed midway left beside the save file; the save itself stays.
+void RemoveLeftoverSaveFiles();
+
+// Reads the save file into the game record. A missing, cut, damaged or foreign file, or one with
+// a value out of its range, changes nothing and says why in `problem`.
 bool ReadSave(QString& problem);
 
 // Why a name cannot be registered, or empty when it can: it must survive the save file.

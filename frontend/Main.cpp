@@ -5,6 +5,7 @@
 #include "core/GameState.h"
 #include "core/music.h"
 #include "core/random.h"
+#include "core/savefile.h"
 #include "frontend/LogoDemo.h"
 #include "frontend/TitleScreen.h"
 #include "frontend/session.h"
@@ -14,6 +15,7 @@
 
 void Main() {
     ui::KeepBeforeEndOnRequest(KeepOnEndRequest);
+    RemoveLeftoverSaveFiles();
     LogoDemo->Show();
     ui::WaitUntil([] { return !LogoDemo.IsLoaded() || !LogoDemo->isVisible(); },
                   QStringLiteral("logo demo"));

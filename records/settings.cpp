@@ -3,6 +3,9 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include "records/safewrite.h"
+#include "ui/runtime.h"
+
 namespace {
 
 const QString kSection = QStringLiteral("Velmora3");
@@ -21,6 +24,23 @@ QString StoredKey(const QSettings& store, const QString& key) {
     return key;
 }
 
+// Writes the store out. When it cannot be, the player hears it once, with the reason, and
+// plays on; once it can be again, a later failure is told again.
+void Sync(QSettings& store) {
+    static bool told = false;
+    store.sync();
+    if (store.status() != QSettings::AccessError) {
+        told = false;
+        return;
+    }
+    if (told) return;
+    told = true;
+    const QString why = WriteFailure(WriteErrorBeside(store.fileName()), store.fileName());
+    ui::MsgBox(QStringLiteral("名前とクリアの記録を保存できません。\r\n") + why +
+                   QStringLiteral("\r\nこのまま遊べますが、次に起動したときには残っていません。"),
+               ui::vbOKOnly | ui::vbExclamation, QStringLiteral("Velmora 3rd STORY"));
+}
+
 }  // namespace
 
 QString SettingsFilePath() {
@@ -30,18 +50,23 @@ QString SettingsFilePath() {
 
 QString GetSetting(const QString& key) {
     auto store = Store();
-    return store->value(StoredKey(*store, key)).toString();
+    // An unquoted comma in the file makes the value a list; the record wants the text as it
+    // stands there.
+    const QVariant value = store->value(StoredKey(*store, key));
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QLatin1Char(','));
+    return value.toString();
 }
 
 void SaveSetting(const QString& key, const QString& value) {
     auto store = Store();
     store->setValue(StoredKey(*store, key), value);
-    store->sync();
+    Sync(*store);
 }
 
 void DeleteSettingsSection() {
     auto store = Store();
     store->endGroup();
     store->remove(kSection);
-    store->sync();
+    Sync(*store);
 }

@@ -4,7 +4,8 @@
 
 // The per-user settings store: application "Korvane", section "Velmora3", kept in
 // $XDG_CONFIG_HOME/Korvane/Velmora3.ini (~/.config when unset). Keys match without regard to
-// letter case; a key never written reads as the empty string.
+// letter case; a key never written reads as the empty string. A store that cannot be written is
+// told to the player once, with the reason, and the game goes on.
 QString GetSetting(const QString& key);
 void SaveSetting(const QString& key, const QString& value);
 void DeleteSettingsSection();

@@ -1,6 +1,4 @@
 // The window layer, the records, the data reader and the media, each on its own.
-#include <sys/resource.h>
-#include <csignal>
 
 #include <gtest/gtest.h>
 #include <QFile>
@@ -18,6 +16,7 @@
 #include "media/audio.h"
 #include "media/sound.h"
 #include "records/clearrecord.h"
+#include "tests/support/files.h"
 #include "tests/support/player.h"
 #include "ui/Timer.h"
 #include "ui/application.h"
@@ -89,31 +88,6 @@ TEST(WindowLayer, AWaylandSessionRunsTheGameThroughX11UnlessAPlatformIsNamed) {
     EXPECT_EQ(chosen(nullptr, "wayland-0", nullptr), "");        // no XWayland to run through
     EXPECT_EQ(chosen(nullptr, nullptr, ":0"), "");               // X11 picks itself
     chosen("offscreen", nullptr, nullptr);                       // as the suite runs
-}
-
-QByteArray ReadBytes(const QString& file) {
-    QFile f(file);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void WriteBytes(const QString& file, const QByteArray& bytes) {
-    QFile f(file);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
-
-GameRecord SavedGame() {
-    GameRecord g;
-    g.lineBreak = QStringLiteral("\r\n");
-    g.familyName = QStringLiteral("小鳥遊");
-    g.givenName = QStringLiteral("ゆう");
-    g.elapsedMinutes = 15;
-    g.affection = {0, -3, 0, 4, 54, -39, 7};
-    g.metStage = {0, 1, 0, 1, 0, 1, 1};
-    g.targetHeroine = 3;
-    g.currentLocation = 4;
-    g.phase = Phase::Idle;
-    return g;
 }
 
 TEST(ClearRecord, MarkersGainEntriesAndVariantBitsInPlace) {
@@ -192,26 +166,6 @@ TEST(SaveFile, NamesTheFormatCannotCarryAreRefused) {
     for (const char* refused : {"山,田", "\"山田\"", " 山田", "山田 ", "山田　", "😀", "山田\t"})
         EXPECT_FALSE(NameProblem(refused).isEmpty()) << refused;
 }
-
-// As a full disk does: every write fails, so the save cannot be completed.
-class FullDisk {
-  public:
-    FullDisk() {
-        getrlimit(RLIMIT_FSIZE, &previous_);
-        previousSignal_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit none = previous_;
-        none.rlim_cur = 0;
-        setrlimit(RLIMIT_FSIZE, &none);
-    }
-    ~FullDisk() {
-        setrlimit(RLIMIT_FSIZE, &previous_);
-        std::signal(SIGXFSZ, previousSignal_);
-    }
-
-  private:
-    rlimit previous_{};
-    void (*previousSignal_)(int) = nullptr;
-};
 
 TEST(SaveFile, ASaveThatCannotBeWrittenKeepsTheOldOneAndTheGameGoesOn) {
     GameState = SavedGame();
