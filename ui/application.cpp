@@ -51,6 +51,7 @@ void OnTerminate(int signal) {
 
 // Nobody may be at the screen to answer a prompt: the game keeps what it must, and ends.
 [[noreturn]] void EndOnRequest(int exitCode) {
+    StopAskingThePlayer();
     if (g_keepBeforeEnd) std::exchange(g_keepBeforeEnd, nullptr)();
     EndProgram(exitCode);
 }

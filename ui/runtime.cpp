@@ -33,7 +33,32 @@ void WaitUntil(const std::function<bool()>& done, const QString& name) {
     gametime::RunUntil(done, name);
 }
 
+namespace {
+bool g_nobodyAtTheScreen = false;
+// A box closed without a button: the escape answer, or the first button when there is none.
+int UnansweredResult(int style) {
+    switch (style & 0x7) {
+        case vbYesNoCancel:
+            return vbCancel;
+        case vbYesNo:
+            return vbYes;
+        default:
+            return vbOK;
+    }
+}
+}  // namespace
+
+void StopAskingThePlayer() {
+    g_nobodyAtTheScreen = true;
+}
+
 int MsgBox(const QString& prompt, int style, const QString& title) {
+    if (g_nobodyAtTheScreen) {
+        std::fprintf(
+            stderr, "velmora3: %s\n",
+            qPrintable(QString(prompt).replace(QStringLiteral("\r\n"), QStringLiteral(" "))));
+        return UnansweredResult(style);
+    }
     QMessageBox box;
     box.setWindowTitle(title);
     box.setText(QString(prompt).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
@@ -70,8 +95,7 @@ int MsgBox(const QString& prompt, int style, const QString& title) {
     WaitUntil([&] { return !box.isVisible(); }, QStringLiteral("message box 「%1」").arg(title));
     for (const auto& [button, result] : buttons)
         if (box.clickedButton() == button) return result;
-    // Closed without a button: the escape answer, or the first button when there is none.
-    return (style & 0x7) == vbYesNoCancel ? vbCancel : buttons.front().second;
+    return UnansweredResult(style);
 }
 
 int ScreenWidth() {

@@ -29,6 +29,9 @@ enum MsgBoxResult { vbOK = 1, vbCancel = 2, vbYes = 6, vbNo = 7 };
 
 // A modal message box; lines of `prompt` are joined by CR LF. Returns the button pressed.
 int MsgBox(const QString& prompt, int style, const QString& title);
+// Once the program is asked to end from outside, nobody may be at the screen: message boxes
+// then go to standard error and return as if closed without a button.
+void StopAskingThePlayer();
 
 int ScreenWidth();   // twips
 int ScreenHeight();  // twips
