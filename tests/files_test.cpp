@@ -32,7 +32,7 @@ QList<QByteArray> SavedLines() {
     return ReadBytes(kSaveFile).split('\n');
 }
 
-TEST(SaveFile, OutOfRangeAndForeignSavesAreToldAndKeptAndLfOrKanaSavesLoad) {
+TEST(SaveFile, DamagedOutOfRangeAndForeignSavesAreToldAndKeptAndLfOrKanaSavesLoad) {
     const QList<QByteArray> good = SavedLines();
     const auto with = [&](int line, const char* value) {
         QList<QByteArray> lines = good;
@@ -44,6 +44,10 @@ TEST(SaveFile, OutOfRangeAndForeignSavesAreToldAndKeptAndLfOrKanaSavesLoad) {
         QByteArray bytes;
         QString told;
     } cases[] = {
+        {good.mid(0, 10).join('\n'), "途中で切れています"},
+        {QByteArray(), "途中で切れています"},
+        {with(3, "ABC"), "3 行目が数字ではありません"},
+        {with(4, "EE"), "4 行目が読めません"},
         {with(3, "-100"), "3 行目の -100 は 0 から 30"},
         {with(3, "32767"), "3 行目の 32767 は"},
         {with(11, " 2"), "11 行目の 2 は 0 から 1"},

@@ -2,7 +2,7 @@
 
 #include <signal.h>
 
-#include <optional>
+#include <cerrno>
 
 #include <gtest/gtest.h>
 #include <QFile>
@@ -29,9 +29,11 @@
 #include "frontend/TitleScreen.h"
 #include "frontend/session.h"
 #include "media/audio.h"
+#include "records/safewrite.h"
 #include "records/settings.h"
 #include "story/story.h"
 #include "story/text.h"
+#include "tests/support/files.h"
 #include "tests/support/player.h"
 #include "ui/application.h"
 #include "ui/runtime.h"
@@ -582,11 +584,8 @@ TEST_F(Endings, TheDataRoomListsWinsAndClearsThem) {
 }
 
 // "Yes" saves: the saved-game flow of the front door resumes from it.
-TEST_F(Endings, TheQuitPromptRefusesBeforeThePickAndAtClosingTimeAndNoKeepsAnOlderSave) {
-    QFile old(kSaveFile);
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("an older save");
-    old.close();
+TEST_F(Endings, TheQuitPromptRefusesBeforeThePickAndAtClosingTimeAndKeepsAnOlderSave) {
+    WriteBytes(kSaveFile, "an older save");
     CampusScreen->Show();
     Player player;
     for (auto [phase, target] :
@@ -598,7 +597,17 @@ TEST_F(Endings, TheQuitPromptRefusesBeforeThePickAndAtClosingTimeAndNoKeepsAnOld
         EXPECT_EQ(player.boxes.last().text, "ここではゲームの中断はできません");
         EXPECT_TRUE(CampusScreen.IsLoaded() && CampusScreen->isVisible());
     }
+    // Yes on a full disk: the failure is told with its cause, and the game stays.
     GameState.phase = Phase::Idle;
+    player.Answer(QMessageBox::Yes).Answer(QMessageBox::Ok);
+    FailWritesWith(ENOSPC);
+    CampusScreen->close();
+    FailWritesWith(0);
+    EXPECT_EQ(player.boxes.value(2).text,
+              "Velmora を終了します。\n次回、続きを遊ぶために、データをセーブしますか？\n（セーブ"
+              "しないと次回、続きができません）");
+    EXPECT_TRUE(player.boxes.value(3).text.startsWith("セーブできませんでした。\nディスクの空き"));
+    EXPECT_TRUE(CampusScreen.IsLoaded() && CampusScreen->isVisible());
     EXPECT_EXIT(
         {
             player.Answer(QMessageBox::No);
@@ -606,8 +615,7 @@ TEST_F(Endings, TheQuitPromptRefusesBeforeThePickAndAtClosingTimeAndNoKeepsAnOld
             std::abort();  // not reached: the answer ends the program
         },
         testing::ExitedWithCode(0), "");
-    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
-    EXPECT_EQ(old.readAll(), "an older save");
+    EXPECT_EQ(ReadBytes(kSaveFile), "an older save");
 }
 
 TEST_F(FrontDoor, TheMenuGreetsHighlightsAsksForASaveAndAWinAndForNamesThatFit) {
@@ -840,16 +848,46 @@ class Signals : public Game {
         for (;;) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
 
+    // In the child: a new game with heroine 2 picked, held at the moment the scenario names.
+    static void PlayScenario() {
+        const QString scenario = Scenario();
+        Player player;
+        player.autoClick = scenario != "opening";  // the opening stays on its first line
+        if (scenario == "title")
+            player.Then("the title", Showing(TitleScreen), HoldForSignal);
+        else
+            NewGame(player, scenario == "opening" ? 0 : 2);
+        if (scenario == "opening") player.Then("the opening", Showing(CampusScreen), HoldForSignal);
+        if (scenario == "idle") WalkFrom(player, 3, 6);  // to the nature garden
+        if (scenario == "idle") player.Then("at the garden", IdleAt(7), HoldForSignal);
+        if (scenario == "asked") WalkFrom(player, 3, 0);  // to the rooftop, where she waits
+        if (scenario == "asked") player.Then("her question", Showing(AnswerWindow), HoldForSignal);
+        if (scenario == "roll")
+            player.Then("the staff roll", Showing(StaffRoll), HoldForSignal, ByMinute(40));
+        if (scenario == "twice") {
+            player.Then("the campus", IdleAt(3), [] {
+                // As a save to a slow disk would, keeping holds the first request up.
+                ui::KeepBeforeEndOnRequest([] {
+                    std::printf("keeping\n");
+                    std::fflush(stdout);
+                    for (;;) pause();
+                });
+                HoldForSignal();
+            });
+        }
+        RunToTheEnd(player);
+    }
+
+    // How the child ended (-1: it crashed or was killed), and where the game stood before.
     struct Ended {
-        int exitCode = -1;  // -1 when it crashed or had to be killed
-        int minute = -1;    // where the game stood when it was signalled
-        int location = -1;
+        int exitCode = -1, minute = -1, location = -1;
     };
 
-    // In the parent: runs this test again in a child that plays `scenario`, sends the signals
-    // `requests` once it holds, and waits for its end. Waiting on a child is the one wait on the
-    // wall clock a test makes; the bounds only catch a child that hangs.
-    static Ended PlayAndSignal(const QString& scenario, std::initializer_list<int> requests) {
+    // In the parent: runs this test again in a child that plays `scenario`, sends it each signal
+    // of `requests` (a later one once the game keeps what it keeps), and waits for its end.
+    // Waiting on a child is the one wait on the wall clock a test makes; the bounds only catch
+    // a child that hangs.
+    static Ended PlayAndSignal(const char* scenario, std::initializer_list<int> requests) {
         const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
         QProcess child;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -859,62 +897,32 @@ class Signals : public Game {
         child.start(
             QCoreApplication::applicationFilePath(),
             {QStringLiteral("--gtest_filter=%1.%2").arg(test->test_suite_name(), test->name())});
-        QByteArray out;
-        // The words after `word` on the child's next line that starts with it, or nothing once
-        // the child fell silent.
-        const auto line = [&](const char* word) -> std::optional<QStringList> {
-            const QRegularExpression pattern(QStringLiteral("^%1(.*)$").arg(word),
-                                             QRegularExpression::MultilineOption);
+        // The words of the child's next line that starts with `word`; none once it fell silent.
+        const auto line = [&](const char* word) -> QList<QByteArray> {
             for (;;) {
-                const QRegularExpressionMatch match = pattern.match(QString::fromUtf8(out));
-                if (match.hasMatch()) {
-                    out.remove(0, match.capturedEnd() + 1);
-                    return match.captured(1).split(u' ', Qt::SkipEmptyParts);
-                }
-                if (!child.waitForReadyRead(30000)) return std::nullopt;
-                out += child.readAllStandardOutput();
+                while (!child.canReadLine())
+                    if (!child.waitForReadyRead(30000)) return {};
+                const QList<QByteArray> words = child.readLine().trimmed().split(' ');
+                if (words.front() == word) return words;
             }
         };
         Ended ended;
-        const std::optional<QStringList> ready = line("ready");
-        if (ready && ready->size() == 2) {
-            ended.minute = ready->at(0).toInt();
-            ended.location = ready->at(1).toInt();
-            // Each signal after the first waits until the game is keeping what it keeps.
-            for (auto it = requests.begin(); it != requests.end(); ++it) {
-                if (it != requests.begin() && !line("keeping")) break;
-                ::kill(static_cast<pid_t>(child.processId()), *it);
-            }
+        const QList<QByteArray> ready = line("ready");
+        for (auto it = requests.begin(); ready.size() == 3 && it != requests.end(); ++it) {
+            if (it != requests.begin() && line("keeping").isEmpty()) break;
+            ::kill(static_cast<pid_t>(child.processId()), *it);
         }
-        if (!child.waitForFinished(30000)) {
-            child.kill();
-            child.waitForFinished();
-            ADD_FAILURE() << scenario << ": the game did not end when asked\n" << out.toStdString();
+        if (!child.waitForFinished(30000)) {  // the child is killed on the way out
+            ADD_FAILURE() << scenario << ": the game did not end when asked";
         } else if (child.exitStatus() == QProcess::NormalExit) {
-            ended.exitCode = child.exitCode();
+            ended = {child.exitCode(), ready.value(1).toInt(), ready.value(2).toInt()};
         }
         return ended;
-    }
-
-    // The title, or the opening before the pick: nothing to keep.
-    static void PlayToTheTitleOrTheOpening() {
-        Player player;
-        if (Scenario() == QLatin1String("title")) {
-            player.Then("the title", Showing(TitleScreen), HoldForSignal);
-        } else {
-            player.autoClick = false;  // she stays on the opening's first line
-            NewGame(player, 0);
-            player.Then(
-                "the opening",
-                [] { return Showing(CampusScreen)() && !Showing(GraduationAlbum)(); },
-                HoldForSignal);
-        }
-        RunToTheEnd(player);
     }
 };
 
 TEST_F(Signals, AtTheTitleAndDuringTheOpeningTheGameEndsWithoutWriting) {
-    if (!Scenario().isEmpty()) return PlayToTheTitleOrTheOpening();
+    if (!Scenario().isEmpty()) return PlayScenario();
     for (const int signal : {SIGTERM, SIGINT}) {
         for (const char* scenario : {"title", "opening"}) {
             SCOPED_TRACE(testing::Message() << scenario << " signal " << signal);
@@ -926,18 +934,7 @@ TEST_F(Signals, AtTheTitleAndDuringTheOpeningTheGameEndsWithoutWriting) {
 }
 
 TEST_F(Signals, OnCampusTheGameIsSavedAsYesWouldSaveItAndResumesThere) {
-    if (Scenario() == QLatin1String("idle") || Scenario() == QLatin1String("asked")) {
-        Player player;
-        NewGame(player, 2);
-        if (Scenario() == QLatin1String("idle")) {
-            WalkFrom(player, 3, 6);  // to the nature garden
-            player.Then("at the garden", IdleAt(7), HoldForSignal);
-        } else {
-            WalkFrom(player, 3, 0);  // to the rooftop, where heroine 2 waits
-            player.Then("her question", Showing(AnswerWindow), HoldForSignal);
-        }
-        return RunToTheEnd(player);
-    }
+    if (!Scenario().isEmpty()) return PlayScenario();
     for (const int signal : {SIGTERM, SIGINT}) {
         for (const char* scenario : {"idle", "asked"}) {
             SCOPED_TRACE(testing::Message() << scenario << " signal " << signal);
@@ -954,39 +951,16 @@ TEST_F(Signals, OnCampusTheGameIsSavedAsYesWouldSaveItAndResumesThere) {
 }
 
 TEST_F(Signals, AWinAlreadyShownIsRecordedAndASecondSignalEndsAtOnce) {
-    if (Scenario() == QLatin1String("roll")) {
-        Player player;
-        NewGame(player, 3);
-        player.Then("the staff roll", Showing(StaffRoll), HoldForSignal, ByMinute(40));
-        return RunToTheEnd(player);
-    }
-    if (Scenario() == QLatin1String("twice")) {
-        Player player;
-        NewGame(player, 3);
-        player.Then("the campus", IdleAt(3), [] {
-            // As a save on a slow disk would, keeping holds the first request up.
-            ui::KeepBeforeEndOnRequest([] {
-                std::printf("keeping\n");
-                std::fflush(stdout);
-                for (;;) pause();
-            });
-            HoldForSignal();
-        });
-        return RunToTheEnd(player);
-    }
+    if (!Scenario().isEmpty()) return PlayScenario();
     EXPECT_EQ(PlayAndSignal("roll", {SIGTERM}).exitCode, 128 + SIGTERM);
     EXPECT_EQ(GetSetting(kClearRecordKey).size(), 2);
     EXPECT_FALSE(SaveExists());
 
     // The second request comes while the first is still being kept: the game ends at once,
     // and the save from before stays as it was.
-    QFile old(kSaveFile);
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("old save\r\n");
-    old.close();
+    WriteBytes(kSaveFile, "old save\r\n");
     EXPECT_EQ(PlayAndSignal("twice", {SIGTERM, SIGINT}).exitCode, 128 + SIGINT);
-    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
-    EXPECT_EQ(old.readAll(), "old save\r\n");
+    EXPECT_EQ(ReadBytes(kSaveFile), "old save\r\n");
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <QFile>
 #include <QImage>
-#include <QMessageBox>
 #include <QStringDecoder>
 
 #include "campus/CampusScreen.h"
@@ -128,68 +127,11 @@ TEST(SaveFile, EveryFieldRoundTripsInCp932WithCrLf) {
     EXPECT_EQ(GameState.affection[2], -39);
 }
 
-TEST(SaveFile, DamagedFilesAreReportedKeptAndLoadNothing) {
-    GameState = SavedGame();
-    QString problem;
-    ASSERT_TRUE(WriteSave(problem));
-    const QByteArray good = ReadBytes(kSaveFile);
-    const QList<QByteArray> lines = good.split('\n');
-
-    struct Case {
-        const char* name;
-        QByteArray bytes;
-    };
-    QByteArray notNumber = good;
-    notNumber.replace(" 15\r\n", "ABC\r\n");
-    QByteArray badLetter = good;
-    badLetter.replace("\r\nE\r\n", "\r\nEE\r\n");
-    const Case cases[] = {
-        {"cut short", lines.mid(0, 10).join('\n')},
-        {"text where a number belongs", notNumber},
-        {"two letters for one affection", badLetter},
-        {"empty", QByteArray()},
-    };
-    for (const Case& c : cases) {
-        WriteBytes(kSaveFile, c.bytes);
-        GameState = GameRecord{};
-        GameState.familyName = "before";
-        EXPECT_FALSE(ReadSave(problem)) << c.name;
-        EXPECT_TRUE(problem.contains(kSaveFile)) << c.name;
-        EXPECT_EQ(GameState.familyName, "before") << c.name;  // nothing half-loaded
-        EXPECT_EQ(ReadBytes(kSaveFile), c.bytes) << c.name;   // the file is kept
-    }
-}
-
 TEST(SaveFile, NamesTheFormatCannotCarryAreRefused) {
     for (const char* fine : {"山田", "ｶﾀｶﾅ", "O'Hara", "髙橋", "a b"})
         EXPECT_TRUE(NameProblem(fine).isEmpty()) << fine;
     for (const char* refused : {"山,田", "\"山田\"", " 山田", "山田 ", "山田　", "😀", "山田\t"})
         EXPECT_FALSE(NameProblem(refused).isEmpty()) << refused;
-}
-
-TEST(SaveFile, ASaveThatCannotBeWrittenKeepsTheOldOneAndTheGameGoesOn) {
-    GameState = SavedGame();
-    QString problem;
-    ASSERT_TRUE(WriteSave(problem));
-    const QByteArray old = ReadBytes(kSaveFile);
-    GameState.elapsedMinutes = 20;
-    // Yes at the quit prompt: the failure is told and the game stays.
-    CampusScreen->Show();
-    Player player;
-    player.Answer(QMessageBox::Yes).Answer(QMessageBox::Ok);
-    bool closed = true;
-    {
-        FullDisk disk;
-        closed = CampusScreen->RequestClose(ui::kCloseFromControlMenu);
-    }
-    EXPECT_FALSE(closed);
-    EXPECT_EQ(player.boxes.value(0).title, "Velmora 3rd STORY");
-    EXPECT_EQ(
-        player.boxes.value(0).text,
-        "Velmora を終了します。\n次回、続きを遊ぶために、データをセーブしますか？\n（セーブしないと次回、続きができません）");
-    EXPECT_TRUE(player.boxes.value(1).text.startsWith("セーブできませんでした。"));
-    EXPECT_EQ(ReadBytes(kSaveFile), old);
-    CampusScreen.Unload();
 }
 
 using conversation::DelimitedReader;
