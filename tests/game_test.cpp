@@ -858,8 +858,10 @@ class Signals : public Game {
         else
             NewGame(player, scenario == "opening" ? 0 : 2);
         if (scenario == "opening") player.Then("the opening", Showing(CampusScreen), HoldForSignal);
-        if (scenario == "idle") WalkFrom(player, 3, 6);  // to the nature garden
+        if (scenario == "idle" || scenario == "session") WalkFrom(player, 3, 6);  // to the garden
         if (scenario == "idle") player.Then("at the garden", IdleAt(7), HoldForSignal);
+        if (scenario == "session")  // as the desktop session's end would call it
+            player.Then("at the garden", IdleAt(7), [] { ui::EndOnRequest(0); });
         if (scenario == "asked") WalkFrom(player, 3, 0);  // to the rooftop, where she waits
         if (scenario == "asked") player.Then("her question", Showing(AnswerWindow), HoldForSignal);
         if (scenario == "roll")
@@ -878,8 +880,7 @@ class Signals : public Game {
         RunToTheEnd(player);
     }
 
-    // How the child ended (-1: it crashed or was killed), and where the game stood before.
-    struct Ended {
+    struct Ended {  // the exit code, -1 when it crashed or was killed; where the game stood
         int exitCode = -1, minute = -1, location = -1;
     };
 
@@ -890,13 +891,12 @@ class Signals : public Game {
     static Ended PlayAndSignal(const char* scenario, std::initializer_list<int> requests) {
         const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
         QProcess child;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(kTestChildVariable, scenario);
-        child.setProcessEnvironment(environment);
         child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        qputenv(kTestChildVariable, scenario);  // the child inherits it; this process drops it
         child.start(
             QCoreApplication::applicationFilePath(),
             {QStringLiteral("--gtest_filter=%1.%2").arg(test->test_suite_name(), test->name())});
+        qunsetenv(kTestChildVariable);
         // The words of the child's next line that starts with `word`; none once it fell silent.
         const auto line = [&](const char* word) -> QList<QByteArray> {
             for (;;) {
@@ -907,7 +907,8 @@ class Signals : public Game {
             }
         };
         Ended ended;
-        const QList<QByteArray> ready = line("ready");
+        const QList<QByteArray> ready =
+            *requests.begin() == 0 ? QList<QByteArray>() : line("ready");
         for (auto it = requests.begin(); ready.size() == 3 && it != requests.end(); ++it) {
             if (it != requests.begin() && line("keeping").isEmpty()) break;
             ::kill(static_cast<pid_t>(child.processId()), *it);
@@ -928,25 +929,26 @@ TEST_F(Signals, AtTheTitleAndDuringTheOpeningTheGameEndsWithoutWriting) {
             SCOPED_TRACE(testing::Message() << scenario << " signal " << signal);
             EXPECT_EQ(PlayAndSignal(scenario, {signal}).exitCode, 128 + signal);
             EXPECT_FALSE(SaveExists());
-            EXPECT_EQ(GetSetting(kClearRecordKey), "");
         }
     }
 }
 
 TEST_F(Signals, OnCampusTheGameIsSavedAsYesWouldSaveItAndResumesThere) {
     if (!Scenario().isEmpty()) return PlayScenario();
-    for (const int signal : {SIGTERM, SIGINT}) {
-        for (const char* scenario : {"idle", "asked"}) {
-            SCOPED_TRACE(testing::Message() << scenario << " signal " << signal);
-            DeleteSave();
-            const Ended ended = PlayAndSignal(scenario, {signal});
-            EXPECT_EQ(ended.exitCode, 128 + signal);
-            QString problem;
-            ASSERT_TRUE(ReadSave(problem)) << problem;
-            EXPECT_EQ(GameState.elapsedMinutes, ended.minute);
-            EXPECT_EQ(GameState.currentLocation, ended.location);
-            EXPECT_EQ(GameState.targetHeroine, 2);
-        }
+    for (const auto& [scenario, signal] : {std::pair{"idle", SIGTERM},
+                                           {"asked", SIGTERM},
+                                           {"idle", SIGINT},
+                                           {"asked", SIGINT},
+                                           {"session", 0}}) {
+        SCOPED_TRACE(testing::Message() << scenario << " signal " << signal);
+        DeleteSave();
+        const Ended ended = PlayAndSignal(scenario, {signal});
+        EXPECT_EQ(ended.exitCode, signal == 0 ? 0 : 128 + signal);
+        QString problem;
+        ASSERT_TRUE(ReadSave(problem)) << problem;
+        EXPECT_EQ(GameState.elapsedMinutes, signal == 0 ? 2 : ended.minute);
+        EXPECT_EQ(GameState.currentLocation, signal == 0 ? 7 : ended.location);
+        EXPECT_EQ(GameState.targetHeroine, 2);
     }
 }
 
@@ -956,8 +958,7 @@ TEST_F(Signals, AWinAlreadyShownIsRecordedAndASecondSignalEndsAtOnce) {
     EXPECT_EQ(GetSetting(kClearRecordKey).size(), 2);
     EXPECT_FALSE(SaveExists());
 
-    // The second request comes while the first is still being kept: the game ends at once,
-    // and the save from before stays as it was.
+    // A second request while the first is being kept ends the game at once; the old save stays.
     WriteBytes(kSaveFile, "old save\r\n");
     EXPECT_EQ(PlayAndSignal("twice", {SIGTERM, SIGINT}).exitCode, 128 + SIGINT);
     EXPECT_EQ(ReadBytes(kSaveFile), "old save\r\n");

@@ -49,13 +49,6 @@ void OnTerminate(int signal) {
     [[maybe_unused]] const auto written = ::write(g_termPipe[1], &byte, 1);
 }
 
-// Nobody may be at the screen to answer a prompt: the game keeps what it must, and ends.
-[[noreturn]] void EndOnRequest(int exitCode) {
-    StopAskingThePlayer();
-    if (g_keepBeforeEnd) std::exchange(g_keepBeforeEnd, nullptr)();
-    EndProgram(exitCode);
-}
-
 bool IsPlayerInput(QEvent::Type type) {
     switch (type) {
         case QEvent::MouseButtonPress:
@@ -95,6 +88,12 @@ void ChooseWindowingPlatform() {
 
 void KeepBeforeEndOnRequest(std::function<void()> keep) {
     g_keepBeforeEnd = std::move(keep);
+}
+
+void EndOnRequest(int exitCode) {
+    StopAskingThePlayer();
+    if (g_keepBeforeEnd) std::exchange(g_keepBeforeEnd, nullptr)();
+    EndProgram(exitCode);
 }
 
 Application::Application(int& argc, char** argv) : QApplication(PrepareEnvironment(argc), argv) {

@@ -32,5 +32,7 @@ void ChooseWindowingPlatform();
 // when nobody may be at the screen: it never prompts. `keep` runs first, once, to keep what the
 // game must not lose; then the program ends. A second signal meanwhile ends it at once.
 void KeepBeforeEndOnRequest(std::function<void()> keep);
+// What such a request runs on the event loop: keeps, then ends with `exitCode`.
+[[noreturn]] void EndOnRequest(int exitCode);
 
 }  // namespace ui
