@@ -607,6 +607,7 @@ TEST_F(Endings, TheQuitPromptRefusesBeforeThePickAndAtClosingTimeAndKeepsAnOlder
               "Velmora を終了します。\n次回、続きを遊ぶために、データをセーブしますか？\n（セーブ"
               "しないと次回、続きができません）");
     EXPECT_TRUE(player.boxes.value(3).text.startsWith("セーブできませんでした。\nディスクの空き"));
+    EXPECT_EQ(player.boxes.value(2).buttons, (QStringList{"キャンセル", "はい(&Y)", "いいえ(&N)"}));
     EXPECT_TRUE(CampusScreen.IsLoaded() && CampusScreen->isVisible());
     EXPECT_EXIT(
         {

@@ -9,9 +9,11 @@
 
 #include <QElapsedTimer>
 #include <QFont>
+#include <QLibraryInfo>
 #include <QLoggingCategory>
 #include <QSessionManager>
 #include <QSocketNotifier>
+#include <QTranslator>
 #include <QWindow>
 
 #include "ui/Form.h"
@@ -101,6 +103,11 @@ Application::Application(int& argc, char** argv) : QApplication(PrepareEnvironme
     QFont::insertSubstitution(kPMincho, QStringLiteral("IPAPMincho"));
     QFont::insertSubstitution(kSansSerif, QStringLiteral("DejaVu Sans"));
     setQuitOnLastWindowClosed(false);
+    // Qt's own words, such as the message boxes' buttons, in Japanese whatever the locale.
+    auto* qtJapanese = new QTranslator(this);
+    if (qtJapanese->load(QStringLiteral("qtbase_ja"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(qtJapanese);
 
     // A termination request arrives on any thread; a socket brings it to the event loop, which
     // every wait of the game runs, so the program ends even from deep inside a scene.

@@ -123,7 +123,8 @@ Player& Player::Answer(int standardButton, Deadline by) {
         QStringLiteral("a message box to answer"), [] { return OpenMessageBox() != nullptr; },
         [this, standardButton] {
             QMessageBox* box = OpenMessageBox();
-            boxes.append({box->windowTitle(), box->text()});
+            boxes.append({box->windowTitle(), box->text(), {}});
+            for (QAbstractButton* b : box->buttons()) boxes.last().buttons.append(b->text());
             if (QAbstractButton* button =
                     box->button(static_cast<QMessageBox::StandardButton>(standardButton)))
                 button->click();

@@ -43,6 +43,7 @@ inline Deadline ByMinute(int minute) {
 struct MessageBoxSeen {
     QString title;
     QString text;
+    QStringList buttons;
 };
 
 // Plays the game in game time, as a person at the screen would: it clicks through every line
