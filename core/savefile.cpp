@@ -177,8 +177,9 @@ QString NameProblem(const QString& name) {
         return QStringLiteral("その字は名簿に書けないんだ。別の字にしてくれよ。");
     if (name.contains(QLatin1Char(',')) || name.contains(QLatin1Char('"')))
         return QStringLiteral("名前に , や \" は使えないんだ。書き直してくれよ。");
+    // A lone blank is a name the album has always taken; blanks around a name are a slip.
     const auto blank = [](QChar c) { return c.isSpace(); };
-    if (!name.isEmpty() && (blank(name.front()) || blank(name.back())))
+    if (name.size() > 1 && (blank(name.front()) || blank(name.back())))
         return QStringLiteral("名前の前後に空白が入ってるぞ。詰めて書いてくれよ。");
     return QString();
 }

@@ -83,6 +83,8 @@ void StartMenuForm::BuildNamePanel() {
     familyNameBox = new ui::TextBox(namePanel, 120, 360, 2535, 375);
     givenNameLabel = new ui::Label(namePanel, 120, 960, 2055, 255, QStringLiteral("なまえ"));
     givenNameBox = new ui::TextBox(namePanel, 120, 1200, 2535, 375);
+    familyNameBox->setMaxLength(kLongestName);
+    givenNameBox->setMaxLength(kLongestName);
     const QString nameTip = QStringLiteral("ちゃんと入力した方が、あとで楽しいよ。");
     familyNameBox->setToolTip(nameTip);
     givenNameBox->setToolTip(nameTip);

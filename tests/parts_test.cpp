@@ -128,7 +128,7 @@ TEST(SaveFile, EveryFieldRoundTripsInCp932WithCrLf) {
 }
 
 TEST(SaveFile, NamesTheFormatCannotCarryAreRefused) {
-    for (const char* fine : {"山田", "ｶﾀｶﾅ", "O'Hara", "髙橋", "a b"})
+    for (const char* fine : {"山田", "ｶﾀｶﾅ", "O'Hara", "髙橋", "a b", " "})
         EXPECT_TRUE(NameProblem(fine).isEmpty()) << fine;
     for (const char* refused : {"山,田", "\"山田\"", " 山田", "山田 ", "山田　", "😀", "山田\t"})
         EXPECT_FALSE(NameProblem(refused).isEmpty()) << refused;

@@ -35,6 +35,11 @@ QMargins g_lastFrame;
 }  // namespace
 
 Form::Form() : QWidget(nullptr) {
+    // Every screen has the size its design gives it: a title, a minimize and a close button,
+    // and no maximize button to promise otherwise.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_DeleteOnClose, false);
     setMouseTracking(true);
     setFont(DesignFont(kPGothic, 9));
