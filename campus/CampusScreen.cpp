@@ -5,6 +5,7 @@
 #include "core/music.h"
 #include "core/places.h"
 #include "core/savefile.h"
+#include "ui/gametime.h"
 #include "ui/runtime.h"
 #include "ui/twips.h"
 
@@ -156,6 +157,16 @@ void CampusScreenForm::Form_QueryUnload(int& cancel, int reason) {
 
 void CampusScreenForm::Form_KeyPress(int) {
     GameState.clickFlag = true;
+}
+
+bool CampusScreenForm::Form_KeyPreview(int keyCode, const QString& text) {
+    // While a line waits for its click, a key reads on, even with a travel button focused.
+    const QStringList waits = ui::RunningWaits();
+    if (waits.isEmpty() || waits.last() != QLatin1String("WaitForClick")) return false;
+    const bool reads = keyCode == Qt::Key_Return || keyCode == Qt::Key_Enter ||
+                       (!text.isEmpty() && text.at(0).isPrint());
+    if (reads) GameState.clickFlag = true;
+    return reads;
 }
 
 void CampusScreenForm::StepWalkingFigure() {

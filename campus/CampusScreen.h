@@ -35,6 +35,7 @@ class CampusScreenForm : public ui::Form {
     void Form_Load() override;
     void Form_QueryUnload(int& cancel, int reason) override;
     void Form_KeyPress(int keyAscii) override;
+    bool Form_KeyPreview(int keyCode, const QString& text) override;
 
   private:
     void BuildScene();

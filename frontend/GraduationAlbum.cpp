@@ -42,6 +42,7 @@ GraduationAlbumForm::GraduationAlbumForm() {
         auto* region = new ui::Image(this, r.left, r.top, r.width, r.height);
         region->onMouseMove = [this, i](int, int, int, int) { Photo_MouseMove(i); };
         region->onClick = [this, i] { Photo_Click(i); };
+        ui::TakeKeyboard(region, [this, i] { Photo_MouseMove(i); });
         photos.Add(i, region);
     }
 }

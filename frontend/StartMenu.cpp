@@ -71,6 +71,7 @@ void StartMenuForm::BuildEntries() {
         entry->SetBackColor(kEntryColours[static_cast<size_t>(i)]);
         entry->onClick = [this, i] { Entry_Click(i); };
         entry->onMouseMove = [this, i](int, int, int, int) { Entry_MouseMove(i); };
+        ui::TakeKeyboard(entry, [this, i] { Entry_MouseMove(i); });
         entries.Add(i, entry);
     }
 }
@@ -102,6 +103,9 @@ void StartMenuForm::BuildLoadAndMusic() {
     musicKeeper = new ui::Timer(this, 1000, true);
     musicKeeper->onTimer = [] { KeepMidiPlaying(); };
     nameOkButton->onClick = [this] { NameOk_Click(); };
+    // Enter in either box hands the names in, as the OK button does.
+    for (ui::TextBox* box : {familyNameBox, givenNameBox})
+        QObject::connect(box, &QLineEdit::returnPressed, this, [this] { NameOk_Click(); });
     loadOkButton->onClick = [this] { LoadOk_Click(); };
 }
 

@@ -75,6 +75,7 @@ TitleScreenForm::TitleScreenForm() {
         if (shift != 0) GameState.musicMuted = true;
     };
     startLabel->onClick = [this] { Start_Click(); };
+    ui::TakeKeyboard(startLabel, [this] { startLabel->SetBackColor(kStartHover); });
 }
 
 void TitleScreenForm::Form_Load() {

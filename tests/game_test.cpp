@@ -5,6 +5,7 @@
 #include <cerrno>
 
 #include <gtest/gtest.h>
+#include <QApplication>
 #include <QFile>
 #include <QMessageBox>
 #include <QProcess>
@@ -674,6 +675,51 @@ TEST_F(FrontDoor, TheMenuGreetsHighlightsAsksForASaveAndAWinAndForNamesThatFit) 
     EXPECT_TRUE(menu.namePanel->isVisible());
 }
 
+TEST_F(FrontDoor, TheGameIsPlayedWithoutAMouse) {
+    // A key goes where a person's would: to the control with the keyboard, else its window.
+    const auto press = [](Qt::Key key) {
+        QWidget* to = QApplication::focusWidget() ? QApplication::focusWidget()
+                                                  : QApplication::activeWindow();
+        to ? QTest::keyClick(to, key) : FailTest(QStringLiteral("no window has the keyboard"));
+    };
+    const auto type = [](const QString& name) {
+        driver::TypeJapanese(QApplication::focusWidget(), name);
+    };
+    Player player;
+    player.autoClick = false;
+    player.Always([&] {  // Enter reads on, whatever has the keyboard
+        const QStringList waits = ui::RunningWaits();
+        if (waits.last() != "WaitForClick" || Showing(GraduationAlbum)()) return false;
+        press(Qt::Key_Return);
+        return true;
+    });
+    player.Then("the title", Showing(TitleScreen), [&] { press(Qt::Key_Return); })
+        .Then("the menu", Showing(StartMenu), [&] { press(Qt::Key_Space); })
+        .Then("the names", Showing(StartMenu),
+              [&] { type("山田"), press(Qt::Key_Tab), type("太郎"), press(Qt::Key_Return); })
+        .Then("the album", Showing(GraduationAlbum),
+              [&] { press(Qt::Key_Tab), press(Qt::Key_Tab), press(Qt::Key_Return); })
+        .Then("its question", Showing(GraduationAlbum), [&] { press(Qt::Key_Space); })
+        .Then("a travel button", IdleAt(3),
+              [&] {
+                  CampusScreen->travelButtons(0).setFocus(Qt::TabFocusReason), press(Qt::Key_Space);
+                  EXPECT_EQ(GameState.phase, Phase::Walking);
+              })
+        .Then("her question", Showing(AnswerWindow),
+              [&] {
+                  press(Qt::Key_Tab), press(Qt::Key_Return);
+                  EXPECT_FALSE(Showing(AnswerWindow)());  // answered, not left to silence
+              })
+        .Then("back at the rooftop", IdleAt(1), [] { CampusScreen->close(); })
+        .Then("the quit prompt", QApplication::activeModalWidget, [&] { press(Qt::Key_Escape); });
+    Main();
+    player.Run(
+        "Esc, which cancels", [] { return !QApplication::activeModalWidget(); }, ByMinute(29));
+    EXPECT_TRUE(Showing(CampusScreen)());
+    EXPECT_EQ(GameState.familyName + GameState.givenName, "山田太郎");
+    EXPECT_EQ(GameState.targetHeroine, 3);
+}
+
 TEST_F(FrontDoor, ANewGameNarratesPicksInTheAlbumRollsAffectionAndStoresTheNames) {
     Player player;
     QStringList hints;
@@ -844,7 +890,7 @@ class Signals : public Game {
     // In the child: the scenario's moment has come. It tells the parent where the game stands
     // and waits in the event loop, as the idle game does, until the signal ends the program.
     [[noreturn]] static void HoldForSignal() {
-        std::printf("ready %d %d\n", GameState.elapsedMinutes, GameState.currentLocation);
+        std::printf("ready\n");
         std::fflush(stdout);
         for (;;) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
@@ -881,15 +927,8 @@ class Signals : public Game {
         RunToTheEnd(player);
     }
 
-    struct Ended {  // the exit code, -1 when it crashed or was killed; where the game stood
-        int exitCode = -1, minute = -1, location = -1;
-    };
-
-    // In the parent: runs this test again in a child that plays `scenario`, sends it each signal
-    // of `requests` (a later one once the game keeps what it keeps), and waits for its end.
-    // Waiting on a child is the one wait on the wall clock a test makes; the bounds only catch
-    // a child that hangs.
-    static Ended PlayAndSignal(const char* scenario, std::initializer_list<int> requests) {
+    // Its exit code, or -1 when it crashed or had to be killed.
+    static int PlayAndSignal(const char* scenario, std::initializer_list<int> requests) {
         const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
         QProcess child;
         child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -898,28 +937,23 @@ class Signals : public Game {
             QCoreApplication::applicationFilePath(),
             {QStringLiteral("--gtest_filter=%1.%2").arg(test->test_suite_name(), test->name())});
         qunsetenv(kTestChildVariable);
-        // The words of the child's next line that starts with `word`; none once it fell silent.
-        const auto line = [&](const char* word) -> QList<QByteArray> {
+        // Waits for the child's line `word`; false once it fell silent.
+        const auto line = [&](const char* word) {
             for (;;) {
                 while (!child.canReadLine())
-                    if (!child.waitForReadyRead(30000)) return {};
-                const QList<QByteArray> words = child.readLine().trimmed().split(' ');
-                if (words.front() == word) return words;
+                    if (!child.waitForReadyRead(30000)) return false;
+                if (child.readLine().trimmed() == word) return true;
             }
         };
-        Ended ended;
-        const QList<QByteArray> ready =
-            *requests.begin() == 0 ? QList<QByteArray>() : line("ready");
-        for (auto it = requests.begin(); ready.size() == 3 && it != requests.end(); ++it) {
-            if (it != requests.begin() && line("keeping").isEmpty()) break;
+        // The session's end is not a signal: its child ends by itself.
+        const bool ready = *requests.begin() == 0 || line("ready");
+        for (auto it = requests.begin(); ready && it != requests.end() && *it != 0; ++it) {
+            if (it != requests.begin() && !line("keeping")) break;
             ::kill(static_cast<pid_t>(child.processId()), *it);
         }
-        if (!child.waitForFinished(30000)) {  // the child is killed on the way out
+        if (!child.waitForFinished(30000))  // the child is killed on the way out
             ADD_FAILURE() << scenario << ": the game did not end when asked";
-        } else if (child.exitStatus() == QProcess::NormalExit) {
-            ended = {child.exitCode(), ready.value(1).toInt(), ready.value(2).toInt()};
-        }
-        return ended;
+        return child.exitStatus() == QProcess::NormalExit ? child.exitCode() : -1;
     }
 };
 
@@ -928,7 +962,7 @@ TEST_F(Signals, AtTheTitleAndDuringTheOpeningTheGameEndsWithoutWriting) {
     for (const int signal : {SIGTERM, SIGINT}) {
         for (const char* scenario : {"title", "opening"}) {
             SCOPED_TRACE(testing::Message() << scenario << " signal " << signal);
-            EXPECT_EQ(PlayAndSignal(scenario, {signal}).exitCode, 128 + signal);
+            EXPECT_EQ(PlayAndSignal(scenario, {signal}), 128 + signal);
             EXPECT_FALSE(SaveExists());
         }
     }
@@ -943,25 +977,25 @@ TEST_F(Signals, OnCampusTheGameIsSavedAsYesWouldSaveItAndResumesThere) {
                                            {"session", 0}}) {
         SCOPED_TRACE(testing::Message() << scenario << " signal " << signal);
         DeleteSave();
-        const Ended ended = PlayAndSignal(scenario, {signal});
-        EXPECT_EQ(ended.exitCode, signal == 0 ? 0 : 128 + signal);
+        EXPECT_EQ(PlayAndSignal(scenario, {signal}), signal == 0 ? 0 : 128 + signal);
         QString problem;
         ASSERT_TRUE(ReadSave(problem)) << problem;
-        EXPECT_EQ(GameState.elapsedMinutes, signal == 0 ? 2 : ended.minute);
-        EXPECT_EQ(GameState.currentLocation, signal == 0 ? 7 : ended.location);
+        const bool asked = std::string_view(scenario) == "asked";  // at the rooftop at 4:34
+        EXPECT_EQ(GameState.elapsedMinutes, asked ? 4 : 2);        // else at the garden at 4:32
+        EXPECT_EQ(GameState.currentLocation, asked ? 1 : 7);
         EXPECT_EQ(GameState.targetHeroine, 2);
     }
 }
 
 TEST_F(Signals, AWinAlreadyShownIsRecordedAndASecondSignalEndsAtOnce) {
     if (!Scenario().isEmpty()) return PlayScenario();
-    EXPECT_EQ(PlayAndSignal("roll", {SIGTERM}).exitCode, 128 + SIGTERM);
+    EXPECT_EQ(PlayAndSignal("roll", {SIGTERM}), 128 + SIGTERM);
     EXPECT_EQ(GetSetting(kClearRecordKey).size(), 2);
     EXPECT_FALSE(SaveExists());
 
     // A second request while the first is being kept ends the game at once; the old save stays.
     WriteBytes(kSaveFile, "old save\r\n");
-    EXPECT_EQ(PlayAndSignal("twice", {SIGTERM, SIGINT}).exitCode, 128 + SIGINT);
+    EXPECT_EQ(PlayAndSignal("twice", {SIGTERM, SIGINT}), 128 + SIGINT);
     EXPECT_EQ(ReadBytes(kSaveFile), "old save\r\n");
 }
 

@@ -137,12 +137,15 @@ void Form::Show() {
 // Application::notify holds the input back instead.
 void Form::ShowModal() {
     QPointer<Form> self(this);
+    QPointer<QWidget> before(QApplication::activeWindow());
     ModalStack().append(self);
     Show();
     WaitUntil([&] { return !self || self->unloaded_ || !self->isVisible(); },
               QStringLiteral("modal window 「%1」").arg(windowTitle()));
     ModalStack().removeAll(self);
     ModalStack().removeAll(nullptr);
+    // The keyboard goes back to the screen it came from.
+    if (before && before->isVisible()) before->activateWindow();
 }
 
 Form* Form::ModalForm() {
@@ -212,7 +215,11 @@ void Form::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Alt) shift |= kAltMask;
     Form_KeyDown(event->key(), shift);
     const QString text = event->text();
-    if (!text.isEmpty() && text.at(0).isPrint()) Form_KeyPress(text.at(0).unicode());
+    // Return and Enter count as characters, as Enter has always been one.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        Form_KeyPress('\r');
+    else if (!text.isEmpty() && text.at(0).isPrint())
+        Form_KeyPress(text.at(0).unicode());
 }
 
 void Form::mouseMoveEvent(QMouseEvent* event) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeyEvent>
 #include <QPixmap>
 #include <QPointer>
 #include <QWidget>
@@ -51,6 +52,8 @@ class Form : public QWidget {
 
     // A close request from outside the game's code; returns false when the form refused it.
     bool RequestClose(int reason);
+    // A key for one of the form's controls: the form may take it first (Form_KeyPreview).
+    bool PreviewKey(const QKeyEvent& event) { return Form_KeyPreview(event.key(), event.text()); }
 
     // Loaded forms, oldest first.
     static QList<Form*> LoadedForms();
@@ -62,6 +65,12 @@ class Form : public QWidget {
         Q_UNUSED(reason);
     }
     virtual void Form_KeyPress(int keyAscii) { Q_UNUSED(keyAscii); }
+    // Sees a key before the control with the keyboard does; true when the form took it.
+    virtual bool Form_KeyPreview(int keyCode, const QString& text) {
+        Q_UNUSED(keyCode);
+        Q_UNUSED(text);
+        return false;
+    }
     virtual void Form_KeyDown(int keyCode, int shift) {
         Q_UNUSED(keyCode);
         Q_UNUSED(shift);

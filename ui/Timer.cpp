@@ -51,7 +51,8 @@ void Timer::ScheduleVirtualTick(GameMs due) {
 }
 
 void Timer::PostTick() {
-    QMetaObject::invokeMethod(this, [this] { Fire(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { Fire(); }, Qt::QueuedConnection);
 }
 
 void Timer::Fire() {

@@ -9,6 +9,7 @@
 
 #include <QElapsedTimer>
 #include <QFont>
+#include <QKeyEvent>
 #include <QLibraryInfo>
 #include <QLoggingCategory>
 #include <QSessionManager>
@@ -130,6 +131,12 @@ Application::Application(int& argc, char** argv) : QApplication(PrepareEnvironme
 bool Application::notify(QObject* receiver, QEvent* event) {
     gametime::CountEvent();
     if (HeldBackByModal(receiver, event->type())) return true;
+    if (event->type() == QEvent::KeyPress) {
+        const auto* widget = qobject_cast<QWidget*>(receiver);
+        auto* form = widget ? dynamic_cast<Form*>(widget->window()) : nullptr;
+        if (form && form != widget && form->PreviewKey(*static_cast<QKeyEvent*>(event)))
+            return true;
+    }
     const bool handled = QApplication::notify(receiver, event);
     // An exposed window has been painted and flushed by the time its expose event returns.
     if (!g_firstWindowShown && event->type() == QEvent::Expose) {

@@ -1,6 +1,7 @@
 #include "ui/controls.h"
 
 #include <QImageReader>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -68,6 +69,28 @@ void MouseEvents::HandleDoubleClick(QMouseEvent* event) {
     RaiseMouseDown(event);
 }
 
+bool MouseEvents::HandleKey(QWidget* self, QKeyEvent* event) {
+    const int key = event->key();
+    if (self->focusPolicy() == Qt::NoFocus || event->modifiers() != Qt::NoModifier ||
+        (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Space))
+        return false;
+    if (onClick) onClick();
+    return true;
+}
+
+namespace {
+// Only the player's own Tab counts as coming over a control, not the focus a window hands to its
+// first control when it opens.
+bool MovedByKeyboard(const QFocusEvent& e) {
+    return e.reason() == Qt::TabFocusReason || e.reason() == Qt::BacktabFocusReason;
+}
+}  // namespace
+
+void TakeKeyboard(QWidget* control, std::function<void()> onFocus) {
+    control->setFocusPolicy(Qt::StrongFocus);
+    if (auto* events = dynamic_cast<MouseEvents*>(control)) events->onFocus = std::move(onFocus);
+}
+
 void MouseEvents::HandleMove(QMouseEvent* event) {
     if (onMouseMove) {
         const QPoint at = TwipsOf(event);
@@ -100,6 +123,30 @@ void Label::SetTransparent() {
     setAutoFillBackground(false);
 }
 
+void Label::keyPressEvent(QKeyEvent* e) {
+    if (!HandleKey(this, e)) QLabel::keyPressEvent(e);
+}
+
+void Label::focusInEvent(QFocusEvent* e) {
+    QLabel::focusInEvent(e);
+    if (onFocus && MovedByKeyboard(*e)) onFocus();
+}
+
+void Image::keyPressEvent(QKeyEvent* e) {
+    if (!HandleKey(this, e)) QWidget::keyPressEvent(e);
+}
+
+void Image::focusInEvent(QFocusEvent* e) {
+    QWidget::focusInEvent(e);
+    update();
+    if (onFocus && MovedByKeyboard(*e)) onFocus();
+}
+
+void Image::focusOutEvent(QFocusEvent* e) {
+    QWidget::focusOutEvent(e);
+    update();
+}
+
 Image::Image(QWidget* parent, int left, int top, int width, int height) : QWidget(parent) {
     PlaceTwips(this, left, top, width, height);
     setMouseTracking(true);
@@ -125,12 +172,18 @@ void Image::SetStretch(bool stretch) {
 }
 
 void Image::paintEvent(QPaintEvent*) {
-    if (picture_.isNull()) return;
     QPainter painter(this);
-    if (stretch_)
-        painter.drawPixmap(rect(), picture_);
-    else
-        painter.drawPixmap(0, 0, picture_);
+    if (!picture_.isNull()) {
+        if (stretch_)
+            painter.drawPixmap(rect(), picture_);
+        else
+            painter.drawPixmap(0, 0, picture_);
+    }
+    // The keyboard's place, where there is no mouse pointer to show it.
+    if (hasFocus()) {
+        painter.setPen(QPen(palette().highlight().color(), 2, Qt::DashLine));
+        painter.drawRect(rect().adjusted(1, 1, -2, -2));
+    }
 }
 
 Panel::Panel(QWidget* parent, int left, int top, int width, int height) : QWidget(parent) {
@@ -144,6 +197,14 @@ void Panel::SetBackColor(const QColor& color) {
 TextBox::TextBox(QWidget* parent, int left, int top, int width, int height) : QLineEdit(parent) {
     PlaceTwips(this, left, top, width, height);
     setFont(DesignFont(kPGothic, 9));
+}
+
+void CommandButton::keyPressEvent(QKeyEvent* e) {
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) &&
+        e->modifiers() == Qt::NoModifier)
+        click();
+    else
+        QPushButton::keyPressEvent(e);
 }
 
 CommandButton::CommandButton(QWidget* parent, int left, int top, int width, int height,

@@ -34,8 +34,12 @@ class MouseEvents {
     std::function<void()> onDblClick;
     MouseHandler onMouseDown;
     MouseHandler onMouseMove;
+    // Set by TakeKeyboard: the control gained the keyboard, as the mouse coming over it.
+    std::function<void()> onFocus;
 
   protected:
+    // Return, Enter or Space on a control that takes the keyboard is a click; true when taken.
+    bool HandleKey(QWidget* self, QKeyEvent* event);
     void HandlePress(QMouseEvent* event);
     void HandleRelease(QWidget* self, QMouseEvent* event);
     void HandleDoubleClick(QMouseEvent* event);
@@ -45,6 +49,9 @@ class MouseEvents {
     void RaiseMouseDown(QMouseEvent* event);
     bool pressedInside_ = false;
 };
+
+// Lets a clickable control be reached with Tab and clicked with Return, Enter or Space.
+void TakeKeyboard(QWidget* control, std::function<void()> onFocus = {});
 
 class Label : public QLabel, public MouseEvents {
   public:
@@ -61,6 +68,8 @@ class Label : public QLabel, public MouseEvents {
     void mouseReleaseEvent(QMouseEvent* e) override { HandleRelease(this, e); }
     void mouseDoubleClickEvent(QMouseEvent* e) override { HandleDoubleClick(e); }
     void mouseMoveEvent(QMouseEvent* e) override { HandleMove(e); }
+    void keyPressEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
 
   private:
     QColor backColor_;
@@ -84,6 +93,9 @@ class Image : public QWidget, public MouseEvents {
     void mouseReleaseEvent(QMouseEvent* e) override { HandleRelease(this, e); }
     void mouseDoubleClickEvent(QMouseEvent* e) override { HandleDoubleClick(e); }
     void mouseMoveEvent(QMouseEvent* e) override { HandleMove(e); }
+    void keyPressEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
 
   private:
     QPixmap picture_;
@@ -109,6 +121,9 @@ class CommandButton : public QPushButton {
     CommandButton(QWidget* parent, int left, int top, int width, int height,
                   const QString& caption = {});
     std::function<void()> onClick;
+
+  protected:
+    void keyPressEvent(QKeyEvent* e) override;  // Return and Enter click it too
 };
 
 // A straight line between two points given in twips relative to the parent.

@@ -80,6 +80,7 @@ int MsgBox(const QString& prompt, int style, const QString& title) {
         case vbYesNo:
             add(QMessageBox::Yes, vbYes);
             add(QMessageBox::No, vbNo);
+            box.setEscapeButton(buttons[1].first);
             break;
         default:
             add(QMessageBox::Ok, vbOK);
