@@ -1,5 +1,6 @@
 #include "campus/CampusScreen.h"
 
+#include "campus/AnswerWindow.h"
 #include "core/GameState.h"
 #include "core/clock.h"
 #include "core/music.h"
@@ -146,9 +147,20 @@ void CampusScreenForm::ConnectEvents() {
 }
 
 void CampusScreenForm::Form_Load() {
+    PlaceOnScreen();
+}
+
+// Centred and raised by its outer size, with the answer window's top just below its outer
+// bottom edge.
+void CampusScreenForm::PlaceOnScreen() {
     ui::CenterForm(*this);
     Move(Left(), Top() - kRaiseAboveCentre);
     GameState.dialogTop = static_cast<int16_t>(Top() + Height() + kDialogGap);
+}
+
+void CampusScreenForm::Form_FrameChanged() {
+    PlaceOnScreen();
+    if (AnswerWindow.IsLoaded()) AnswerWindow->Move(AnswerWindow->Left(), GameState.dialogTop);
 }
 
 void CampusScreenForm::Form_QueryUnload(int& cancel, int reason) {

@@ -33,11 +33,13 @@ class CampusScreenForm : public ui::Form {
 
   protected:
     void Form_Load() override;
+    void Form_FrameChanged() override;
     void Form_QueryUnload(int& cancel, int reason) override;
     void Form_KeyPress(int keyAscii) override;
     bool Form_KeyPreview(int keyCode, const QString& text) override;
 
   private:
+    void PlaceOnScreen();
     void BuildScene();
     void BuildSideBar();
     void BuildTextArea();

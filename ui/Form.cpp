@@ -90,8 +90,27 @@ void Form::Move(int leftTwips, int topTwips) {
     move(ToPixels(leftTwips), ToPixels(topTwips));
 }
 
+bool Form::FrameNews() const {
+    return isVisible() && windowHandle() && windowHandle()->frameMargins() != frame_;
+}
+
+bool Form::event(QEvent* event) {
+    if (event->type() == QEvent::DeferredDelete) return QWidget::event(event);
+    const bool handled = QWidget::event(event);
+    // Under X11 the frame comes from the window manager some time after the show, with
+    // whatever event follows it: the window moves to where its outer edge belongs.
+    if (FrameNews()) {
+        frame_ = windowHandle()->frameMargins();
+        if (!frame_.isNull()) g_lastFrame = frame_;
+        Form_FrameChanged();
+    }
+    return handled;
+}
+
 void Form::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
+    // A frame that arrived moves the outer edge, not the window: the place is set again.
+    if (FrameNews()) return;
     // Keep the exact design twips unless the window really went somewhere else.
     const QPoint at = frameGeometry().topLeft();
     if (at.x() != ToPixels(leftTwips_)) leftTwips_ = ToTwips(at.x());

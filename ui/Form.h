@@ -64,6 +64,9 @@ class Form : public QWidget {
         Q_UNUSED(cancel);
         Q_UNUSED(reason);
     }
+    // The window system told the window's frame, which it may do after the show: a screen that
+    // places itself by its outer size places itself again. By default it keeps its place.
+    virtual void Form_FrameChanged() { Move(leftTwips_, topTwips_); }
     virtual void Form_KeyPress(int keyAscii) { Q_UNUSED(keyAscii); }
     // Sees a key before the control with the keyboard does; true when the form took it.
     virtual bool Form_KeyPreview(int keyCode, const QString& text) {
@@ -82,6 +85,7 @@ class Form : public QWidget {
         Q_UNUSED(y);
     }
 
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -96,7 +100,10 @@ class Form : public QWidget {
     void Destroy();
     QMargins Frame() const;
 
+    bool FrameNews() const;
+
     QPixmap picture_;
+    QMargins frame_;  // as last told by the window system
     int leftTwips_ = 0;
     int topTwips_ = 0;
     bool unloaded_ = false;
