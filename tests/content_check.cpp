@@ -13,6 +13,7 @@
 #include "core/GameState.h"
 #include "core/encounters.h"
 #include "core/places.h"
+#include "core/savefile.h"
 #include "media/audio.h"
 #include "media/midifile.h"
 #include "media/scene.h"
@@ -25,8 +26,7 @@ namespace {
 using story::Q;
 
 // The longest names the name entry takes.
-const QString kLongestFamilyName(8, QChar(u'Ｗ'));
-const QString kLongestGivenName(8, QChar(u'Ｗ'));
+const QString kLongestFullWidthName(kLongestName, QChar(u'Ｗ'));
 constexpr int kMaxLineLength = 78;  // three lines of the message label
 
 // The data files and the save file are CP932: a text that does not come back unchanged from a
@@ -40,8 +40,8 @@ bool SurvivesCp932(const QString& text) {
 
 QString WithNames(std::string_view text) {
     return Q(text)
-        .replace(Q(story::kFamilyName), kLongestFamilyName)
-        .replace(Q(story::kGivenName), kLongestGivenName);
+        .replace(Q(story::kFamilyName), kLongestFullWidthName)
+        .replace(Q(story::kGivenName), kLongestFullWidthName);
 }
 
 // Every line of prose the screens show, with where it comes from.
@@ -101,7 +101,7 @@ TEST(Content, EveryMailFitsThePhoneScreenWithTheLongestName) {
     const ui::Label& phone = *CampusScreen->phoneScreen;
     QStringList mails{
         Q(story::FestivalMail()),
-        Q(story::DateMailBeforeName()) + kLongestFamilyName + Q(story::DateMailAfterName())};
+        Q(story::DateMailBeforeName()) + kLongestFullWidthName + Q(story::DateMailAfterName())};
     for (int h = 1; h <= kCampusHeroines; ++h) mails.append(Q(story::HintMail(h)));
     const QFontMetrics metrics(phone.font());
     for (const QString& mail : mails) {

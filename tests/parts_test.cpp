@@ -18,7 +18,6 @@
 #include "tests/support/files.h"
 #include "tests/support/player.h"
 #include "ui/Timer.h"
-#include "ui/application.h"
 #include "ui/runtime.h"
 
 namespace {
@@ -71,22 +70,6 @@ TEST(WindowLayer, AScriptedStepThatNeverComesFailsAtOnceNamingTheWait) {
     ticking.SetEnabled(false);
     EXPECT_EXIT(ui::WaitUntil([] { return false; }, QStringLiteral("the album")),
                 testing::ExitedWithCode(1), "nothing is left to happen while waiting in the album");
-}
-
-TEST(WindowLayer, AWaylandSessionRunsTheGameThroughX11UnlessAPlatformIsNamed) {
-    const auto chosen = [](const char* platform, const char* wayland, const char* x11) {
-        for (auto [name, value] : {std::pair{"QT_QPA_PLATFORM", platform},
-                                   {"WAYLAND_DISPLAY", wayland},
-                                   {"DISPLAY", x11}})
-            value ? qputenv(name, value) : qunsetenv(name);
-        ui::ChooseWindowingPlatform();
-        return qgetenv("QT_QPA_PLATFORM");
-    };
-    EXPECT_EQ(chosen(nullptr, "wayland-0", ":0"), "xcb");
-    EXPECT_EQ(chosen("wayland", "wayland-0", ":0"), "wayland");  // the user's word holds
-    EXPECT_EQ(chosen(nullptr, "wayland-0", nullptr), "");        // no XWayland to run through
-    EXPECT_EQ(chosen(nullptr, nullptr, ":0"), "");               // X11 picks itself
-    chosen("offscreen", nullptr, nullptr);                       // as the suite runs
 }
 
 TEST(ClearRecord, MarkersGainEntriesAndVariantBitsInPlace) {

@@ -1,0 +1,41 @@
+// Windows under a real X server, whose window manager gives them frames a moment after they
+// appear. The offscreen platform has no frames: only here can placement by the outer edge show.
+#include <chrono>
+#include <cstdlib>
+
+#include <gtest/gtest.h>
+#include <QCoreApplication>
+#include <QWindow>
+
+#include "campus/AnswerWindow.h"
+#include "campus/CampusScreen.h"
+#include "tests/support/player.h"
+#include "ui/runtime.h"
+#include "ui/twips.h"
+
+namespace {
+
+TEST(X11, TheCampusAndTheAnswerWindowSitWhereTheDesignPutsThemByTheirFrames) {
+    const auto outer = [](ui::Form& window) { return window.windowHandle()->frameGeometry(); };
+    // Centred by its outer size, raised 1200 twips; the answer window 50 twips (±1 px) below.
+    const auto placed = [&] {
+        const QRect campus = outer(*CampusScreen);
+        const int top = ui::CenteredOffset(ui::ScreenHeight(), ui::ToTwips(campus.height())) - 1200;
+        const int below = campus.bottom() + 1 + ui::ToPixels(50);
+        return CampusScreen->windowHandle()->frameMargins().top() > 0 &&
+               campus.top() == ui::ToPixels(top) &&
+               std::abs(outer(*AnswerWindow).top() - below) <= 1;
+    };
+    BeginTestGame();
+    CampusScreen->Show();
+    AnswerWindow->Show();
+    // The window manager answers in its own time: a wait on the wall, as only these tests make.
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (!placed() && std::chrono::steady_clock::now() < until)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_TRUE(placed()) << "campus window at " << outer(*CampusScreen).top() << ", answer at "
+                          << outer(*AnswerWindow).top();
+    EndTestGame();
+}
+
+}  // namespace
