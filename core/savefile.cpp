@@ -53,8 +53,12 @@ std::optional<QString> SaveText(const QByteArray& bytes) {
         return std::nullopt;
     QStringDecoder utf8(QStringDecoder::Utf8);
     const QString asUtf8 = utf8.decode(bytes);
-    // Letters outside CP932 read as UTF-8 mean CP932 after all, such as half-width kana.
-    if (!utf8.hasError() && asUtf8 != text) {
+    // Letters outside CP932 read as UTF-8 mean CP932 after all, such as half-width kana. So do
+    // letters UTF-8 spells in two bytes, as pairs of half-width kana are ("ﾎｼ" reads as "μ"):
+    // an editor's UTF-8 spells Japanese in three bytes a letter.
+    const auto threeBytes = [](QChar c) { return c.unicode() >= 0x800; };
+    if (!utf8.hasError() && asUtf8 != text &&
+        std::any_of(asUtf8.begin(), asUtf8.end(), threeBytes)) {
         QStringEncoder encoder("CP932");
         const QByteArray encoded = encoder.encode(asUtf8);  // converting is what finds them
         if (!encoder.hasError()) return std::nullopt;
