@@ -178,9 +178,9 @@ QString NameProblem(const QString& name) {
     QStringEncoder encoder("CP932");
     const QByteArray encoded = encoder.encode(name);  // converting is what finds bad characters
     // A control character passes the encoder, but a line end splits the save's lines and a NUL
-    // makes it no save at all.
+    // makes it no save at all; so would bytes that also spell Japanese in UTF-8 ("縺ゅ≠").
     const auto control = [](QChar c) { return c.category() == QChar::Other_Control; };
-    if (encoder.hasError() || std::any_of(name.begin(), name.end(), control))
+    if (encoder.hasError() || std::any_of(name.begin(), name.end(), control) || !SaveText(encoded))
         return QStringLiteral("その字は名簿に書けないんだ。別の字にしてくれよ。");
     if (name.contains(QLatin1Char(',')) || name.contains(QLatin1Char('"')))
         return QStringLiteral("名前に , や \" は使えないんだ。書き直してくれよ。");
