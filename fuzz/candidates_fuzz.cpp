@@ -1,11 +1,6 @@
 // The candidates file as the game reads it when a conversation starts.
 #include "fuzz/conversations.h"
 
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    fuzzing::Setup(argc, argv);
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzzing::WriteInput(conversation::kCodesFile, fuzzing::Bytes(data, size));
     for (const QString& code : fuzzing::GameConversations()) {

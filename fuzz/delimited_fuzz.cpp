@@ -20,11 +20,6 @@ QStringList Texts(const DataFields& file, bool lfEnds = false) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    fuzzing::Setup(argc, argv);
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes = fuzzing::Bytes(data, size);
     const auto file = conversation::ParseDataFields(bytes);

@@ -20,52 +20,6 @@
 // What every fuzz target shares: a private folder for the run, and checks that stop it.
 namespace fuzzing {
 
-// libFuzzer reads its arguments after LLVMFuzzerInitialize, when the process has moved to its
-// own folder: paths in them are made absolute first, and crashes are kept where it was started
-// unless it was told otherwise, as libFuzzer would.
-inline void KeepPathsFromStart(int* argc, char*** argv) {
-    static std::vector<std::string> args;
-    static std::vector<char*> pointers;
-    const std::string started = QFile::encodeName(QDir::currentPath()).toStdString() + "/";
-    const auto absolute = [&](const std::string& path) {
-        return path.empty() || path[0] == '/' ? path : started + path;
-    };
-    bool artifactPrefix = false;
-    for (int i = 0; i < *argc; ++i) {
-        std::string arg = (*argv)[i];
-        if (i > 0 && arg[0] != '-') arg = absolute(arg);
-        for (const std::string flag : {"-artifact_prefix=", "-exact_artifact_path=", "-dict="}) {
-            if (arg.rfind(flag, 0) != 0) continue;
-            arg = flag + absolute(arg.substr(flag.size()));
-            artifactPrefix = artifactPrefix || flag == "-artifact_prefix=";
-        }
-        args.push_back(arg);
-    }
-    if (!artifactPrefix) args.push_back("-artifact_prefix=" + started);
-    for (std::string& arg : args) pointers.push_back(arg.data());
-    pointers.push_back(nullptr);
-    *argc = static_cast<int>(args.size());
-    *argv = pointers.data();
-}
-
-// Called from LLVMFuzzerInitialize: the process works in a fresh folder under $TMPDIR that also
-// holds its XDG config folder, so nothing of the user's is read or written. The folder goes when
-// the process ends normally; scripts/fuzz removes what a crashed run leaves.
-inline void Setup(int* argc, char*** argv) {
-    KeepPathsFromStart(argc, argv);
-    static QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/velmora-fuzz-XXXXXX"));
-    if (!folder.isValid()) {
-        std::fprintf(stderr, "fuzz: cannot make a working folder under %s\n",
-                     qPrintable(QDir::tempPath()));
-        std::exit(1);
-    }
-    QDir(folder.path()).mkpath(QStringLiteral("config/Korvane"));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.filePath(QStringLiteral("config"))));
-    QDir::setCurrent(folder.path());
-    // QSettings and the text codecs run without one, but Qt warns when it is missing.
-    static QCoreApplication app(*argc, *argv);
-}
-
 inline QByteArray Bytes(const uint8_t* data, size_t size) {
     return QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
 }
@@ -98,4 +52,49 @@ inline void WriteInput(const QString& path, const QByteArray& bytes) {
            "the input file to take its time stamp");
 }
 
+// libFuzzer reads its arguments after LLVMFuzzerInitialize, once the process has moved to its
+// own folder: corpus folders, inputs and -artifact_prefix are made absolute first, and crashes
+// are kept where it was started unless that prefix says otherwise, as libFuzzer would.
+inline void KeepPathsFromStart(int* argc, char*** argv) {
+    static std::vector<std::string> args;
+    static std::vector<char*> pointers;
+    const std::string started = QFile::encodeName(QDir::currentPath()).toStdString() + "/";
+    const std::string prefix = "-artifact_prefix=";
+    bool prefixGiven = false;
+    for (int i = 0; i < *argc; ++i) {
+        std::string arg = (*argv)[i];
+        if (i > 0 && arg.rfind(prefix, 0) == 0) {
+            prefixGiven = true;
+            if (arg[prefix.size()] != '/') arg.insert(prefix.size(), started);
+        } else if (i > 0 && arg[0] != '-' && arg[0] != '/') {
+            arg.insert(0, started);
+        }
+        args.push_back(arg);
+    }
+    if (!prefixGiven) args.push_back(prefix + started);
+    for (std::string& arg : args) pointers.push_back(arg.data());
+    pointers.push_back(nullptr);
+    *argc = static_cast<int>(args.size());
+    *argv = pointers.data();
+}
+
 }  // namespace fuzzing
+
+// Every target starts alike: the process works in a fresh folder under $TMPDIR that also holds
+// its XDG config folder, so nothing of the user's is read or written. The folder goes when the
+// process ends normally; scripts/fuzz removes what a crashed run leaves.
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    fuzzing::KeepPathsFromStart(argc, argv);
+    static QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/velmora-fuzz-XXXXXX"));
+    if (!folder.isValid()) {
+        std::fprintf(stderr, "fuzz: cannot make a working folder under %s\n",
+                     qPrintable(QDir::tempPath()));
+        std::exit(1);
+    }
+    QDir(folder.path()).mkpath(QStringLiteral("config/Korvane"));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.filePath(QStringLiteral("config"))));
+    QDir::setCurrent(folder.path());
+    // QSettings and the text codecs run without one, but Qt warns when it is missing.
+    static QCoreApplication app(*argc, *argv);
+    return 0;
+}

@@ -3,11 +3,6 @@
 #include "core/savefile.h"
 #include "fuzz/fuzzing.h"
 
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    fuzzing::Setup(argc, argv);
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QString name = QString::fromUtf8(fuzzing::Bytes(data, size));
     if (!NameProblem(name).isEmpty()) return 0;

@@ -10,11 +10,6 @@ constexpr int kAbsentCode = 1000;
 constexpr qsizetype kMostCodes = 16;
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    fuzzing::Setup(argc, argv);
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes = fuzzing::Bytes(data, size);
     fuzzing::WriteInput(conversation::kLinesFile, bytes);

@@ -9,11 +9,6 @@ constexpr int kAnswerDigits[] = {0, 4, 9};
 constexpr int kAbsentCode = 1000;
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    fuzzing::Setup(argc, argv);
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzzing::WriteInput(conversation::kRepliesFile, fuzzing::Bytes(data, size));
     for (const QString& conversation : fuzzing::GameConversations()) {

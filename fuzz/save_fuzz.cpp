@@ -27,11 +27,6 @@ GameRecord Playing() {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    fuzzing::Setup(argc, argv);
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzzing::WriteInput(kSaveFile, fuzzing::Bytes(data, size));
     GameState = Playing();

@@ -21,11 +21,6 @@ void ExpectKept(const QString& key, const QString& value) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    fuzzing::Setup(argc, argv);
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzzing::WriteInput(SettingsFilePath(), fuzzing::Bytes(data, size));
 
