@@ -82,6 +82,14 @@ QStringView DelimitedReader::NextField() {
     return field;
 }
 
+std::shared_ptr<const DataFields> ParseDataFields(const QByteArray& bytes) {
+    auto fields = std::make_shared<DataFields>();
+    fields->text = DecodeDataText(bytes);
+    for (auto reader = DelimitedReader::FromText(fields->text); !reader.AtEnd();)
+        fields->fields.push_back(reader.NextField());
+    return fields;
+}
+
 std::shared_ptr<const DataFields> ReadDataFields(const QString& path, QString& problem) {
     struct Parsed {
         qint64 size = -1;
@@ -115,12 +123,8 @@ std::shared_ptr<const DataFields> ReadDataFields(const QString& path, QString& p
         problem = QStringLiteral("ファイルを読み込めません。");
         return nullptr;
     }
-    auto fields = std::make_shared<DataFields>();
-    fields->text = DecodeDataText(bytes);
-    for (auto reader = DelimitedReader::FromText(fields->text); !reader.AtEnd();)
-        fields->fields.push_back(reader.NextField());
-    known = {bytes.size(), info.lastModified(), fields};
-    return fields;
+    known = {bytes.size(), info.lastModified(), ParseDataFields(bytes)};
+    return known.fields;
 }
 
 namespace {

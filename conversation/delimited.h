@@ -3,6 +3,7 @@
 #include <memory>
 #include <vector>
 
+#include <QByteArray>
 #include <QString>
 #include <QStringView>
 
@@ -42,7 +43,10 @@ struct DataFields {
     std::vector<QStringView> fields;
 };
 
-// The fields of a data file in CP932, or in UTF-8 with or without a byte-order mark. The parsed
+// The fields of a data file's bytes: CP932, or UTF-8 with or without a byte-order mark.
+std::shared_ptr<const DataFields> ParseDataFields(const QByteArray& bytes);
+
+// The fields of a data file read from disk, as ParseDataFields splits them. The parsed
 // file is kept and read again only when its size or modification time changes, so an edited
 // file takes effect at its next use. Null, with the reason in `problem`, when the file is
 // missing, unreadable or too large.

@@ -44,22 +44,28 @@ std::optional<int> ParseNumber(const QString& line) {
     return ok ? std::optional<int>(value) : std::nullopt;
 }
 
-// The text of a save file, or nothing when its bytes are in an encoding the game never writes:
-// not CP932, or UTF-8 as a modern editor saves it (that also decodes as CP932 at times).
+// The text of a save file, or nothing when its bytes cannot be a save the game wrote: not CP932,
+// or with a NUL or a UTF-8 byte-order mark.
 std::optional<QString> SaveText(const QByteArray& bytes) {
     QStringDecoder cp932("CP932");
     const QString text = cp932.decode(bytes);
     if (cp932.hasError() || bytes.contains('\0') || bytes.startsWith("\xEF\xBB\xBF"))
         return std::nullopt;
+    return text;
+}
+
+// Whether these bytes of a name read as UTF-8 as a modern editor saves it, which also decodes as
+// CP932 at times. Letters outside CP932 read as UTF-8 mean CP932 after all, such as half-width
+// kana; so do letters UTF-8 spells in two bytes, as pairs of half-width kana are ("ﾎｼ" reads as
+// "μ"): an editor's UTF-8 spells Japanese in three bytes a letter.
+bool ReadsAsEditorsUtf8(const QByteArray& bytes) {
     QStringDecoder utf8(QStringDecoder::Utf8);
     const QString asUtf8 = utf8.decode(bytes);
-    // Letters outside CP932 read as UTF-8 mean CP932 after all, such as half-width kana.
-    if (!utf8.hasError() && asUtf8 != text) {
-        QStringEncoder encoder("CP932");
-        const QByteArray encoded = encoder.encode(asUtf8);  // converting is what finds them
-        if (!encoder.hasError()) return std::nullopt;
-    }
-    return text;
+    const auto threeBytes = [](QChar c) { return c.unicode() >= 0x800; };
+    if (utf8.hasError() || std::none_of(asUtf8.begin(), asUtf8.end(), threeBytes)) return false;
+    QStringEncoder encoder("CP932");
+    const QByteArray encoded = encoder.encode(asUtf8);  // converting is what finds them
+    return !encoder.hasError();
 }
 
 }  // namespace
@@ -112,9 +118,11 @@ bool ReadSave(QString& problem) {
         problem = QStringLiteral("セーブデータ %1 が見つかりません。").arg(kSaveFile);
         return false;
     }
+    const QString foreign =
+        QStringLiteral("%1 はこのゲームのセーブデータではありません。").arg(kSaveFile);
     const std::optional<QString> text = SaveText(file.readAll());
     if (!text) {
-        problem = QStringLiteral("%1 はこのゲームのセーブデータではありません。").arg(kSaveFile);
+        problem = foreign;
         return false;
     }
     // Strictly line by line: a name keeps its commas and blanks. LF alone ends a line too.
@@ -125,6 +133,15 @@ bool ReadSave(QString& problem) {
     const QString damaged = QStringLiteral("セーブデータ %1 が壊れています").arg(kSaveFile);
     if (lines.size() < kSaveLines) {
         problem = damaged + QStringLiteral("（途中で切れています）。");
+        return false;
+    }
+    // The names are the only letters past ASCII a save holds. They are judged as the game would
+    // write them again, so that a save it wrote from this one reads the same.
+    QStringEncoder encoder("CP932");
+    const QByteArray names =
+        encoder.encode(lines[kFamilyNameLine] + QStringLiteral("\r\n") + lines[kGivenNameLine]);
+    if (ReadsAsEditorsUtf8(names)) {
+        problem = foreign;
         return false;
     }
 
@@ -173,7 +190,11 @@ bool ReadSave(QString& problem) {
 QString NameProblem(const QString& name) {
     QStringEncoder encoder("CP932");
     const QByteArray encoded = encoder.encode(name);  // converting is what finds bad characters
-    if (encoder.hasError())
+    // A control character passes the encoder, but a line end splits the save's lines and a NUL
+    // makes it no save at all; so would bytes that also spell Japanese in UTF-8 ("縺ゅ≠").
+    const auto control = [](QChar c) { return c.category() == QChar::Other_Control; };
+    if (encoder.hasError() || std::any_of(name.begin(), name.end(), control) ||
+        ReadsAsEditorsUtf8(encoded))
         return QStringLiteral("その字は名簿に書けないんだ。別の字にしてくれよ。");
     if (name.contains(QLatin1Char(',')) || name.contains(QLatin1Char('"')))
         return QStringLiteral("名前に , や \" は使えないんだ。書き直してくれよ。");

@@ -7,8 +7,10 @@ QString UpdatedClearRecord(const QString& record, int heroine, int variantBit) {
     QString updated = record;
     const qsizetype digitAt = at + 1;
     const QChar old = digitAt < updated.size() ? updated.at(digitAt) : QChar();
-    const int bits = (old.isDigit() ? old.digitValue() : 0) | variantBit;
-    const QString digit = QString::number(bits, 16).toUpper();
+    // A damaged digit keeps only the endings there are: more bits would need a second digit,
+    // and the data room would show none of her wins.
+    const int kept = old.isDigit() ? old.digitValue() & (kConfessionBit | kMutualLoveBit) : 0;
+    const QString digit = QString::number(kept | variantBit);
     if (digitAt < updated.size())
         updated.replace(digitAt, 1, digit);
     else
