@@ -1,5 +1,7 @@
 #include "conversation/script.h"
 
+#include <cstdint>
+
 #include "conversation/delimited.h"
 
 namespace conversation {
@@ -66,7 +68,15 @@ std::optional<Candidates> ReadCandidates(const QString& conversation, DataProble
                                        .arg(conversation, field)};
             return std::nullopt;
         }
-        candidates[static_cast<size_t>(slot)] = static_cast<int16_t>(LeadingNumber(field));
+        // A response code is a 16-bit number; a longer one would wrap into another code.
+        const int code = LeadingNumber(field);
+        if (code < INT16_MIN || code > INT16_MAX) {
+            problem = {
+                kCodesFile,
+                QStringLiteral("会話 %1 の候補「%2」は大きすぎます。").arg(conversation, field)};
+            return std::nullopt;
+        }
+        candidates[static_cast<size_t>(slot)] = static_cast<int16_t>(code);
     }
     return candidates;
 }
