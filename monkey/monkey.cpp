@@ -126,11 +126,14 @@ bool IsScreen(QWidget* window, ui::DefaultInstance<F>& screen) {
     return screen.IsLoaded() && window == &*screen;  // never loads it
 }
 
+// In a fixed order, so that a seed plays the same game: the screens as they were loaded, then a
+// message box. Qt's list of windows is a hash, in the order of their addresses.
 QList<QWidget*> OpenWindows() {
     QList<QWidget*> open;
+    for (ui::Form* form : ui::Form::LoadedForms())
+        if (form->isVisible()) open.append(form);
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->isVisible() && (dynamic_cast<ui::Form*>(w) || qobject_cast<QMessageBox*>(w)))
-            open.append(w);
+        if (w->isVisible() && qobject_cast<QMessageBox*>(w)) open.append(w);
     return open;
 }
 
