@@ -70,12 +70,17 @@ bool IsPlayerInput(QEvent::Type type) {
 
 // Input for a screen behind the modal one: held back, and a press draws the player's eye to
 // the screen that waits for him.
+// The screen an event's receiver belongs to; none for message boxes and Qt's own windows.
+Form* ScreenOf(QObject* receiver) {
+    const auto* widget = qobject_cast<QWidget*>(receiver);
+    return widget ? dynamic_cast<Form*>(widget->window()) : nullptr;
+}
+
 bool HeldBackByModal(QObject* receiver, QEvent::Type type) {
     if (!IsPlayerInput(type)) return false;
     Form* modal = Form::ModalForm();
-    const auto* widget = qobject_cast<QWidget*>(receiver);
-    if (!modal || !widget || widget->window() == modal) return false;
-    if (!dynamic_cast<Form*>(widget->window())) return false;  // message boxes take their own
+    Form* screen = ScreenOf(receiver);  // message boxes take their own input
+    if (!modal || !screen || screen == modal) return false;
     if (type == QEvent::MouseButtonPress || type == QEvent::KeyPress) modal->Attract();
     return true;
 }
@@ -132,9 +137,8 @@ bool Application::notify(QObject* receiver, QEvent* event) {
     gametime::CountEvent();
     if (HeldBackByModal(receiver, event->type())) return true;
     if (event->type() == QEvent::KeyPress) {
-        const auto* widget = qobject_cast<QWidget*>(receiver);
-        auto* form = widget ? dynamic_cast<Form*>(widget->window()) : nullptr;
-        if (form && form != widget && form->PreviewKey(*static_cast<QKeyEvent*>(event)))
+        Form* screen = ScreenOf(receiver);
+        if (screen && screen != receiver && screen->PreviewKey(*static_cast<QKeyEvent*>(event)))
             return true;
     }
     const bool handled = QApplication::notify(receiver, event);
