@@ -5,6 +5,8 @@
 
 // How many of a conversation's candidate lines the player is offered.
 inline constexpr int kOfferedLines = 5;
+inline constexpr int kAnswerWindowWidth = 7515;  // twips, inside the frame
+inline constexpr int kAnswerWindowHeight = 2070;
 
 // The choice dialog: the five lines the player may answer with, just below the campus screen.
 class AnswerWindowForm : public ui::Form {
@@ -14,8 +16,12 @@ class AnswerWindowForm : public ui::Form {
     ui::Label* promptLabel;
     ui::ControlArray<ui::CommandButton> answerButtons;
 
+    // Centred across the screen, its top at the campus screen's dialogTop.
+    void PlaceBelowCampus();
+
   protected:
-    void Form_Load() override;
+    void Form_Load() override { PlaceBelowCampus(); }
+    void Form_OuterSizeChanged() override { PlaceBelowCampus(); }
     void Form_QueryUnload(int& cancel, int reason) override;
 };
 

@@ -1,5 +1,8 @@
 #include "campus/CampusScreen.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "campus/AnswerWindow.h"
 #include "core/GameState.h"
 #include "core/clock.h"
@@ -150,17 +153,35 @@ void CampusScreenForm::Form_Load() {
     PlaceOnScreen();
 }
 
+int LargestFittingScale(const QRect& screen, const QRect& available, const QMargins& frame) {
+    for (int scale = ui::kMaxScale; scale > 1; --scale) {
+        const auto px = [scale](int twips) {
+            return static_cast<int>(std::lround(twips * scale / double(ui::kTwipsPerPixel)));
+        };
+        // Where PlaceOnScreen puts the two windows at this scale.
+        const int frames = frame.top() + frame.bottom();
+        const int campusHeight = px(kClientHeight) + frames;
+        const int top = screen.top() + (screen.height() - campusHeight) / 2 - px(kRaiseAboveCentre);
+        const int bottom = top + campusHeight + px(kDialogGap) + px(kAnswerWindowHeight) + frames;
+        const int width =
+            std::max(px(kClientWidth), px(kAnswerWindowWidth)) + frame.left() + frame.right();
+        if (top >= available.top() && bottom <= available.bottom() + 1 &&
+            width <= available.width())
+            return scale;
+    }
+    return 1;
+}
+
 // Centred and raised by its outer size, with the answer window's top just below its outer
 // bottom edge.
 void CampusScreenForm::PlaceOnScreen() {
-    ui::CenterForm(*this);
-    Move(Left(), Top() - kRaiseAboveCentre);
+    ui::CenterForm(*this, kRaiseAboveCentre);
     GameState.dialogTop = static_cast<int16_t>(Top() + Height() + kDialogGap);
 }
 
-void CampusScreenForm::Form_FrameChanged() {
+void CampusScreenForm::Form_OuterSizeChanged() {
     PlaceOnScreen();
-    if (AnswerWindow.IsLoaded()) AnswerWindow->Move(AnswerWindow->Left(), GameState.dialogTop);
+    if (AnswerWindow.IsLoaded()) AnswerWindow->PlaceBelowCampus();
 }
 
 void CampusScreenForm::Form_QueryUnload(int& cancel, int reason) {

@@ -6,6 +6,10 @@
 #include "ui/Timer.h"
 #include "ui/controls.h"
 
+// The largest game scale at which the campus screen, with the choice dialog below it, fits on
+// the available area of a screen, where each window has `frame` around it.
+int LargestFittingScale(const QRect& screen, const QRect& available, const QMargins& frame);
+
 // The campus screen: the whole thirty minutes are played here.
 class CampusScreenForm : public ui::Form {
   public:
@@ -33,7 +37,7 @@ class CampusScreenForm : public ui::Form {
 
   protected:
     void Form_Load() override;
-    void Form_FrameChanged() override;
+    void Form_OuterSizeChanged() override;
     void Form_QueryUnload(int& cancel, int reason) override;
     void Form_KeyPress(int keyAscii) override;
     bool Form_KeyPreview(int keyCode, const QString& text) override;

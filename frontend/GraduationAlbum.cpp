@@ -33,7 +33,7 @@ GraduationAlbumForm::GraduationAlbumForm() {
     SetCaption(QStringLiteral("Velmora 3rd STORY Album"));
     SetClientSize(7815, 6690);
     SetIcon(QStringLiteral("Icon.png"));
-    SetPicture(QPixmap(QStringLiteral("Album.png")));
+    SetPicture(QStringLiteral("Album.png"));
     pageFrame = new ui::Shape(this, 0, 0, 7815, 6300);
     pageFrame->SetBorder(QColor(192, 64, 0), 3);
     messageLabel = new ui::Label(this, 120, 6360, 7575, 255);
@@ -49,8 +49,7 @@ GraduationAlbumForm::GraduationAlbumForm() {
 
 void GraduationAlbumForm::Form_Load() {
     lastHovered_ = kNotHoveredYet;
-    ui::CenterForm(*this);
-    Move(Left(), Top() - kRaiseAboveCentre);
+    ui::CenterForm(*this, kRaiseAboveCentre);
 }
 
 void GraduationAlbumForm::Photo_MouseMove(int index) {

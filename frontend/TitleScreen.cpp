@@ -25,7 +25,8 @@ enum AnimationStep : int16_t { kTogether = 0, kSpreading = 1, kApart = 2, kGoing
 // drawing a 64-point italic glyph each time costs more than the music does.
 ui::Label* MakeThree(QWidget* parent, const QColor& colour) {
     auto* three = new ui::Label(parent, 2400, 960, 975, 1335);
-    const qreal ratio = three->devicePixelRatioF();
+    // Drawn for the largest scale and shrunk to the label, so that it stays sharp at any scale.
+    const qreal ratio = three->devicePixelRatioF() * ui::kMaxScale / ui::Scale();
     QPixmap glyph(three->size() * ratio);
     glyph.setDevicePixelRatio(ratio);
     glyph.fill(Qt::transparent);
@@ -35,6 +36,7 @@ ui::Label* MakeThree(QWidget* parent, const QColor& colour) {
     painter.drawText(three->rect(), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("3"));
     painter.end();
     three->setPixmap(glyph);
+    three->setScaledContents(true);
     three->setAttribute(Qt::WA_TransparentForMouseEvents);
     return three;
 }
@@ -45,7 +47,7 @@ TitleScreenForm::TitleScreenForm() {
     SetCaption(QStringLiteral("Korvane 2000 「Velmora 3rd STORY」"));
     SetClientSize(5355, 3135);
     SetBackColor(QColor(0, 153, 153));
-    SetPicture(QPixmap(QStringLiteral("Title.png")));
+    SetPicture(QStringLiteral("Title.png"));
     SetIcon(QStringLiteral("Icon.png"));
 
     // Created from the bottom of the drawing order up.

@@ -1,4 +1,5 @@
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include <QCommandLineParser>
@@ -6,7 +7,9 @@
 
 #include "frontend/Main.h"
 #include "media/audio.h"
+#include "ui/Form.h"
 #include "ui/application.h"
+#include "ui/twips.h"
 
 namespace {
 
@@ -16,11 +19,26 @@ const QCommandLineOption kSoundfont(
                    "読み込めないときは標準のサウンドフォントを使います。"),
     QStringLiteral("FILE"));
 
+const QCommandLineOption kScale(
+    QStringLiteral("scale"),
+    QStringLiteral("画面の倍率 (1〜3)。指定しないときは設定の値、"
+                   "それもなければ画面に収まるいちばん大きな倍率になります。"),
+    QStringLiteral("N"));
+
 void DescribeOptions(QCommandLineParser& parser) {
     parser.setApplicationDescription(QStringLiteral("Velmora 3rd STORY"));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(kSoundfont);
+    parser.addOption(kScale);
+}
+
+void RefuseCommandLine(const QString& problem) {
+    std::fprintf(stderr,
+                 "velmora3: コマンドラインの指定が正しくありません: %s\n"
+                 "使い方は velmora3 --help で表示されます。\n",
+                 problem.toLocal8Bit().constData());
+    std::exit(2);
 }
 
 // Help and version need no window system, so they are answered before it starts: a packager's
@@ -46,14 +64,18 @@ int main(int argc, char** argv) {
     QCommandLineParser parser;
     DescribeOptions(parser);
     if (!parser.parse(app.arguments()) || !parser.positionalArguments().isEmpty()) {
-        const QString problem = parser.positionalArguments().isEmpty()
-                                    ? parser.errorText()
-                                    : parser.positionalArguments().join(QLatin1Char(' '));
-        std::fprintf(stderr,
-                     "velmora3: コマンドラインの指定が正しくありません: %s\n"
-                     "使い方は velmora3 --help で表示されます。\n",
-                     problem.toLocal8Bit().constData());
-        return 2;
+        RefuseCommandLine(parser.positionalArguments().isEmpty()
+                              ? parser.errorText()
+                              : parser.positionalArguments().join(QLatin1Char(' ')));
+    }
+    int scale = 0;
+    if (parser.isSet(kScale)) {
+        bool number = false;
+        scale = parser.value(kScale).toInt(&number);
+        if (!number || scale < 1 || scale > ui::kMaxScale)
+            RefuseCommandLine(QStringLiteral("--scale %1 (1〜%2 の整数)")
+                                  .arg(parser.value(kScale))
+                                  .arg(ui::kMaxScale));
     }
     // Resolved now: the game may change its current folder later.
     if (parser.isSet(kSoundfont))
@@ -62,6 +84,7 @@ int main(int argc, char** argv) {
     // The first window needs no sound, and opening the device and the synth is a good part of
     // the start-up. The logo's jingle comes a fifth of a second after the window.
     app.AfterFirstWindow(media::StartAudio);
+    ui::SetScale(StartingScale(scale));
     Main();
     // The program ends from inside the game, never by leaving this loop.
     return app.exec();

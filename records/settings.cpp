@@ -9,11 +9,12 @@
 namespace {
 
 const QString kSection = QStringLiteral("Velmora3");
+const QString kComfortSection = QStringLiteral("Comfort");
 
 // Built afresh on every use, so that the store follows the config folder of the moment.
-std::unique_ptr<QSettings> Store() {
+std::unique_ptr<QSettings> Store(const QString& section = kSection) {
     auto store = std::make_unique<QSettings>(SettingsFilePath(), QSettings::IniFormat);
-    store->beginGroup(kSection);
+    store->beginGroup(section);
     return store;
 }
 
@@ -36,7 +37,7 @@ void Sync(QSettings& store) {
     if (told) return;
     told = true;
     const QString why = WriteFailure(WriteErrorBeside(store.fileName()), store.fileName());
-    ui::MsgBox(QStringLiteral("名前とクリアの記録を保存できません。\r\n") + why +
+    ui::MsgBox(QStringLiteral("名前やクリアの記録などの設定を保存できません。\r\n") + why +
                    QStringLiteral("\r\nこのまま遊べますが、次に起動したときには残っていません。"),
                ui::vbOKOnly | ui::vbExclamation, QStringLiteral("Velmora 3rd STORY"));
 }
@@ -48,8 +49,9 @@ QString SettingsFilePath() {
            QStringLiteral("/Korvane/Velmora3.ini");
 }
 
-QString GetSetting(const QString& key) {
-    auto store = Store();
+namespace {
+QString Get(const QString& section, const QString& key) {
+    auto store = Store(section);
     // An unquoted comma in the file makes the value a list; the record wants the text as it
     // stands there.
     const QVariant value = store->value(StoredKey(*store, key));
@@ -58,10 +60,24 @@ QString GetSetting(const QString& key) {
     return value.toString();
 }
 
-void SaveSetting(const QString& key, const QString& value) {
-    auto store = Store();
+void Save(const QString& section, const QString& key, const QString& value) {
+    auto store = Store(section);
     store->setValue(StoredKey(*store, key), value);
     Sync(*store);
+}
+}  // namespace
+
+QString GetSetting(const QString& key) {
+    return Get(kSection, key);
+}
+void SaveSetting(const QString& key, const QString& value) {
+    Save(kSection, key, value);
+}
+QString GetComfortSetting(const QString& key) {
+    return Get(kComfortSection, key);
+}
+void SaveComfortSetting(const QString& key, const QString& value) {
+    Save(kComfortSection, key, value);
 }
 
 void DeleteSettingsSection() {

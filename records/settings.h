@@ -11,6 +11,12 @@ void SaveSetting(const QString& key, const QString& value);
 void DeleteSettingsSection();
 QString SettingsFilePath();
 
+// The player's comfort settings (the game's scale, later the sound) live in a section of their
+// own, "Comfort", in the same file. DeleteSettingsSection leaves them alone.
+QString GetComfortSetting(const QString& key);
+void SaveComfortSetting(const QString& key, const QString& value);
+
 inline const QString kClearRecordKey = QStringLiteral("CString");
 inline const QString kSavedFamilyNameKey = QStringLiteral("SavedMyouji");
 inline const QString kSavedGivenNameKey = QStringLiteral("SavedNamae");
+inline const QString kScaleKey = QStringLiteral("Scale");

@@ -120,7 +120,7 @@ TEST(Settings, AStoreThatCannotBeWrittenIsToldOnceWithItsCauseAndTheGameGoesOn) 
     SaveSetting(kSavedFamilyNameKey, "山田");
     SaveSetting(kSavedGivenNameKey, "太郎");  // a second box would stall the test
     ASSERT_EQ(player.boxes.size(), 1);
-    EXPECT_TRUE(player.boxes[0].text.startsWith("名前とクリアの記録を保存できません。"));
+    EXPECT_TRUE(player.boxes[0].text.startsWith("名前やクリアの記録などの設定を保存できません。"));
     EXPECT_TRUE(player.boxes[0].text.contains(SystemWords(ENOTDIR))) << player.boxes[0].text;
 
     // Once the folder is back the store works, and a full disk later is told again.

@@ -1,5 +1,7 @@
 #include "ui/Form.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -58,6 +60,7 @@ QList<Form*> Form::LoadedForms() {
 }
 
 void Form::SetClientSize(int widthTwips, int heightTwips) {
+    clientTwips_ = QSize(widthTwips, heightTwips);
     setFixedSize(ToPixels(widthTwips), ToPixels(heightTwips));
 }
 
@@ -85,6 +88,7 @@ int Form::Height() const {
 }
 
 void Form::Move(int leftTwips, int topTwips) {
+    centredRaise_.reset();
     leftTwips_ = leftTwips;
     topTwips_ = topTwips;
     move(ToPixels(leftTwips), ToPixels(topTwips));
@@ -102,9 +106,16 @@ bool Form::event(QEvent* event) {
     if (FrameNews()) {
         frame_ = windowHandle()->frameMargins();
         if (!frame_.isNull()) g_lastFrame = frame_;
-        Form_FrameChanged();
+        Form_OuterSizeChanged();
     }
     return handled;
+}
+
+void Form::Form_OuterSizeChanged() {
+    if (centredRaise_)
+        CenterForm(*this, *centredRaise_);
+    else
+        Move(leftTwips_, topTwips_);
 }
 
 void Form::moveEvent(QMoveEvent* event) {
@@ -113,16 +124,19 @@ void Form::moveEvent(QMoveEvent* event) {
     if (FrameNews()) return;
     // Keep the exact design twips unless the window really went somewhere else.
     const QPoint at = frameGeometry().topLeft();
+    if (at == QPoint(ToPixels(leftTwips_), ToPixels(topTwips_))) return;
     if (at.x() != ToPixels(leftTwips_)) leftTwips_ = ToTwips(at.x());
     if (at.y() != ToPixels(topTwips_)) topTwips_ = ToTwips(at.y());
+    centredRaise_.reset();
 }
 
 void Form::SetBackColor(const QColor& color) {
     FillBackground(this, color);
 }
 
-void Form::SetPicture(const QPixmap& picture) {
-    picture_ = picture;
+void Form::SetPicture(const QString& file) {
+    pictureFile_ = file;
+    picture_ = ReadPicture(file);
     update();
 }
 
@@ -136,7 +150,10 @@ void Form::SetIcon(const QString& file) {
 
 void Form::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
-    if (!picture_.isNull()) QPainter(this).drawPixmap(0, 0, picture_);
+    if (!picture_.isNull()) {
+        QPainter painter(this);
+        DrawPicture(painter, picture_);
+    }
 }
 
 void Form::showEvent(QShowEvent* event) {
@@ -201,9 +218,29 @@ void EndProgramIfIdle() {
 }
 }  // namespace
 
-void CenterForm(Form& form) {
+void CenterForm(Form& form, int raiseTwips) {
     form.Move(CenteredOffset(ScreenWidth(), form.Width()),
-              CenteredOffset(ScreenHeight(), form.Height()));
+              CenteredOffset(ScreenHeight(), form.Height()) - raiseTwips);
+    form.centredRaise_ = raiseTwips;
+}
+
+void Form::Rescale(int fromScale, int toScale) {
+    setFixedSize(ToPixels(clientTwips_.width()), ToPixels(clientTwips_.height()));
+    RescaleControl(this, fromScale, toScale);
+    for (QWidget* control : findChildren<QWidget*>()) RescaleControl(control, fromScale, toScale);
+    if (!pictureFile_.isEmpty()) picture_ = ReadPicture(pictureFile_);
+    update();
+}
+
+void SetScale(int scale) {
+    const int from = Scale();
+    const int to = std::clamp(scale, 1, kMaxScale);
+    if (to == from) return;
+    detail::StoreScale(to);
+    const QList<Form*> forms = Form::LoadedForms();
+    for (Form* form : forms) form->Rescale(from, to);
+    // Placed after every screen has its new size: one screen's place may follow another's.
+    for (Form* form : forms) form->Form_OuterSizeChanged();
 }
 
 bool Form::RequestClose(int reason) {

@@ -5,6 +5,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <optional>
+
 namespace ui {
 
 // Close-request reasons a form's QueryUnload receives.
@@ -33,7 +35,8 @@ class Form : public QWidget {
     QString Caption() const { return windowTitle(); }
     void SetCaption(const QString& caption) { setWindowTitle(caption); }
     void SetBackColor(const QColor& color);
-    void SetPicture(const QPixmap& picture);  // drawn from the top left corner, beneath controls
+    // A picture file (see ReadPicture) drawn from the top left corner, beneath the controls.
+    void SetPicture(const QString& file);
     void SetBorderless();
     void SetIcon(const QString& file);
 
@@ -64,9 +67,11 @@ class Form : public QWidget {
         Q_UNUSED(cancel);
         Q_UNUSED(reason);
     }
-    // The window system told the window's frame, which it may do after the show: a screen that
-    // places itself by its outer size places itself again. By default it keeps its place.
-    virtual void Form_FrameChanged() { Move(leftTwips_, topTwips_); }
+    // The window's outer size changed: the window system told its frame, which it may do after
+    // the show, or the scale changed. A screen that places itself by its outer size places
+    // itself again. By default a centred screen centres itself again, and any other keeps its
+    // place in twips.
+    virtual void Form_OuterSizeChanged();
     virtual void Form_KeyPress(int keyAscii) { Q_UNUSED(keyAscii); }
     // Sees a key before the control with the keyboard does; true when the form took it.
     virtual bool Form_KeyPreview(int keyCode, const QString& text) {
@@ -96,16 +101,22 @@ class Form : public QWidget {
   private:
     template <class F>
     friend class DefaultInstance;
+    friend void CenterForm(Form& form, int raiseTwips);
+    friend void SetScale(int scale);
     void RunLoad() { Form_Load(); }
+    void Rescale(int fromScale, int toScale);
     void Destroy();
     QMargins Frame() const;
 
     bool FrameNews() const;
 
     QPixmap picture_;
+    QString pictureFile_;
     QMargins frame_;  // as last told by the window system
+    QSize clientTwips_;
     int leftTwips_ = 0;
     int topTwips_ = 0;
+    std::optional<int> centredRaise_;  // set while the screen stands where CenterForm put it
     bool unloaded_ = false;
 };
 
@@ -131,7 +142,11 @@ class DefaultInstance {
     QPointer<F> form_;
 };
 
-// Centres a window on the screen.
-void CenterForm(Form& form);
+// Centres a window on the screen by its outer size, raised by `raiseTwips` above the centre.
+void CenterForm(Form& form, int raiseTwips = 0);
+
+// Draws the whole game at a whole-number scale from 1 to kMaxScale (ui/twips.h): every loaded
+// screen is laid out again, with its fonts and pictures, and placed again.
+void SetScale(int scale);
 
 }  // namespace ui

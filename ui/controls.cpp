@@ -1,5 +1,10 @@
 #include "ui/controls.h"
 
+#include <algorithm>
+#include <cmath>
+
+#include <QApplication>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -25,8 +30,78 @@ int ShiftCode(Qt::KeyboardModifiers modifiers) {
     return code;
 }
 
+namespace {
+constexpr char kDesignRect[] = "velmoraTwips";
+}
+
 void PlaceTwips(QWidget* control, int left, int top, int width, int height) {
+    control->setProperty(kDesignRect, QRect(left, top, width, height));
     control->setGeometry(ToPixels(left), ToPixels(top), ToPixels(width), ToPixels(height));
+}
+
+void RescaleControl(QWidget* control, int fromScale, int toScale) {
+    const QVariant design = control->property(kDesignRect);
+    if (design.isValid()) {
+        const QRect r = design.toRect();
+        PlaceTwips(control, r.x(), r.y(), r.width(), r.height());
+    }
+    // Only fonts set on the control itself: the others follow their parent's. A design font's
+    // pixel size is a multiple of the scale it was made at.
+    QFont font = control->font();
+    if (control->testAttribute(Qt::WA_SetFont) && font.pixelSize() > 0) {
+        font.setPixelSize(font.pixelSize() / fromScale * toScale);
+        control->setFont(font);
+    }
+    if (auto* aware = dynamic_cast<ScaleAware*>(control)) aware->ScaleChanged();
+}
+
+namespace {
+QString VariantPath(const QString& path, int factor) {
+    if (factor == 1) return path;
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    if (dot <= slash) dot = path.size();
+    return path.left(dot) + QStringLiteral("@%1x").arg(factor) + path.mid(dot);
+}
+
+// A variant belongs to the picture beside it only if it is that picture at its factor and not
+// older: a picture the player replaced keeps its own look, scaled from its one file.
+bool IsVariantOf(const QString& variant, int factor, const QString& path) {
+    const QFileInfo v(variant);
+    const QFileInfo base(path);
+    if (!v.isFile() || v.lastModified() < base.lastModified()) return false;
+    QImageReader baseReader(path), variantReader(variant);
+    baseReader.setDecideFormatFromContent(true);
+    variantReader.setDecideFormatFromContent(true);
+    return variantReader.size() == baseReader.size() * factor;
+}
+}  // namespace
+
+QPixmap ReadPicture(const QString& path) {
+    const auto wanted = std::clamp(
+        static_cast<int>(std::ceil(Scale() * qApp->devicePixelRatio() - 0.01)), 1, kMaxScale);
+    // The variant the screen wants, else a sharper one, else the sharpest of the rest.
+    QList<int> factors;
+    for (int f = wanted; f <= kMaxScale; ++f) factors.append(f);
+    for (int f = wanted - 1; f >= 1; --f) factors.append(f);
+    for (int factor : factors) {
+        const QString file = VariantPath(path, factor);
+        if (factor != 1 && !IsVariantOf(file, factor, path)) continue;
+        QImageReader reader(file);
+        reader.setDecideFormatFromContent(true);
+        const QImage image = reader.read();
+        if (image.isNull()) continue;
+        QPixmap picture = QPixmap::fromImage(image);
+        picture.setDevicePixelRatio(factor);
+        return picture;
+    }
+    return {};
+}
+
+void DrawPicture(QPainter& painter, const QPixmap& picture) {
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(QRectF(QPointF(0, 0), picture.deviceIndependentSize() * Scale()), picture,
+                       QRectF(picture.rect()));
 }
 
 void FillBackground(QWidget* widget, const QColor& color) {
@@ -153,16 +228,23 @@ Image::Image(QWidget* parent, int left, int top, int width, int height) : QWidge
 }
 
 bool Image::LoadPicture(const QString& path) {
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    const QImage image = reader.read();
-    if (image.isNull()) return false;
-    SetPicture(QPixmap::fromImage(image));
+    const QPixmap picture = ReadPicture(path);
+    if (picture.isNull()) return false;
+    SetPicture(picture);
+    file_ = path;
     return true;
 }
 
 void Image::SetPicture(const QPixmap& picture) {
     picture_ = picture;
+    file_.clear();
+    update();
+}
+
+void Image::ScaleChanged() {
+    if (file_.isEmpty()) return;
+    const QPixmap sharper = ReadPicture(file_);
+    if (!sharper.isNull()) picture_ = sharper;
     update();
 }
 
@@ -177,7 +259,7 @@ void Image::paintEvent(QPaintEvent*) {
         if (stretch_)
             painter.drawPixmap(rect(), picture_);
         else
-            painter.drawPixmap(0, 0, picture_);
+            DrawPicture(painter, picture_);
     }
     // The keyboard's place, where there is no mouse pointer to show it.
     if (hasFocus()) {
@@ -225,9 +307,10 @@ Line::Line(QWidget* parent, int x1, int y1, int x2, int y2, const QColor& color,
 }
 
 void Line::MoveEnds(int x1, int y1, int x2, int y2) {
+    ends_ = QLine(x1, y1, x2, y2);
     const QPoint a(ToPixels(x1), ToPixels(y1));
     const QPoint b(ToPixels(x2), ToPixels(y2));
-    const int pad = width_;
+    const int pad = width_ * Scale();
     const QRect box = QRect(a, b).normalized().adjusted(-pad, -pad, pad + 1, pad + 1);
     setGeometry(box);
     from_ = a - box.topLeft();
@@ -237,7 +320,7 @@ void Line::MoveEnds(int x1, int y1, int x2, int y2) {
 
 void Line::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.setPen(QPen(color_, width_, Qt::SolidLine, Qt::FlatCap));
+    painter.setPen(QPen(color_, width_ * Scale(), Qt::SolidLine, Qt::FlatCap));
     painter.drawLine(from_, to_);
 }
 
@@ -266,9 +349,10 @@ void Shape::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing, rounded_);
     // The border lies inside the shape's rectangle, as the classic inside-solid style draws it.
-    const qreal inset = borderWidth_ / 2.0;
+    const int border = borderWidth_ * Scale();
+    const qreal inset = border / 2.0;
     const QRectF box = QRectF(rect()).adjusted(inset, inset, -inset, -inset);
-    painter.setPen(borderWidth_ > 0 ? QPen(border_, borderWidth_) : QPen(Qt::NoPen));
+    painter.setPen(border > 0 ? QPen(border_, border) : QPen(Qt::NoPen));
     painter.setBrush(fill_.isValid() ? QBrush(fill_) : QBrush(Qt::NoBrush));
     if (rounded_) {
         const qreal radius = std::min(box.width(), box.height()) / 4;

@@ -5,7 +5,9 @@
 
 #include <QColor>
 #include <QLabel>
+#include <QLine>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QWidget>
@@ -21,8 +23,28 @@ int ShiftCode(Qt::KeyboardModifiers modifiers);
 
 using MouseHandler = std::function<void(int button, int shift, int x, int y)>;
 
-// Places a control by its design rectangle in twips, relative to its parent.
+// Places a control by its design rectangle in twips, relative to its parent. The control keeps
+// the rectangle, so that it can be placed again at another scale.
 void PlaceTwips(QWidget* control, int left, int top, int width, int height);
+
+// Places a control again after the scale changed: its design rectangle, its font, and whatever
+// else it holds in pixels.
+void RescaleControl(QWidget* control, int fromScale, int toScale);
+
+// A control that holds more than its place and font in pixels renews it at a new scale.
+class ScaleAware {
+  public:
+    virtual ~ScaleAware() = default;
+    virtual void ScaleChanged() = 0;
+};
+
+// Reads a picture file, recognising its format from the content. Where the file has sharper
+// variants beside it (Name@2x.ext, Name@3x.ext), the one that suits the scale and the screen is
+// read instead. The picture's device-pixel ratio says which variant it is: its device-independent
+// size is the picture's size at scale 1. A null picture when nothing could be read.
+QPixmap ReadPicture(const QString& path);
+// Draws a picture read by ReadPicture at its size at the present scale.
+void DrawPicture(QPainter& painter, const QPixmap& picture);
 
 // Paints a widget's background in one colour.
 void FillBackground(QWidget* widget, const QColor& color);
@@ -77,11 +99,11 @@ class Label : public QLabel, public MouseEvents {
 
 // A picture box without a frame. Without stretch the picture is drawn at its own size from the
 // top left corner; with stretch it fills the control.
-class Image : public QWidget, public MouseEvents {
+class Image : public QWidget, public MouseEvents, public ScaleAware {
   public:
     Image(QWidget* parent, int left, int top, int width, int height);
-    // Loads a picture file, recognising its format from the content. On failure the previous
-    // picture stays and false is returned.
+    // Loads a picture file with ReadPicture. On failure the previous picture stays and false is
+    // returned.
     bool LoadPicture(const QString& path);
     void SetPicture(const QPixmap& picture);
     const QPixmap& Picture() const { return picture_; }
@@ -97,8 +119,11 @@ class Image : public QWidget, public MouseEvents {
     void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
 
+    void ScaleChanged() override;  // reads the variant that suits the new scale
+
   private:
     QPixmap picture_;
+    QString file_;  // where picture_ came from, when it came from a file
     bool stretch_ = false;
 };
 
@@ -127,15 +152,18 @@ class CommandButton : public QPushButton {
 };
 
 // A straight line between two points given in twips relative to the parent.
-class Line : public QWidget {
+class Line : public QWidget, public ScaleAware {
   public:
+    // The width is in pixels at scale 1.
     Line(QWidget* parent, int x1, int y1, int x2, int y2, const QColor& color, int widthPixels = 1);
     void MoveEnds(int x1, int y1, int x2, int y2);
+    void ScaleChanged() override { MoveEnds(ends_.x1(), ends_.y1(), ends_.x2(), ends_.y2()); }
 
   protected:
     void paintEvent(QPaintEvent* e) override;
 
   private:
+    QLine ends_;        // in twips relative to the parent
     QPoint from_, to_;  // in pixels relative to this widget
     QColor color_;
     int width_;
@@ -147,7 +175,7 @@ class Shape : public QWidget {
   public:
     Shape(QWidget* parent, int left, int top, int width, int height);
     void SetFill(const QColor& color);
-    void SetBorder(const QColor& color, int widthPixels);
+    void SetBorder(const QColor& color, int widthPixels);  // pixels at scale 1
     void SetRounded(bool rounded);
 
   protected:

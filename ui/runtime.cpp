@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QThread>
 
 #include "ui/gametime.h"
@@ -62,9 +63,17 @@ int MsgBox(const QString& prompt, int style, const QString& title) {
     QMessageBox box;
     box.setWindowTitle(title);
     box.setText(QString(prompt).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    // At the game's scale, like its screens.
+    box.setFont(DesignFont(kPGothic, 9));
     const int icon = style & 0x70;
     if (icon == vbExclamation) box.setIcon(QMessageBox::Warning);
     if (icon == vbInformation) box.setIcon(QMessageBox::Information);
+    if (icon != 0 && Scale() > 1) {
+        const int side = box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize) * Scale();
+        const auto which =
+            icon == vbExclamation ? QStyle::SP_MessageBoxWarning : QStyle::SP_MessageBoxInformation;
+        box.setIconPixmap(box.style()->standardIcon(which).pixmap(side, side));
+    }
 
     std::vector<std::pair<QPushButton*, int>> buttons;
     auto add = [&](QMessageBox::StandardButton which, int result) {

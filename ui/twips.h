@@ -8,14 +8,23 @@
 
 namespace ui {
 
-// The screens were designed in twips at 96 dots per inch: 15 twips make one logical pixel.
+// The screens were designed in twips at 96 dots per inch: 15 twips make one logical pixel at
+// scale 1. The whole game is drawn at a whole-number scale, so that it fits today's screens and
+// its pictures stay sharp; Qt's own device-pixel ratio applies on top. SetScale (ui/Form.h)
+// changes it while the game runs.
 inline constexpr int kTwipsPerPixel = 15;
+inline constexpr int kMaxScale = 3;  // the largest picture variant rendered, @3x
+
+int Scale();
+namespace detail {
+void StoreScale(int scale);  // only SetScale, which lays every screen out again, calls it
+}
 
 inline int ToPixels(double twips) {
-    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
+    return static_cast<int>(std::lround(twips * Scale() / kTwipsPerPixel));
 }
 inline int ToTwips(int pixels) {
-    return pixels * kTwipsPerPixel;
+    return static_cast<int>(std::lround(static_cast<double>(pixels) * kTwipsPerPixel / Scale()));
 }
 
 // Offset that centres `inner` within `outer`: the difference rounded to a whole number (halves
@@ -32,7 +41,8 @@ inline QColor BgrColor(unsigned int bgr) {
 }
 
 // A design font: family and size in points as the screens were laid out at 96 dots per inch.
-// The size is set in pixels so that text fills the same space whatever the display's DPI.
+// The size is set in pixels, times the scale, so that text fills the same space whatever the
+// display's DPI.
 QFont DesignFont(const QString& family, double points, bool bold = false, bool italic = false);
 
 inline const QString kPGothic = QStringLiteral("ＭＳ Ｐゴシック");
