@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
+#include <QImage>
 #include <QMessageBox>
 #include <QProcess>
 #include <QRegularExpression>
@@ -38,6 +40,7 @@
 #include "tests/support/player.h"
 #include "ui/application.h"
 #include "ui/runtime.h"
+#include "ui/twips.h"
 
 namespace {
 
@@ -373,6 +376,56 @@ TEST_F(Campus, ClicksBeforeAWaitDoNotCountAKeyReleasesItAndTheClockRunsMeanwhile
             driver::TypeKey(CampusScreen.operator->(), Qt::Key_A);
         });
     WaitForClick();
+}
+
+// The player's scale outlives データ消去, and the campus screen takes a new scale while it runs:
+// sizes, fonts, the sharper picture variant, and the dialog's place below it.
+TEST_F(Campus, TheScaleIsKeptApartAndTheScreensTakeANewOneWhileTheGameRuns) {
+    SaveComfortSetting(kScaleKey, QStringLiteral("3"));
+    DeleteSettingsSection();
+    EXPECT_EQ(StartingScale(0), 3);
+    EXPECT_EQ(StartingScale(1), 1);  // the command line's
+    SaveComfortSetting(kScaleKey, QString());
+    EXPECT_EQ(StartingScale(0), 1);  // the offscreen screen is 800x600
+    const QMargins frame(1, 20, 1, 1);
+    EXPECT_EQ(LargestFittingScale({0, 0, 1920, 1080}, {0, 0, 1920, 1040}, frame), 2);
+    EXPECT_EQ(LargestFittingScale({0, 0, 2560, 1440}, {0, 0, 2560, 1400}, frame), 3);
+    EXPECT_EQ(LargestFittingScale({0, 0, 1366, 768}, {0, 0, 1366, 740}, frame), 1);
+
+    for (const char* variant : {"C310C@2x.VEL", "C320C@2x.VEL"})
+        QFile::copy(QStringLiteral(VELMORA_DATA_DIR "/") + variant, QString(variant));
+    // The player replaced this scene after the build, and has no variants of his own.
+    QFile replaced("C320C.VEL");
+    ASSERT_TRUE(replaced.open(QIODevice::ReadWrite));
+    replaced.setFileTime(QFileInfo("C320C@2x.VEL").lastModified().addSecs(60),
+                         QFileDevice::FileModificationTime);
+    CampusScreen->Show();
+    AnswerWindow->Show();
+    ui::Image& scene = *CampusScreen->scenePicture;
+    scene.LoadPicture("C310C.VEL");
+    const QSize client = CampusScreen->size();
+    const QSize picture = scene.Picture().deviceIndependentSize().toSize();
+    const int textPixels = CampusScreen->lineLabel->font().pixelSize();
+
+    ui::SetScale(2);
+    EXPECT_EQ(CampusScreen->size(), client * 2);
+    EXPECT_EQ(CampusScreen->lineLabel->font().pixelSize(), textPixels * 2);
+    EXPECT_EQ(scene.Picture().devicePixelRatio(), 2);
+    EXPECT_EQ(scene.Picture().deviceIndependentSize().toSize(), picture);
+    scene.LoadPicture("C320C.VEL");
+    EXPECT_EQ(scene.Picture().devicePixelRatio(), 1);
+    // Drawn at twice its size all the same: the screen, shrunk back, shows the picture.
+    const QImage drawn =
+        scene.grab().toImage().scaled(picture).convertToFormat(QImage::Format_RGB32);
+    const QImage own = scene.Picture().toImage().convertToFormat(QImage::Format_RGB32);
+    int unlike = 0;
+    for (int y = 0; y < own.height(); ++y)
+        for (int x = 0; x < own.width(); ++x)
+            unlike += std::abs(qGray(drawn.pixel(x, y)) - qGray(own.pixel(x, y))) > 32;
+    EXPECT_LT(unlike, own.width() * own.height() / 20);
+    EXPECT_EQ(GameState.dialogTop, CampusScreen->Top() + CampusScreen->Height() + 50);
+    EXPECT_EQ(AnswerWindow->Top(), GameState.dialogTop);
+    EXPECT_EQ(AnswerWindow->Left(), ui::CenteredOffset(ui::ScreenWidth(), AnswerWindow->Width()));
 }
 
 // Rewrites a shipped data file in place, replacing what `from` matches.

@@ -206,7 +206,9 @@ void QuietOffscreenPlatform() {
 
 void CopyGameData() {
     const QDir data(QStringLiteral(VELMORA_DATA_DIR));
-    for (const QString& name : data.entryList(QDir::Files)) QFile::copy(data.filePath(name), name);
+    // Not the pictures' sharper variants: a test at a larger scale copies those it shows.
+    for (const QString& name : data.entryList(QDir::Files))
+        if (!name.contains(QLatin1Char('@'))) QFile::copy(data.filePath(name), name);
 }
 
 void BeginTestGame() {
@@ -220,5 +222,6 @@ void BeginTestGame() {
 void EndTestGame() {
     if (CampusScreen.IsLoaded()) CampusScreen->minuteTimer->SetEnabled(false);
     for (ui::Form* form : ui::Form::LoadedForms()) form->Unload();
+    ui::SetScale(1);
     StopMidi();
 }
