@@ -7,6 +7,7 @@
 #include "core/GameState.h"
 #include "story/story.h"
 #include "story/text.h"
+#include "ui/folders.h"
 #include "ui/runtime.h"
 #include "ui/twips.h"
 
@@ -33,7 +34,7 @@ GraduationAlbumForm::GraduationAlbumForm() {
     SetCaption(QStringLiteral("Velmora 3rd STORY Album"));
     SetClientSize(7815, 6690);
     SetIcon(QStringLiteral("Icon.png"));
-    SetPicture(QPixmap(QStringLiteral("Album.png")));
+    SetPicture(QPixmap(ui::GameFile(QStringLiteral("Album.png"))));
     pageFrame = new ui::Shape(this, 0, 0, 7815, 6300);
     pageFrame->SetBorder(QColor(192, 64, 0), 3);
     messageLabel = new ui::Label(this, 120, 6360, 7575, 255);

@@ -9,6 +9,7 @@
 #include "frontend/StartMenu.h"
 #include "story/story.h"
 #include "story/text.h"
+#include "ui/folders.h"
 #include "ui/runtime.h"
 #include "ui/twips.h"
 
@@ -45,7 +46,7 @@ TitleScreenForm::TitleScreenForm() {
     SetCaption(QStringLiteral("Korvane 2000 「Velmora 3rd STORY」"));
     SetClientSize(5355, 3135);
     SetBackColor(QColor(0, 153, 153));
-    SetPicture(QPixmap(QStringLiteral("Title.png")));
+    SetPicture(QPixmap(ui::GameFile(QStringLiteral("Title.png"))));
     SetIcon(QStringLiteral("Icon.png"));
 
     // Created from the bottom of the drawing order up.

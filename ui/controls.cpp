@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "ui/folders.h"
 #include "ui/twips.h"
 
 namespace ui {
@@ -153,7 +154,7 @@ Image::Image(QWidget* parent, int left, int top, int width, int height) : QWidge
 }
 
 bool Image::LoadPicture(const QString& path) {
-    QImageReader reader(path);
+    QImageReader reader(GameFile(path));
     reader.setDecideFormatFromContent(true);
     const QImage image = reader.read();
     if (image.isNull()) return false;
