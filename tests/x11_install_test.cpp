@@ -18,18 +18,15 @@ TEST(Installed, StartedElsewhereTheGameFindsEveryFileAndShowsItsTitle) {
                   {"--install", QStringLiteral(VELMORA_BUILD_DIR), "--prefix", prefix});
     ASSERT_TRUE(install.waitForFinished(120000) && install.exitCode() == 0)
         << install.readAllStandardError().toStdString();
-    const QDir built(QStringLiteral(VELMORA_DATA_DIR));
     // Every file the build made is installed; a save left there by playing is no game data.
-    for (const QString& name : built.entryList(QDir::Files))
+    for (const QString& name : QDir(QStringLiteral(VELMORA_DATA_DIR)).entryList(QDir::Files))
         EXPECT_TRUE(name.startsWith(kSaveFile) || QFile::exists(prefix + "/share/velmora3/" + name))
             << name;
 
     QDir().mkdir("elsewhere");
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("XDG_DATA_HOME", QDir().absoluteFilePath("home"));
-    environment.insert("SDL_AUDIODRIVER", "dummy");
+    qputenv("XDG_DATA_HOME", QDir().absoluteFilePath("home").toLocal8Bit());  // for the child
+    qputenv("SDL_AUDIODRIVER", "dummy");
     QProcess game;
-    game.setProcessEnvironment(environment);
     game.setWorkingDirectory("elsewhere");
     game.start(prefix + "/bin/velmora3");
     // The title follows the logo demo in real time; xdotool waits for its window on the server.
