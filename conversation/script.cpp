@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "conversation/delimited.h"
+#include "ui/folders.h"
 
 namespace conversation {
 
@@ -30,7 +31,7 @@ class FieldCursor {
 
 std::optional<FieldCursor> Open(const QString& file, DataProblem& problem) {
     QString what;
-    auto fields = ReadDataFields(file, what);
+    auto fields = ReadDataFields(ui::GameFile(file), what);
     if (!fields) {
         problem = {file, what};
         return std::nullopt;

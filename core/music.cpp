@@ -1,9 +1,10 @@
 #include "core/music.h"
 
-#include <QDir>
+#include <QFileInfo>
 
 #include "core/GameState.h"
 #include "media/mci.h"
+#include "ui/folders.h"
 
 namespace {
 
@@ -19,7 +20,7 @@ void PlayMidi(const QString& file) {
     if (GameState.musicMuted) return;
     // The path is quoted so that a folder with blanks in its name still opens.
     const QString path =
-        QLatin1Char('"') + QDir::currentPath() + QLatin1Char('/') + file + QLatin1Char('"');
+        QLatin1Char('"') + QFileInfo(ui::GameFile(file)).absoluteFilePath() + QLatin1Char('"');
     StopMidi();
     // Errors stay silent: a missing piece leaves the game quiet, and the keeper tries again.
     mciGetErrorString(mciSendString(QStringLiteral("open ") + path +

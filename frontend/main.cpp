@@ -3,12 +3,16 @@
 #include <cstring>
 
 #include <QCommandLineParser>
+#include <QDir>
 #include <QFileInfo>
 
+#include "core/GameState.h"
 #include "frontend/Main.h"
 #include "media/audio.h"
 #include "ui/Form.h"
 #include "ui/application.h"
+#include "ui/folders.h"
+#include "ui/runtime.h"
 #include "ui/twips.h"
 
 namespace {
@@ -18,6 +22,15 @@ const QCommandLineOption kSoundfont(
     QStringLiteral("音楽に使う General MIDI サウンドフォント (SF2)。"
                    "読み込めないときは標準のサウンドフォントを使います。"),
     QStringLiteral("FILE"));
+const QCommandLineOption kNoMusic(
+    QStringLiteral("no-music"),
+    QStringLiteral(
+        "音楽なしで遊びます（Shift を押しながら「S t a r t」をクリックしたときと同じ）。"));
+const QCommandLineOption kData(
+    QStringLiteral("data"),
+    QStringLiteral("セーブを書き、差し替えのファイルを探す実行フォルダ。なければ作ります。"
+                   "インストールしたゲームでは標準で $XDG_DATA_HOME/velmora3 です。"),
+    QStringLiteral("DIR"));
 
 const QCommandLineOption kScale(
     QStringLiteral("scale"),
@@ -31,6 +44,8 @@ void DescribeOptions(QCommandLineParser& parser) {
     parser.addVersionOption();
     parser.addOption(kSoundfont);
     parser.addOption(kScale);
+    parser.addOption(kNoMusic);
+    parser.addOption(kData);
 }
 
 void RefuseCommandLine(const QString& problem) {
@@ -80,6 +95,16 @@ int main(int argc, char** argv) {
     // Resolved now: the game may change its current folder later.
     if (parser.isSet(kSoundfont))
         media::UseSoundfont(QFileInfo(parser.value(kSoundfont)).absoluteFilePath());
+    GameState.musicMuted = parser.isSet(kNoMusic);
+    if (const QString problem = ui::EnterGameFolders(parser.value(kData)); !problem.isEmpty()) {
+        std::fprintf(stderr, "velmora3: %s\n", problem.toLocal8Bit().constData());
+        // A folder the player named is a mistake to fix first; without the usual one the game
+        // is still played, and saved where it was started.
+        if (parser.isSet(kData)) return 2;
+        ui::MsgBox(problem + QStringLiteral("\r\nセーブは今のフォルダ %1 に書きます。")
+                                 .arg(QDir::toNativeSeparators(QDir::currentPath())),
+                   ui::vbOKOnly | ui::vbExclamation, QStringLiteral("Velmora 3rd STORY"));
+    }
 
     // The first window needs no sound, and opening the device and the synth is a good part of
     // the start-up. The logo's jingle comes a fifth of a second after the window.

@@ -1,8 +1,8 @@
 #include "media/scene.h"
 
-#include <QFile>
+#include "ui/folders.h"
 
 QString ScenePictureFile(const QString& code) {
     const QString primary = code + QStringLiteral(".VEL");
-    return QFile::exists(primary) ? primary : code + QStringLiteral(".GIF");
+    return ui::HasGameFile(primary) ? primary : code + QStringLiteral(".GIF");
 }

@@ -1,7 +1,8 @@
 #include "media/sound.h"
 
 #include "media/audio.h"
+#include "ui/folders.h"
 
 void sndPlaySound(const QString& file, int flags) {
-    media::PlayEffect(file, (flags & SND_NODEFAULT) != 0);
+    media::PlayEffect(ui::GameFile(file), (flags & SND_NODEFAULT) != 0);
 }

@@ -17,6 +17,7 @@
 #include "records/settings.h"
 #include "tests/support/files.h"
 #include "tests/support/player.h"
+#include "ui/folders.h"
 
 namespace {
 
@@ -166,6 +167,20 @@ TEST(DataFiles, Utf8IsReadAnEditTakesEffectAndAnOversizedFileIsRefusedByName) {
     EXPECT_FALSE(conversation::ReadPlayerLine(120, problem));
     EXPECT_EQ(problem.file, kLinesFile);
     EXPECT_TRUE(problem.what.contains("大きすぎます")) << problem.what;
+}
+
+TEST(DataFiles, AFileInTheRunTimeFolderOverridesTheInstalledOneWhileItIsThere) {
+    using conversation::kLinesFile;
+    QDir().mkdir("installed");
+    ui::SetShippedDataFolder(QDir().absoluteFilePath("installed"));
+    WriteBytes("installed/" + kLinesFile, QStringLiteral("\"120屋上で何してたの？\"\n").toUtf8());
+    conversation::DataProblem problem;
+    EXPECT_EQ(conversation::ReadPlayerLine(120, problem), "屋上で何してたの？");
+    WriteBytes(kLinesFile, QStringLiteral("\"120屋上にいたの？\"\n").toUtf8());
+    EXPECT_EQ(conversation::ReadPlayerLine(120, problem), "屋上にいたの？");
+    QFile::remove(kLinesFile);
+    EXPECT_EQ(conversation::ReadPlayerLine(120, problem), "屋上で何してたの？");
+    ui::SetShippedDataFolder({});
 }
 
 }  // namespace

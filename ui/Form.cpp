@@ -11,6 +11,7 @@
 
 #include "ui/Timer.h"
 #include "ui/controls.h"
+#include "ui/folders.h"
 #include "ui/gametime.h"
 #include "ui/runtime.h"
 #include "ui/twips.h"
@@ -145,7 +146,7 @@ void Form::SetBorderless() {
 }
 
 void Form::SetIcon(const QString& file) {
-    setWindowIcon(QIcon(file));
+    setWindowIcon(QIcon(GameFile(file)));
 }
 
 void Form::paintEvent(QPaintEvent* event) {

@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "ui/folders.h"
 #include "ui/twips.h"
 
 namespace ui {
@@ -77,16 +78,19 @@ bool IsVariantOf(const QString& variant, int factor, const QString& path) {
 }
 }  // namespace
 
-QPixmap ReadPicture(const QString& path) {
+QPixmap ReadPicture(const QString& name) {
     const auto wanted = std::clamp(
         static_cast<int>(std::ceil(Scale() * qApp->devicePixelRatio() - 0.01)), 1, kMaxScale);
     // The variant the screen wants, else a sharper one, else the sharpest of the rest.
     QList<int> factors;
     for (int f = wanted; f <= kMaxScale; ++f) factors.append(f);
     for (int f = wanted - 1; f >= 1; --f) factors.append(f);
+    const QString base = GameFile(name);
     for (int factor : factors) {
-        const QString file = VariantPath(path, factor);
-        if (factor != 1 && !IsVariantOf(file, factor, path)) continue;
+        const QString variant = VariantPath(name, factor);
+        if (factor != 1 && !HasGameFile(variant)) continue;
+        const QString file = factor == 1 ? base : GameFile(variant);
+        if (factor != 1 && !IsVariantOf(file, factor, base)) continue;
         QImageReader reader(file);
         reader.setDecideFormatFromContent(true);
         const QImage image = reader.read();

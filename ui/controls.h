@@ -38,11 +38,12 @@ class ScaleAware {
     virtual void ScaleChanged() = 0;
 };
 
-// Reads a picture file, recognising its format from the content. Where the file has sharper
-// variants beside it (Name@2x.ext, Name@3x.ext), the one that suits the scale and the screen is
-// read instead. The picture's device-pixel ratio says which variant it is: its device-independent
-// size is the picture's size at scale 1. A null picture when nothing could be read.
-QPixmap ReadPicture(const QString& path);
+// Reads the picture game file `name` (see GameFile), recognising its format from the content.
+// Where it has sharper variants (Name@2x.ext, Name@3x.ext), the one that suits the scale and the
+// screen is read instead. The picture's device-pixel ratio says which variant it is: its
+// device-independent size is the picture's size at scale 1. A null picture when nothing could be
+// read.
+QPixmap ReadPicture(const QString& name);
 // Draws a picture read by ReadPicture at its size at the present scale.
 void DrawPicture(QPainter& painter, const QPixmap& picture);
 
