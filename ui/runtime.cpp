@@ -61,6 +61,9 @@ int MsgBox(const QString& prompt, int style, const QString& title) {
         return UnansweredResult(style);
     }
     QMessageBox box;
+    // A question to answer, not a window to maximize or resize.
+    box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                       Qt::WindowCloseButtonHint);
     box.setWindowTitle(title);
     box.setText(QString(prompt).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     // At the game's scale, like its screens.
