@@ -8,6 +8,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include "campus/AnswerWindow.h"
 #include "campus/CampusScreen.h"
 #include "conversation/script.h"
 #include "core/GameState.h"
@@ -27,7 +28,18 @@ using story::Q;
 
 // The longest names the name entry takes.
 const QString kLongestFullWidthName(kLongestName, QChar(u'Ｗ'));
-constexpr int kMaxLineLength = 78;  // three lines of the message label
+
+// Whether `text` shows whole in a control with the control's own font: all its lines when it is
+// wrapped to the control's width, or its one line. (A wrapped line may hang a pixel over, as a
+// closing bracket does, and still be read.)
+bool ShowsWhole(const QWidget& control, const QString& text, bool wrap = true,
+                const QMargins& padding = {}) {
+    const QRect room = control.contentsRect() - padding;
+    const QRect needed =
+        QFontMetrics(control.font())
+            .boundingRect(room, (wrap ? Qt::TextWordWrap : 0) | Qt::AlignLeft, text);
+    return needed.height() <= room.height() && (wrap || needed.width() <= room.width());
+}
 
 // The data files and the save file are CP932: a text that does not come back unchanged from a
 // trip through it cannot be stored.
@@ -80,13 +92,15 @@ QList<std::pair<QString, std::string_view>> StoryLines() {
 }
 
 TEST(Content, EveryStoryLineFitsTheTextLabelAndTheSaveFileWithTheLongestNames) {
+    BeginTestGame();
     for (const auto& [where, text] : StoryLines()) {
         const QString shown = WithNames(text);
         EXPECT_FALSE(shown.isEmpty()) << where;
         EXPECT_FALSE(shown.contains('{') || shown.contains('\n')) << where << shown;
-        EXPECT_LE(shown.toUcs4().size(), kMaxLineLength) << where << shown;
+        EXPECT_TRUE(ShowsWhole(*CampusScreen->lineLabel, shown)) << where << shown;
         EXPECT_TRUE(SurvivesCp932(shown)) << where << shown;
     }
+    EndTestGame();
     // Only the girl from another school calls him by his given name, in her epilogue.
     for (int h = 1; h <= kHeroineCount; ++h) {
         bool given = false;
@@ -103,18 +117,15 @@ TEST(Content, EveryMailFitsThePhoneScreenWithTheLongestName) {
         Q(story::FestivalMail()),
         Q(story::DateMailBeforeName()) + kLongestFullWidthName + Q(story::DateMailAfterName())};
     for (int h = 1; h <= kCampusHeroines; ++h) mails.append(Q(story::HintMail(h)));
-    const QFontMetrics metrics(phone.font());
-    for (const QString& mail : mails) {
-        const QRect needed =
-            metrics.boundingRect(phone.contentsRect(), Qt::TextWordWrap | Qt::AlignLeft, mail);
-        EXPECT_LE(needed.height(), phone.contentsRect().height()) << mail;
-        EXPECT_LE(needed.width(), phone.contentsRect().width()) << mail;
-    }
+    for (const QString& mail : mails) EXPECT_TRUE(ShowsWhole(phone, mail)) << mail;
     EndTestGame();
 }
 
-TEST(Content, EveryConversationOfTheTimetableReadsFromTheDataFiles) {
-    CopyGameData();
+TEST(Content, EveryConversationOfTheTimetableReadsFromTheDataFilesAndFitsWithTheLongestName) {
+    BeginTestGame();
+    const ui::CommandButton& answer = AnswerWindow->answerButtons(0);
+    // The answers' left padding is half the font's height, and their frame a few pixels.
+    const QMargins answerPadding(answer.font().pixelSize() / 2 + 2, 0, 4, 0);
     for (const char* file : {"VelKCode.dat", "VelKaiwa.dat", "VelResp.dat"}) {
         QFile data(file);
         ASSERT_TRUE(data.open(QIODevice::ReadOnly)) << file;
@@ -137,9 +148,15 @@ TEST(Content, EveryConversationOfTheTimetableReadsFromTheDataFiles) {
                 int pleasing = 0;
                 for (size_t slot = 1; slot < candidates->size(); ++slot) {
                     const int response = (*candidates)[slot];
-                    EXPECT_TRUE(conversation::ReadPlayerLine(response, problem)) << response;
+                    const auto line = conversation::ReadPlayerLine(response, problem);
+                    ASSERT_TRUE(line) << response;
+                    const QString said = conversation::WithFamilyName(*line, kLongestFullWidthName);
+                    EXPECT_TRUE(ShowsWhole(answer, said, false, answerPadding)) << said;
                     const auto reply = conversation::ReadReply(code, response, problem);
                     ASSERT_TRUE(reply) << code << " " << response << problem.what;
+                    const QString heard =
+                        conversation::WithFamilyName(reply->text, kLongestFullWidthName);
+                    EXPECT_TRUE(ShowsWhole(*CampusScreen->lineLabel, heard)) << heard;
                     pleasing += reply->change >= 3;
                 }
                 EXPECT_GE(pleasing, 3) << code << " offers lines that please her";
@@ -147,6 +164,7 @@ TEST(Content, EveryConversationOfTheTimetableReadsFromTheDataFiles) {
             }
         }
     EXPECT_GE(conversations, 30);
+    EndTestGame();
 }
 
 TEST(Content, EveryPictureTheGameAsksForLoadsAtItsSize) {
