@@ -9,6 +9,7 @@
 #include "core/music.h"
 #include "core/places.h"
 #include "core/savefile.h"
+#include "media/audio.h"
 #include "ui/gametime.h"
 #include "ui/runtime.h"
 #include "ui/twips.h"
@@ -124,6 +125,15 @@ void CampusScreenForm::BuildPhoneAndTimers() {
 
     hiddenClockShortcut = new ui::Label(this, 2040, 3165, 495, 195);
 
+    // Over everything, so that no click reaches the game while it is paused.
+    pauseVeil = new ui::Label(this, 0, 0, kClientWidth, kClientHeight,
+                              QStringLiteral("一時停止\n\nクリックするか、キーを押すと続きます"));
+    pauseVeil->setAlignment(Qt::AlignCenter);
+    pauseVeil->SetForeColor(Qt::white);
+    pauseVeil->SetBackColor(QColor(0, 0, 48, 170));
+    pauseVeil->setFont(ui::DesignFont(ui::kPGothic, 14.25, true));
+    pauseVeil->hide();
+
     minuteTimer = new ui::Timer(this);
     musicKeeper = new ui::Timer(this, kMusicKeeperMs, true);
     walkingTimer = new ui::Timer(this, kWalkFrameMs, true);
@@ -147,6 +157,34 @@ void CampusScreenForm::ConnectEvents() {
     };
     musicKeeper->onTimer = [] { KeepMidiPlaying(); };
     walkingTimer->onTimer = [this] { StepWalkingFigure(); };
+    pauseVeil->onClick = [this] { Resume(); };
+}
+
+void CampusScreenForm::Pause() {
+    if (paused_) return;
+    paused_ = true;
+    ui::Timer::HoldAll(true);
+    media::PauseSound(true);
+    // The question waits unseen: a pause is no time to read the answers.
+    answerWasShown_ = AnswerWindow.IsLoaded() && AnswerWindow->isVisible();
+    if (answerWasShown_) AnswerWindow->Hide();
+    pauseVeil->show();
+    pauseVeil->raise();
+}
+
+void CampusScreenForm::Resume() {
+    if (!paused_) return;
+    paused_ = false;
+    pauseVeil->hide();
+    if (answerWasShown_ && AnswerWindow.IsLoaded()) AnswerWindow->Show();
+    answerWasShown_ = false;
+    media::PauseSound(false);
+    ui::Timer::HoldAll(false);
+}
+
+void CampusScreenForm::changeEvent(QEvent* event) {
+    ui::Form::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isMinimized()) Pause();
 }
 
 void CampusScreenForm::Form_Load() {
@@ -193,6 +231,13 @@ void CampusScreenForm::Form_KeyPress(int) {
 }
 
 bool CampusScreenForm::Form_KeyPreview(int keyCode, const QString& text) {
+    // The key that ends a pause does nothing else.
+    const bool modifierOnly = keyCode == Qt::Key_Shift || keyCode == Qt::Key_Control ||
+                              keyCode == Qt::Key_Alt || keyCode == Qt::Key_Meta;
+    if (paused_) {
+        if (!modifierOnly) Resume();
+        return true;
+    }
     // While a line waits for its click, a key reads on, even with a travel button focused.
     const QStringList waits = ui::RunningWaits();
     if (waits.isEmpty() || waits.last() != QLatin1String("WaitForClick")) return false;

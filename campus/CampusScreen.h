@@ -25,6 +25,7 @@ class CampusScreenForm : public ui::Form {
     ui::Label* promptLabel;
     ui::Label* phoneScreen;
     ui::Label* hiddenClockShortcut;
+    ui::Label* pauseVeil;
     ui::Timer* minuteTimer;
     ui::Timer* musicKeeper;
     ui::Timer* walkingTimer;
@@ -34,6 +35,13 @@ class CampusScreenForm : public ui::Form {
     std::function<void()> onMinute;
     std::function<void(int)> onTravel;
     std::function<void()> onClosingTime;
+
+    // A pause stops the game where it stands: the clock, the walk, the music and the sound, and
+    // hides the choice dialog. Any key or click on the campus screen ends it, and counts for
+    // nothing else.
+    void Pause();
+    void Resume();
+    bool Paused() const { return paused_; }
 
   protected:
     void Form_Load() override;
@@ -51,8 +59,11 @@ class CampusScreenForm : public ui::Form {
     void ConnectEvents();
     void StepWalkingFigure();
     void HiddenClockShortcut_MouseDown(int button, int shift);
+    void changeEvent(QEvent* event) override;
 
     bool leftFoot_ = false;
+    bool paused_ = false;
+    bool answerWasShown_ = false;
 };
 
 inline ui::DefaultInstance<CampusScreenForm> CampusScreen;

@@ -2,10 +2,6 @@
 
 #include <chrono>
 
-#include <QGuiApplication>
-#include <QScreen>
-
-#include "campus/CampusScreen.h"
 #include "core/GameState.h"
 #include "core/music.h"
 #include "core/random.h"
@@ -13,25 +9,9 @@
 #include "frontend/LogoDemo.h"
 #include "frontend/TitleScreen.h"
 #include "frontend/session.h"
-#include "records/settings.h"
 #include "ui/application.h"
 #include "ui/gametime.h"
 #include "ui/runtime.h"
-#include "ui/twips.h"
-
-namespace {
-// A window's frame before any window was shown: a usual title bar and thin borders.
-const QMargins kFrameGuess(2, 32, 2, 2);
-}  // namespace
-
-int StartingScale(int requested) {
-    if (requested != 0) return requested;
-    bool stored = false;
-    const int setting = GetComfortSetting(kScaleKey).toInt(&stored);
-    if (stored && setting >= 1 && setting <= ui::kMaxScale) return setting;
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return LargestFittingScale(screen->geometry(), screen->availableGeometry(), kFrameGuess);
-}
 
 void Main() {
     ui::KeepBeforeEndOnRequest(KeepOnEndRequest);

@@ -11,6 +11,7 @@
 #include "core/savefile.h"
 #include "endings/closing.h"
 #include "frontend/DataRoom.h"
+#include "frontend/SettingsWindow.h"
 #include "frontend/session.h"
 #include "records/settings.h"
 #include "story/story.h"
@@ -99,6 +100,9 @@ void StartMenuForm::BuildLoadAndMusic() {
     loadOkButton = new ui::CommandButton(this, 3600, 1680, 1215, 495, QStringLiteral("O K"));
     loadOkButton->hide();
     captionLabel = new ui::Label(this, 360, 3360, 4095, 255, story::Q(story::StartMenuCaption()));
+    settingsButton =
+        new ui::CommandButton(this, 4800, 3240, 1335, 300, QStringLiteral("設定 (F10)"));
+    settingsButton->onClick = [] { OpenSettings(); };
 
     musicKeeper = new ui::Timer(this, 1000, true);
     musicKeeper->onTimer = [] { KeepMidiPlaying(); };

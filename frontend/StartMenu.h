@@ -20,6 +20,7 @@ class StartMenuForm : public ui::Form {
     ui::TextBox* givenNameBox;
     ui::CommandButton* nameOkButton;
     ui::CommandButton* loadOkButton;
+    ui::CommandButton* settingsButton;
     ui::Label* captionLabel;
     ui::Timer* musicKeeper;
 

@@ -8,6 +8,8 @@
 
 #include "core/GameState.h"
 #include "frontend/Main.h"
+#include "frontend/SettingsWindow.h"
+#include "frontend/comfort.h"
 #include "media/audio.h"
 #include "ui/Form.h"
 #include "ui/application.h"
@@ -109,7 +111,8 @@ int main(int argc, char** argv) {
     // The first window needs no sound, and opening the device and the synth is a good part of
     // the start-up. The logo's jingle comes a fifth of a second after the window.
     app.AfterFirstWindow(media::StartAudio);
-    ui::SetScale(StartingScale(scale));
+    StartWithComforts(scale, parser.isSet(kSoundfont));
+    ui::SetGlobalKeyHandler(ComfortKey);
     Main();
     // The program ends from inside the game, never by leaving this loop.
     return app.exec();

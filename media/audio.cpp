@@ -89,8 +89,8 @@ struct Audio {
     fluid_synth_t* synth = nullptr;
     std::thread soundfontLoader;
     std::shared_ptr<SoundfontLoad> load;
-    int soundfontId = FLUID_FAILED;    // once the load is done; read only by this thread
-    MidiInstruments pinned;            // loaded for the open piece, beside kResetInstruments
+    int soundfontId = FLUID_FAILED;  // once the load is done; read only by this thread
+    MidiInstruments pinned;          // loaded for the open piece, beside kResetInstruments
 
     // Guards the player against the audio thread, which renders the synth that drives it.
     std::mutex musicLock;
@@ -100,6 +100,11 @@ struct Audio {
     QString piece;
     ui::GameMs openedAtMs = 0;
     ui::GameMs playStartedMs = 0;
+    bool paused = false;
+    ui::GameMs pausedAtMs = 0;
+    std::atomic<float> musicGain{1.0f};
+    int musicVolume = 100;
+    int effectVolume = 100;
     long long pieceLengthMs = 0;
     long long renderedFrames = 0;
     MusicProbe probe;
@@ -187,7 +192,8 @@ void RenderMusic(void*, Uint8* stream, int bytes) {
     // Never wait on the interface thread here: when it holds the synth, this block is silence.
     std::unique_lock lock(a.musicLock, std::try_to_lock);
     // A piece opens only once the soundfont is in, so it starts from its first note.
-    if (!lock.owns_lock() || !a.player || !a.playing) {
+    // Paused, the synth is not rendered, so the piece, timed by the samples, stands still.
+    if (!lock.owns_lock() || !a.player || !a.playing || a.paused) {
         SDL_memset(stream, 0, static_cast<size_t>(bytes));
         return;
     }
@@ -196,13 +202,22 @@ void RenderMusic(void*, Uint8* stream, int bytes) {
             ? 0
             : std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - a.openedAt)
                   .count();
-    Synthesize(a, frames, reinterpret_cast<float*>(stream), sinceOpenUs);
+    auto* out = reinterpret_cast<float*>(stream);
+    Synthesize(a, frames, out, sinceOpenUs);
+    const float gain = a.musicGain;
+    if (gain != 1.0f)
+        for (int i = 0; i < 2 * frames; ++i) out[i] *= gain;
+}
+
+// The game clock as the music knows it: it stands still while the sound is paused.
+ui::GameMs MusicNow(const Audio& a) {
+    return a.paused ? a.pausedAtMs : ui::NowMs();
 }
 
 // Under Rendered time, brings the synth up to the game clock's now.
 void CatchUp(Audio& a) {
     if (a.mode != Mode::Rendered || !a.player || !a.playing) return;
-    const long long target = (ui::NowMs() - a.playStartedMs) * kRate / 1000;
+    const long long target = (MusicNow(a) - a.playStartedMs) * kRate / 1000;
     constexpr int kBlock = 1024;
     while (a.renderedFrames < target) {
         const int frames = static_cast<int>(std::min<long long>(kBlock, target - a.renderedFrames));
@@ -297,8 +312,8 @@ void EnsureSoundfont(Audio& a) {
 void LoadInstruments(Audio& a, const MidiInstruments& wanted) {
     if (!WaitForSoundfont(a)) return;
     auto reset = [](const std::pair<int, int>& instrument) {
-        return std::find(std::begin(kResetInstruments), std::end(kResetInstruments),
-                         instrument) != std::end(kResetInstruments);
+        return std::find(std::begin(kResetInstruments), std::end(kResetInstruments), instrument) !=
+               std::end(kResetInstruments);
     };
     for (const auto& [bank, program] : a.pinned)
         if (!wanted.count({bank, program}))
@@ -391,6 +406,7 @@ void StartAudio() {
     a.deviceOpen = OpenDevice();
     if (a.deviceOpen) {
         Mix_AllocateChannels(1);
+        Mix_Volume(kEffectChannel, MIX_MAX_VOLUME * a.effectVolume / 100);
         Mix_HookMusic(RenderMusic, nullptr);
         MakeBeep(a);
     }
@@ -399,6 +415,73 @@ void StartAudio() {
 
 void UseSoundfont(const QString& path) {
     g_chosenSoundfont = path;
+}
+
+bool ChangeSoundfont(const QString& path) {
+    Audio& a = State();
+    if (!a.started || a.mode == Mode::Timed) {
+        g_chosenSoundfont = path;
+        return QFileInfo(path).isFile();
+    }
+    // Only a regular file: the synth's loaders would wait forever on a pipe.
+    if (!QFileInfo(path).isFile()) return false;
+    WaitForSoundfont(a);  // the first load, whatever it found, is over before the change
+    const QString piece = a.piece;
+    const bool wasPlaying = a.playing;
+    CloseSequence();
+    {
+        std::lock_guard lock(a.musicLock);
+        const int id = fluid_synth_sfload(a.synth, QFile::encodeName(path).constData(), 1);
+        if (id == FLUID_FAILED) return false;
+        if (a.soundfontId != FLUID_FAILED) fluid_synth_sfunload(a.synth, a.soundfontId, 1);
+        a.soundfontId = id;
+        a.pinned.clear();
+        for (const auto& [bank, program] : kResetInstruments)
+            fluid_synth_pin_preset(a.synth, id, bank, program);
+        if (a.load) {
+            std::lock_guard loaded(a.load->lock);
+            a.load->id = id;
+            a.load->path = path;
+        }
+    }
+    g_chosenSoundfont = path;
+    if (!piece.isEmpty() && wasPlaying && OpenSequence(piece) == OpenResult::Ok) PlaySequence();
+    return true;
+}
+
+void PauseSound(bool paused) {
+    Audio& a = State();
+    std::lock_guard lock(a.musicLock);
+    if (paused == a.paused) return;
+    if (paused) {
+        a.pausedAtMs = ui::NowMs();
+    } else {
+        // The piece and the effect go on from where they stood.
+        const ui::GameMs stood = ui::NowMs() - a.pausedAtMs;
+        a.playStartedMs += stood;
+        a.effectEndsMs += stood;
+    }
+    a.paused = paused;
+    if (a.deviceOpen) paused ? Mix_Pause(kEffectChannel) : Mix_Resume(kEffectChannel);
+}
+
+void SetMusicVolume(int percent) {
+    Audio& a = State();
+    a.musicVolume = std::clamp(percent, 0, 100);
+    a.musicGain = static_cast<float>(a.musicVolume) / 100.0f;
+}
+
+void SetEffectVolume(int percent) {
+    Audio& a = State();
+    a.effectVolume = std::clamp(percent, 0, 100);
+    if (a.deviceOpen) Mix_Volume(kEffectChannel, MIX_MAX_VOLUME * a.effectVolume / 100);
+}
+
+int MusicVolume() {
+    return State().musicVolume;
+}
+int EffectVolume() {
+    return State().effectVolume;
 }
 
 // Never waits for the soundfont: a piece is open only once it is in, and nothing else here
@@ -461,7 +544,7 @@ void PlaySequence() {
     fluid_player_play(a.player);
     a.playing = true;
     a.openedAt = Clock::now();
-    a.playStartedMs = ui::NowMs();
+    a.playStartedMs = MusicNow(a);
     a.renderedFrames = 0;
     qCInfo(lcMusic, "playing %s", qUtf8Printable(a.piece));
 }
@@ -470,7 +553,7 @@ bool SequencePlaying() {
     Audio& a = State();
     std::lock_guard lock(a.musicLock);
     if (!a.player || !a.playing) return false;
-    if (a.mode == Mode::Timed) return ui::NowMs() - a.playStartedMs < a.pieceLengthMs;
+    if (a.mode == Mode::Timed) return MusicNow(a) - a.playStartedMs < a.pieceLengthMs;
     CatchUp(a);
     return fluid_player_get_status(a.player) == FLUID_PLAYER_PLAYING;
 }
@@ -480,7 +563,7 @@ long long SequencePositionMs() {
     std::lock_guard lock(a.musicLock);
     if (!a.player || !a.playing) return 0;
     if (a.mode == Mode::Timed)
-        return std::min<long long>(ui::NowMs() - a.playStartedMs, a.pieceLengthMs);
+        return std::min<long long>(MusicNow(a) - a.playStartedMs, a.pieceLengthMs);
     CatchUp(a);
     return a.renderedFrames * 1000 / kRate;
 }
@@ -529,7 +612,7 @@ void PlayEffect(const QString& path, bool noDefault) {
 
 bool EffectPlaying() {
     const Audio& a = State();
-    if (a.mode != Mode::Live) return ui::NowMs() < a.effectEndsMs;
+    if (a.mode != Mode::Live) return MusicNow(a) < a.effectEndsMs;
     return a.deviceOpen && Mix_Playing(kEffectChannel) != 0;
 }
 
@@ -546,6 +629,12 @@ void testing::RenderMusicInGameTime() {
     if (!a.started || a.mode != Mode::Timed) return;
     a.mode = Mode::Rendered;
     EnsureSoundfont(a);
+}
+
+QString DefaultSoundfont() {
+    for (const char* path : kSoundfonts)
+        if (QFileInfo(QString::fromLatin1(path)).isFile()) return QString::fromLatin1(path);
+    return {};
 }
 
 QString SoundfontPath() {

@@ -17,6 +17,19 @@ void StopAudio();
 
 // A soundfont to use instead of the system's; call it before the audio starts.
 void UseSoundfont(const QString& path);
+// Another soundfont while the game runs: the open piece plays again from its start with it.
+// False when it cannot be loaded; the one in use stays.
+bool ChangeSoundfont(const QString& path);
+
+// Holds the music and the effect where they are, silent, or lets them go on from there.
+void PauseSound(bool paused);
+
+// How loud the music and the effects come out, 0 to 100. They act on the output only: what the
+// game plays, and when, stays the same.
+void SetMusicVolume(int percent);
+void SetEffectVolume(int percent);
+int MusicVolume();
+int EffectVolume();
 
 // The sequencer: one MIDI file at a time.
 enum class OpenResult { Ok, FileNotFound, NotMidi };
@@ -57,6 +70,8 @@ namespace testing {
 void RenderMusicInGameTime();
 }  // namespace testing
 
+// The system's General MIDI soundfont, empty when it has none.
+QString DefaultSoundfont();
 // The soundfont in use, empty when none was found.
 QString SoundfontPath();
 bool SoundfontReady();

@@ -104,11 +104,12 @@ uint32_t WalkMidi(const QString& path, Event&& event) {
 long long MidiLengthMs(const QString& path) {
     std::map<uint64_t, uint32_t> tempoAt{{0, 500000}};  // microseconds per quarter note
     uint64_t lastTick = 0;
-    const uint32_t division = WalkMidi(path, [&](uint64_t tick, uint8_t status, const QByteArray& data) {
-        if (status == 0xFF && data.size() == 4 && static_cast<uint8_t>(data[0]) == 0x51)
-            tempoAt[tick] = Bytes(data.mid(1)).Big(3);
-        lastTick = std::max(lastTick, tick);
-    });
+    const uint32_t division =
+        WalkMidi(path, [&](uint64_t tick, uint8_t status, const QByteArray& data) {
+            if (status == 0xFF && data.size() == 4 && static_cast<uint8_t>(data[0]) == 0x51)
+                tempoAt[tick] = Bytes(data.mid(1)).Big(3);
+            lastTick = std::max(lastTick, tick);
+        });
     if (division == 0) return -1;
 
     double microseconds = 0;

@@ -28,6 +28,7 @@
 #include "frontend/GraduationAlbum.h"
 #include "frontend/LogoDemo.h"
 #include "frontend/Main.h"
+#include "frontend/comfort.h"
 #include "frontend/StartMenu.h"
 #include "frontend/TitleScreen.h"
 #include "frontend/session.h"

@@ -9,7 +9,7 @@
 
 #include "campus/AnswerWindow.h"
 #include "campus/CampusScreen.h"
-#include "frontend/Main.h"
+#include "frontend/comfort.h"
 #include "tests/support/player.h"
 #include "ui/Form.h"
 #include "ui/runtime.h"

@@ -31,6 +31,13 @@ QList<QPointer<Form>>& ModalStack() {
     return stack;
 }
 
+QPointer<QWidget> g_backdrop;  // while the game is full screen
+
+void StandAboveBackdrop(QWidget* screen) {
+    if (g_backdrop && screen->windowHandle())
+        screen->windowHandle()->setTransientParent(g_backdrop->windowHandle());
+}
+
 // Frame sizes are known only once a decorated window has been shown; screens that place
 // themselves before their first show use the frame of the last window seen.
 QMargins g_lastFrame;
@@ -158,6 +165,7 @@ void Form::paintEvent(QPaintEvent* event) {
 }
 
 void Form::showEvent(QShowEvent* event) {
+    StandAboveBackdrop(this);
     QWidget::showEvent(event);
     if (windowHandle() && !windowHandle()->frameMargins().isNull())
         g_lastFrame = windowHandle()->frameMargins();
@@ -231,6 +239,28 @@ void Form::Rescale(int fromScale, int toScale) {
     for (QWidget* control : findChildren<QWidget*>()) RescaleControl(control, fromScale, toScale);
     if (!pictureFile_.isEmpty()) picture_ = ReadPicture(pictureFile_);
     update();
+}
+
+bool IsFullScreen() {
+    return !g_backdrop.isNull();
+}
+
+void SetFullScreen(bool on) {
+    if (on == IsFullScreen()) return;
+    if (on) {
+        auto* backdrop = new QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint);
+        backdrop->setWindowTitle(QStringLiteral("Velmora 3rd STORY"));
+        FillBackground(backdrop, Qt::black);
+        backdrop->setAttribute(Qt::WA_DeleteOnClose, false);
+        backdrop->showFullScreen();
+        g_backdrop = backdrop;
+    }
+    for (Form* form : Form::LoadedForms()) {
+        if (!form->windowHandle()) continue;
+        form->windowHandle()->setTransientParent(on ? g_backdrop->windowHandle() : nullptr);
+        if (form->isVisible()) form->raise();
+    }
+    if (!on) delete g_backdrop.data();
 }
 
 void SetScale(int scale) {

@@ -55,6 +55,9 @@ class Form : public QWidget {
 
     // A close request from outside the game's code; returns false when the form refused it.
     bool RequestClose(int reason);
+    // Whether Esc means something here, such as closing the window; else it may leave full
+    // screen.
+    virtual bool WantsEscape() const { return false; }
     // A key for one of the form's controls: the form may take it first (Form_KeyPreview).
     bool PreviewKey(const QKeyEvent& event) { return Form_KeyPreview(event.key(), event.text()); }
 
@@ -144,6 +147,12 @@ class DefaultInstance {
 
 // Centres a window on the screen by its outer size, raised by `raiseTwips` above the centre.
 void CenterForm(Form& form, int raiseTwips = 0);
+
+// Full screen: a black backdrop covers the screen, and every screen stands centred above it,
+// transient for it, so that the window manager keeps them in front. Choosing the scale that
+// fits is the caller's part.
+void SetFullScreen(bool on);
+bool IsFullScreen();
 
 // Draws the whole game at a whole-number scale from 1 to kMaxScale (ui/twips.h): every loaded
 // screen is laid out again, with its fonts and pictures, and placed again.

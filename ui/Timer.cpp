@@ -1,16 +1,61 @@
 #include "ui/Timer.h"
 
+#include <algorithm>
+
+#include <QList>
+
 namespace ui {
+
+namespace {
+QList<Timer*>& AllTimers() {
+    static QList<Timer*> timers;
+    return timers;
+}
+bool g_held = false;
+}  // namespace
 
 Timer::Timer(QObject* owner, int intervalMs, bool enabled)
     : QObject(owner), interval_(intervalMs), enabled_(enabled) {
     timer_.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&timer_, &QTimer::timeout, this, [this] { PostTick(); });
+    QObject::connect(&timer_, &QTimer::timeout, this, [this] {
+        // The first tick after a hold came early by design; the rhythm is the interval again.
+        if (timer_.interval() != interval_) timer_.setInterval(interval_);
+        PostTick();
+    });
+    AllTimers().append(this);
     Restart();
 }
 
 Timer::~Timer() {
+    AllTimers().removeAll(this);
     Stop();
+}
+
+void Timer::HoldAll(bool hold) {
+    if (hold == g_held) return;
+    g_held = hold;
+    for (Timer* timer : AllTimers()) hold ? timer->Hold() : timer->Release();
+}
+
+bool Timer::AllHeld() {
+    return g_held;
+}
+
+void Timer::Hold() {
+    if (!timer_.isActive() && !scheduled_) return;
+    heldRemaining_ = IsVirtualTime() ? nextTick_.due - NowMs() : timer_.remainingTime();
+    Stop();
+}
+
+void Timer::Release() {
+    const GameMs remaining = std::max<GameMs>(heldRemaining_, 0);
+    const bool wasRunning = heldRemaining_ >= 0;
+    heldRemaining_ = -1;
+    if (!wasRunning || !enabled_ || interval_ <= 0) return;
+    if (IsVirtualTime())
+        ScheduleVirtualTick(NowMs() + remaining);
+    else
+        timer_.start(static_cast<int>(remaining));
 }
 
 void Timer::SetInterval(int ms) {
@@ -31,7 +76,12 @@ void Timer::Stop() {
 
 void Timer::Restart() {
     Stop();
+    heldRemaining_ = -1;
     if (!enabled_ || interval_ <= 0) return;
+    if (g_held) {
+        heldRemaining_ = interval_;
+        return;
+    }
     if (IsVirtualTime())
         ScheduleVirtualTick(NowMs() + interval_);
     else

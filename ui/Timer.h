@@ -27,7 +27,14 @@ class Timer : public QObject {
 
     std::function<void()> onTimer;
 
+    // Holds every timer where it is, or lets them all go on: a tick that was due in 20 seconds
+    // when the game paused is due 20 seconds after it goes on. Timers started meanwhile wait too.
+    static void HoldAll(bool hold);
+    static bool AllHeld();
+
   private:
+    void Hold();
+    void Release();
     void Restart();
     void Stop();
     void ScheduleVirtualTick(GameMs due);
@@ -37,6 +44,7 @@ class Timer : public QObject {
     QTimer timer_;
     gametime::Entry nextTick_;
     bool scheduled_ = false;
+    GameMs heldRemaining_ = -1;  // while held: how long the next tick had to go
     int interval_ = 0;
     bool enabled_ = false;
 };

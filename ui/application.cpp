@@ -42,6 +42,7 @@ int g_termPipe[2] = {-1, -1};
 constexpr int kTerminationSignals[] = {SIGTERM, SIGINT, SIGHUP};
 volatile std::sig_atomic_t g_endRequested = 0;
 std::function<void()> g_keepBeforeEnd;
+std::function<bool(const QKeyEvent&, QWidget*)> g_globalKeys;
 
 // The first request is carried to the event loop; a second one, while the game is still
 // keeping what it keeps, is obeyed at once. A save cut short leaves the old file whole.
@@ -133,13 +134,20 @@ Application::Application(int& argc, char** argv) : QApplication(PrepareEnvironme
             [](QSessionManager&) { EndOnRequest(0); });
 }
 
+void SetGlobalKeyHandler(std::function<bool(const QKeyEvent&, QWidget*)> handler) {
+    g_globalKeys = std::move(handler);
+}
+
 bool Application::notify(QObject* receiver, QEvent* event) {
     gametime::CountEvent();
+    if (event->type() == QEvent::KeyPress && g_globalKeys) {
+        auto* widget = qobject_cast<QWidget*>(receiver);
+        if (widget && g_globalKeys(*static_cast<QKeyEvent*>(event), widget->window())) return true;
+    }
     if (HeldBackByModal(receiver, event->type())) return true;
     if (event->type() == QEvent::KeyPress) {
         Form* screen = ScreenOf(receiver);
-        if (screen && screen != receiver && screen->PreviewKey(*static_cast<QKeyEvent*>(event)))
-            return true;
+        if (screen && screen->PreviewKey(*static_cast<QKeyEvent*>(event))) return true;
     }
     const bool handled = QApplication::notify(receiver, event);
     // An exposed window has been painted and flushed by the time its expose event returns.

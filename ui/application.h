@@ -3,6 +3,7 @@
 #include <functional>
 
 #include <QApplication>
+#include <QKeyEvent>
 
 namespace ui {
 
@@ -23,6 +24,11 @@ class Application : public QApplication {
   private:
     std::function<void()> afterFirstWindow_;
 };
+
+// Keys that act wherever the keyboard is, before any screen sees them, such as the settings and
+// full screen: `handler` gets each key press with the window it is for, and returns true when it
+// took the key.
+void SetGlobalKeyHandler(std::function<bool(const QKeyEvent& key, QWidget* window)> handler);
 
 // Runs a Wayland session's game through XWayland, unless the user named a platform: the screens
 // place themselves, which only X11 allows.

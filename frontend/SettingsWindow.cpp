@@ -1,0 +1,190 @@
+#include "frontend/SettingsWindow.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMetaObject>
+
+#include "campus/AnswerWindow.h"
+#include "campus/CampusScreen.h"
+#include "media/audio.h"
+#include "ui/runtime.h"
+#include "ui/twips.h"
+
+namespace {
+
+constexpr int kRowTwips = 480;
+constexpr int kFieldLeft = 1560;
+
+// The soundfonts a Debian system keeps in one place.
+const char kSoundfontFolder[] = "/usr/share/sounds/sf2";
+
+// A control of Qt's own, placed and lettered as the game's controls are.
+template <class Control>
+Control* Place(Control* control, int left, int top, int width, int height) {
+    ui::PlaceTwips(control, left, top, width, height);
+    control->setFont(ui::DesignFont(ui::kPGothic, 9));
+    return control;
+}
+
+}  // namespace
+
+SettingsWindowForm::SettingsWindowForm() {
+    SetCaption(QStringLiteral("設定 -Velmora 3rd STORY-"));
+    SetClientSize(5400, 3480);
+    SetIcon(QStringLiteral("Icon.png"));
+    const char* rows[] = {"音楽の音量", "効果音の音量", "画面の大きさ", "サウンドフォント"};
+    for (int i = 0; i < 4; ++i)
+        new ui::Label(this, 240, 270 + kRowTwips * i, 1320, 300, QString::fromUtf8(rows[i]));
+    const auto slider = [this](int row) {
+        auto* s =
+            Place(new QSlider(Qt::Horizontal, this), kFieldLeft, 240 + kRowTwips * row, 2400, 330);
+        s->setRange(0, 100);
+        s->setPageStep(10);
+        return s;
+    };
+    musicVolume = slider(0);
+    musicMute = Place(new QCheckBox(QStringLiteral("消音"), this), 4200, 240, 1080, 330);
+    effectVolume = slider(1);
+    effectMute =
+        Place(new QCheckBox(QStringLiteral("消音"), this), 4200, 240 + kRowTwips, 1080, 330);
+    scaleChoice = Place(new QComboBox(this), kFieldLeft, 240 + kRowTwips * 2, 2400, 360);
+    scaleChoice->addItem(QStringLiteral("画面に合わせる"));
+    for (int n = 1; n <= ui::kMaxScale; ++n) scaleChoice->addItem(QStringLiteral("%1 倍").arg(n));
+    soundfontChoice = Place(new QComboBox(this), kFieldLeft, 240 + kRowTwips * 3, 3720, 360);
+    fullScreenBox = Place(new QCheckBox(QStringLiteral("全画面で遊ぶ (F11)"), this), 240,
+                          240 + kRowTwips * 4, 3000, 330);
+    closeButton = new ui::CommandButton(this, 4080, 2880, 1200, 390, QStringLiteral("閉じる"));
+
+    soundfonts_.append(QString());
+    soundfontChoice->addItem(QStringLiteral("標準"));
+    for (const QFileInfo& file : QDir(QString::fromLatin1(kSoundfontFolder))
+                                     .entryInfoList({"*.sf2", "*.SF2"}, QDir::Files)) {
+        soundfonts_.append(file.absoluteFilePath());
+        soundfontChoice->addItem(file.completeBaseName());
+    }
+
+    for (QSlider* s : {musicVolume, effectVolume})
+        QObject::connect(s, &QSlider::valueChanged, this, [this] { Changed(); });
+    for (QCheckBox* box : {musicMute, effectMute, fullScreenBox})
+        QObject::connect(box, &QCheckBox::toggled, this, [this] { Changed(); });
+    for (QComboBox* choice : {scaleChoice, soundfontChoice})
+        QObject::connect(choice, &QComboBox::currentIndexChanged, this, [this] { Changed(); });
+    closeButton->onClick = [this] { Hide(); };
+}
+
+void SettingsWindowForm::Form_Load() {
+    ShowComforts(StoredComforts());
+    ui::CenterForm(*this);
+}
+
+void SettingsWindowForm::ShowComforts(const Comforts& c) {
+    showing_ = true;
+    musicVolume->setValue(c.musicVolume);
+    musicMute->setChecked(c.musicMuted);
+    effectVolume->setValue(c.effectVolume);
+    effectMute->setChecked(c.effectMuted);
+    scaleChoice->setCurrentIndex(c.scale);
+    // A soundfont kept elsewhere, named on the command line or in the file, is listed too.
+    if (!soundfonts_.contains(c.soundfont)) {
+        soundfonts_.append(c.soundfont);
+        soundfontChoice->addItem(QFileInfo(c.soundfont).completeBaseName());
+    }
+    soundfontChoice->setCurrentIndex(static_cast<int>(soundfonts_.indexOf(c.soundfont)));
+    fullScreenBox->setChecked(c.fullScreen);
+    // In full screen the game takes the largest scale that fits.
+    scaleChoice->setEnabled(!c.fullScreen);
+    showing_ = false;
+}
+
+void SettingsWindowForm::Changed() {
+    if (showing_) return;
+    const Comforts before = StoredComforts();
+    Comforts c;
+    c.musicVolume = musicVolume->value();
+    c.musicMuted = musicMute->isChecked();
+    c.effectVolume = effectVolume->value();
+    c.effectMuted = effectMute->isChecked();
+    c.scale = scaleChoice->currentIndex();
+    c.soundfont = soundfonts_.value(soundfontChoice->currentIndex());
+    c.fullScreen = fullScreenBox->isChecked();
+    if (c.soundfont != before.soundfont) {
+        const QString font = c.soundfont.isEmpty() ? media::DefaultSoundfont() : c.soundfont;
+        if (!media::ChangeSoundfont(font)) {
+            ui::MsgBox(QStringLiteral("このサウンドフォントは読み込めませんでした。\r\n") + font,
+                       ui::vbOKOnly | ui::vbExclamation, QStringLiteral("設定"));
+            c.soundfont = before.soundfont;
+        }
+    }
+    StoreComforts(c);
+    ApplyVolumes(c);
+    if (c.scale != before.scale) SetWindowScale(c.scale);
+    if (c.fullScreen != before.fullScreen) SetFullScreenComfort(c.fullScreen);
+    ShowComforts(c);
+}
+
+void SettingsWindowForm::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape)
+        Hide();
+    else
+        ui::Form::keyPressEvent(event);
+}
+
+namespace {
+// The player's own choice, from a key: kept, and shown in the settings window if it is open.
+void ChooseFullScreen(bool on) {
+    Comforts c = StoredComforts();
+    c.fullScreen = on;
+    StoreComforts(c);
+    SetFullScreenComfort(on);
+    if (SettingsWindow.IsLoaded()) SettingsWindow->ShowComforts(c);
+}
+}  // namespace
+
+void OpenSettings() {
+    if (SettingsWindow.IsLoaded() && SettingsWindow->isVisible()) {
+        SettingsWindow->Attract();
+        return;
+    }
+    if (CampusScreen.IsLoaded() && CampusScreen->isVisible()) CampusScreen->Pause();
+    SettingsWindow->ShowModal();
+    SettingsWindow.Unload();
+}
+
+bool ComfortKey(const QKeyEvent& key, QWidget* window) {
+    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
+    // From the event loop rather than from inside the key's delivery: the settings window
+    // waits in a loop of its own.
+    const auto later = [](void (*work)()) {
+        QMetaObject::invokeMethod(qApp, work, Qt::QueuedConnection);
+    };
+    switch (key.key()) {
+        case Qt::Key_F10:
+            later([] { OpenSettings(); });
+            return true;
+        case Qt::Key_P:
+            // P pauses the game from the campus screen or its dialog; while it is paused, the
+            // campus screen takes every key as the one that ends the pause.
+            if (!CampusScreen.IsLoaded() || CampusScreen->Paused() || !CampusScreen->isVisible() ||
+                (window != CampusScreen.operator->() &&
+                 !(AnswerWindow.IsLoaded() && window == AnswerWindow.operator->())))
+                return false;
+            CampusScreen->Pause();
+            return true;
+        case Qt::Key_F11:
+            ChooseFullScreen(!ui::IsFullScreen());
+            return true;
+        case Qt::Key_Escape: {
+            // Message boxes and windows that close on Esc keep it.
+            const auto* screen = dynamic_cast<ui::Form*>(window);
+            if (!ui::IsFullScreen() || qobject_cast<QMessageBox*>(window) ||
+                (screen && screen->WantsEscape()))
+                return false;
+            ChooseFullScreen(false);
+            return true;
+        }
+        default:
+            return false;
+    }
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QSlider>
+
+#include "frontend/comfort.h"
+#include "ui/Form.h"
+#include "ui/controls.h"
+
+// 設定: the player's comforts, each taking effect at once and kept as it changes.
+class SettingsWindowForm : public ui::Form {
+  public:
+    SettingsWindowForm();
+
+    QSlider* musicVolume;
+    QCheckBox* musicMute;
+    QSlider* effectVolume;
+    QCheckBox* effectMute;
+    QComboBox* scaleChoice;  // "画面に合わせる", then 1 to kMaxScale
+    QComboBox* soundfontChoice;
+    QCheckBox* fullScreenBox;
+    ui::CommandButton* closeButton;
+
+    // Sets the controls to `comforts` without acting on them.
+    void ShowComforts(const Comforts& comforts);
+    bool WantsEscape() const override { return true; }
+
+  protected:
+    void Form_Load() override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    void Changed();           // the player changed a control: keep it all, and make it so
+    QStringList soundfonts_;  // beside soundfontChoice's entries; the first is the system's
+    bool showing_ = false;
+};
+
+inline ui::DefaultInstance<SettingsWindowForm> SettingsWindow;
+
+// The settings window, from the start menu or F10; on the campus screen it pauses the game.
+void OpenSettings();
+
+// Keys that act on every screen: F10 opens the settings, F11 toggles full screen, and Esc leaves
+// full screen when the window with the keyboard has no use for it; P pauses the campus screen.
+// True when the key was taken.
+bool ComfortKey(const QKeyEvent& key, QWidget* window);
