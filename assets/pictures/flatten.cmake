@@ -4,7 +4,7 @@
 #
 # A source pulls in a layer with a processing instruction, optionally with parameters:
 #   <?include ../people/keiko-hair.svg?>
-#   <?include ../bodies/standing.svg ribbon=#b8323c?>
+#   <?include ../bodies/bust.svg ribbon=#3a78d0?>
 # The layer's own <svg> element is kept as a nested viewport, so it keeps its size and viewBox.
 # Inside a layer, @name@ is replaced by a parameter; <?param name=value?> gives its default.
 # Ids are renamed per inclusion, so a layer may be used twice with different parameters.
