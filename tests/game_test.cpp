@@ -8,13 +8,16 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImage>
 #include <QMessageBox>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QTest>
+#include <QWindow>
 
 #include "campus/AnswerWindow.h"
 #include "campus/CampusScreen.h"
@@ -28,9 +31,10 @@
 #include "frontend/GraduationAlbum.h"
 #include "frontend/LogoDemo.h"
 #include "frontend/Main.h"
-#include "frontend/comfort.h"
+#include "frontend/SettingsWindow.h"
 #include "frontend/StartMenu.h"
 #include "frontend/TitleScreen.h"
+#include "frontend/comfort.h"
 #include "frontend/session.h"
 #include "media/audio.h"
 #include "records/safewrite.h"
@@ -427,6 +431,86 @@ TEST_F(Campus, TheScaleIsKeptApartAndTheScreensTakeANewOneWhileTheGameRuns) {
     EXPECT_EQ(GameState.dialogTop, CampusScreen->Top() + CampusScreen->Height() + 50);
     EXPECT_EQ(AnswerWindow->Top(), GameState.dialogTop);
     EXPECT_EQ(AnswerWindow->Left(), ui::CenteredOffset(ui::ScreenWidth(), AnswerWindow->Width()));
+}
+
+// P pauses the game at her question: the clock, the music and the dialog stand still, the key
+// that ends the pause is no click, and the minute then running goes on with the time it had left.
+TEST_F(Campus, APauseHoldsTheClockTheMusicAndTheDialogAndTheMinuteKeepsItsTimeLeft) {
+    ui::SetGlobalKeyHandler(ComfortKey);
+    ui::GameMs minuteBegan = 0;
+    player.Now([] { ResumeAt(3, 1, 2); })
+        .Then("a walk to the rooftop", IdleAt(3), [] { Walk(0); })
+        .Then(
+            "4:34 PM", [] { return GameState.elapsedMinutes == 4; },
+            [&] { minuteBegan = ui::NowMs(); }, ByMinute(4))
+        .Run("she greets him", Asked, ByMinute(4));
+    player.Wait(20);
+    const ui::GameMs pausedAt = ui::NowMs();
+    driver::TypeKey(AnswerWindow.operator->(), Qt::Key_P);
+    EXPECT_TRUE(CampusScreen->Paused());
+    EXPECT_FALSE(AnswerWindow->isVisible());
+    EXPECT_TRUE(CampusScreen->pauseVeil->isVisible());
+    const long long music = media::SequencePositionMs();
+    player.Wait(150);
+    EXPECT_EQ(GameState.elapsedMinutes, 4);
+    EXPECT_EQ(media::SequencePositionMs(), music);
+    GameState.clickFlag = false;
+    driver::TypeKey(CampusScreen.operator->(), Qt::Key_Space);
+    EXPECT_FALSE(CampusScreen->Paused());
+    EXPECT_FALSE(GameState.clickFlag);
+    EXPECT_TRUE(AnswerWindow->isVisible());
+    const ui::GameMs resumedAt = ui::NowMs();
+    player.Run(
+        "4:35 PM", [] { return GameState.elapsedMinutes == 5; }, ByMinute(6));
+    EXPECT_EQ(ui::NowMs() - resumedAt, 60000 - (pausedAt - minuteBegan));
+}
+
+// The settings act at once and are kept apart from the game's records; F11 and Esc take the
+// screens into full screen, above a backdrop, and out again.
+TEST_F(Campus, ComfortsActAtOnceOutliveARestartAndTheDataRoomsErasureAndF11GoesFullScreen) {
+    ui::SetGlobalKeyHandler(ComfortKey);
+    player.Now([] { ResumeAt(3, 1, 2); })
+        .Then("F10", IdleAt(3), [] { driver::TypeKey(CampusScreen.operator->(), Qt::Key_F10); })
+        .Then("the settings", Showing(SettingsWindow),
+              [] {
+                  EXPECT_TRUE(CampusScreen->Paused());
+                  SettingsWindow->musicVolume->setValue(40);
+                  EXPECT_EQ(media::MusicVolume(), 40);
+                  SettingsWindow->musicMute->setChecked(true);
+                  EXPECT_EQ(media::MusicVolume(), 0);
+                  SettingsWindow->effectVolume->setValue(70);
+                  EXPECT_EQ(media::EffectVolume(), 70);
+                  SettingsWindow->scaleChoice->setCurrentIndex(2);
+                  EXPECT_EQ(ui::Scale(), 2);
+                  EXPECT_EQ(CampusScreen->width(), 760);
+                  driver::TypeKey(SettingsWindow.operator->(), Qt::Key_Escape);
+              })
+        .Run(
+            "the settings closed", [] { return !SettingsWindow.IsLoaded(); }, Seconds(5));
+
+    DeleteSettingsSection();
+    media::SetMusicVolume(100);
+    media::SetEffectVolume(100);
+    ui::SetScale(1);
+    StartWithComforts(0, false);  // as the next run starts
+    EXPECT_EQ(media::MusicVolume(), 0);
+    EXPECT_EQ(media::EffectVolume(), 70);
+    EXPECT_EQ(ui::Scale(), 2);
+
+    driver::TypeKey(CampusScreen.operator->(), Qt::Key_F11);
+    ASSERT_TRUE(ui::IsFullScreen());
+    const QWindow* backdrop = CampusScreen->windowHandle()->transientParent();
+    ASSERT_TRUE(backdrop);
+    EXPECT_EQ(backdrop->geometry(), QGuiApplication::primaryScreen()->geometry());
+    EXPECT_TRUE(StoredComforts().fullScreen);
+    driver::TypeKey(CampusScreen.operator->(), Qt::Key_Escape);
+    EXPECT_FALSE(ui::IsFullScreen());
+    EXPECT_FALSE(CampusScreen->windowHandle()->transientParent());
+    EXPECT_EQ(ui::Scale(), 2);
+    driver::TypeKey(CampusScreen.operator->(), Qt::Key_F11);
+    driver::TypeKey(CampusScreen.operator->(), Qt::Key_F11);
+    EXPECT_FALSE(ui::IsFullScreen());
+    EXPECT_FALSE(StoredComforts().fullScreen);
 }
 
 // Rewrites a shipped data file in place, replacing what `from` matches.
