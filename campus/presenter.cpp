@@ -25,11 +25,11 @@ void ShowLine(const QString& pictureCode, const QString& text, const QString& sp
 }
 
 void AnnounceLine() {
+    // Lines often bring their own quotation marks: the name goes before them, after a pause.
     const QString speaker = CampusScreen->speakerLabel->Caption();
     const QString line = CampusScreen->lineLabel->Caption();
-    ui::Announce(
-        CampusScreen->lineLabel,
-        speaker.isEmpty() ? line : speaker + QStringLiteral("「") + line + QStringLiteral("」"));
+    ui::Announce(CampusScreen->lineLabel,
+                 speaker.isEmpty() ? line : speaker + QStringLiteral("、") + line);
 }
 
 QString ScenePictureName(const QString& code) {
