@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <QAccessible>
 #include <QCoreApplication>
+#include <QHash>
 
 #include "campus/AnswerWindow.h"
 #include "campus/CampusScreen.h"
@@ -17,21 +18,12 @@
 
 namespace {
 
-struct Heard {
-    QObject* from;
-    QString name;
-};
-QList<Heard> heard;
+// The last name each object was heard to take.
+QHash<QObject*, QString> heard;
 
 void Listen(QAccessibleEvent* event) {
     if (event->type() == QAccessible::NameChanged)
-        heard.append({event->object(), event->accessibleInterface()->text(QAccessible::Name)});
-}
-
-QString Last(QObject* from) {
-    for (auto it = heard.crbegin(); it != heard.crend(); ++it)
-        if (it->from == from) return it->name;
-    return QStringLiteral("(nothing)");
+        heard[event->object()] = event->accessibleInterface()->text(QAccessible::Name);
 }
 
 QString Text(QWidget* control, QAccessible::Text which) {
@@ -60,7 +52,7 @@ TEST(X11, AScreenReaderHearsEachLineWithItsSpeakerAndTheFiveAnswers) {
             "she asks", [] { return AnswerWindow.IsLoaded() && AnswerWindow->isVisible(); },
             [&] {
                 CampusScreenForm& campus = *CampusScreen;
-                EXPECT_EQ(Last(campus.lineLabel), she + "、" + campus.lineLabel->Caption());
+                EXPECT_EQ(heard.value(campus.lineLabel), she + "、" + campus.lineLabel->Caption());
                 EXPECT_EQ(Text(campus.scenePicture, QAccessible::Name), "テニスコートの" + she);
                 EXPECT_EQ(Text(&campus.travelButtons(3), QAccessible::Name), "体育館へ行く");
                 EXPECT_EQ(Text(&campus.travelButtons(3), QAccessible::Description),
@@ -68,7 +60,6 @@ TEST(X11, AScreenReaderHearsEachLineWithItsSpeakerAndTheFiveAnswers) {
                 EXPECT_EQ(Text(&campus.travelButtons(0), QAccessible::Description),
                           "校舎Ａまで歩きます。ここからは直接行けません。");
                 EXPECT_EQ(Text(&campus.travelButtons(2), QAccessible::Name), "校庭へ行く");
-                EXPECT_FALSE(Text(campus.lineLabel, QAccessible::Description).isEmpty());
 
                 QString all = "返事は…";
                 for (int i = 0; i < kOfferedLines; ++i) {
@@ -76,13 +67,12 @@ TEST(X11, AScreenReaderHearsEachLineWithItsSpeakerAndTheFiveAnswers) {
                     const QString line =
                         QString::number(i + 1) + "　" + AnswerWindow->answerButtons(i).text();
                     EXPECT_EQ(Text(answer, QAccessible::Name), line);
-                    EXPECT_FALSE(Text(answer, QAccessible::Description).isEmpty());
                     all += "　" + line;
                 }
-                EXPECT_EQ(Last(AnswerWindow->promptLabel), all);
+                EXPECT_EQ(heard.value(AnswerWindow->promptLabel), all);
                 driver::Click(&AnswerWindow->answerButtons(2));
                 // Her reply is news too, with her name from the greeting before it.
-                EXPECT_EQ(Last(campus.lineLabel), she + "、" + campus.lineLabel->Caption());
+                EXPECT_EQ(heard.value(campus.lineLabel), she + "、" + campus.lineLabel->Caption());
             },
             ByMinute(6))
         .Run(
