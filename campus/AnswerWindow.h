@@ -16,6 +16,9 @@ class AnswerWindowForm : public ui::Form {
     ui::Label* promptLabel;
     ui::ControlArray<ui::CommandButton> answerButtons;
 
+    // Names each answer by its line, and has a screen reader hear the prompt with all five.
+    void AnnounceLines();
+
     // Centred across the screen, its top at the campus screen's dialogTop.
     void PlaceBelowCampus();
 

@@ -10,6 +10,7 @@
 #include "core/places.h"
 #include "core/savefile.h"
 #include "media/audio.h"
+#include "ui/accessible.h"
 #include "ui/gametime.h"
 #include "ui/runtime.h"
 #include "ui/twips.h"
@@ -76,6 +77,42 @@ CampusScreenForm::CampusScreenForm() {
     BuildTextArea();
     BuildPhoneAndTimers();
     ConnectEvents();
+    DescribeControls();
+}
+
+void CampusScreenForm::DescribeControls() {
+    const QString readOn = QStringLiteral("クリックするか、キーを押すと先へ進みます。");
+    ui::Describe(scenePicture, QStringLiteral("場面の絵"),
+                 QStringLiteral("今いる場面の絵。") + readOn);
+    ui::Describe(clockLabel, QString(), QStringLiteral("時計。五時に校門が閉まります。"));
+    for (int i = 0; i < kLocationCount; ++i) {
+        DescribeWalk(i, 0);
+        if (i > 0) setTabOrder(&travelButtons(i - 1), &travelButtons(i));
+    }
+    walkingFigure.ForEach([](int, ui::Image& frame) {
+        ui::Describe(&frame, QStringLiteral("歩いている自分"), QStringLiteral("移動中のしるし。"));
+    });
+    ui::Describe(speakerLabel, QString(), QStringLiteral("話している人の名前。"));
+    ui::Describe(lineLabel, QStringLiteral("台詞"), QStringLiteral("台詞と地の文。") + readOn);
+    ui::Describe(promptLabel, QString(), QStringLiteral("クリックを待っている合図。"));
+    ui::Describe(phoneScreen, QString(), QStringLiteral("携帯電話の画面。親友からのメール。"));
+    ui::Describe(pauseVeil, QStringLiteral("一時停止"),
+                 QStringLiteral("ゲームは止まっています。クリックするか、キーを押すと続きます。"));
+}
+
+void CampusScreenForm::DescribeWalk(int index, int minutes) {
+    const int place = index + 1;
+    QString where = QString::fromUtf8(kLocations[static_cast<size_t>(place)].buttonCaption);
+    where.remove(QChar(0x3000));  // 校　庭 is spaced out for the button only
+    QString walk;
+    if (place == GameState.currentLocation)
+        walk = QStringLiteral("今いる場所です。");
+    else if (minutes > 0)
+        walk = QStringLiteral("ここから歩いて%1分かかります。").arg(minutes);
+    else
+        walk = QStringLiteral("ここからは直接行けません。");
+    ui::Describe(&travelButtons(index), where + QStringLiteral("へ行く"),
+                 where + QStringLiteral("まで歩きます。") + walk);
 }
 
 void CampusScreenForm::BuildScene() {

@@ -43,6 +43,10 @@ class CampusScreenForm : public ui::Form {
     void Resume();
     bool Paused() const { return paused_; }
 
+    // Tells a screen reader where the travel button to place index + 1 leads, and how far it is
+    // from here: `minutes` of walk, 0 when no path joins them.
+    void DescribeWalk(int index, int minutes);
+
   protected:
     void Form_Load() override;
     void Form_OuterSizeChanged() override;
@@ -57,6 +61,7 @@ class CampusScreenForm : public ui::Form {
     void BuildTextArea();
     void BuildPhoneAndTimers();
     void ConnectEvents();
+    void DescribeControls();
     void StepWalkingFigure();
     void HiddenClockShortcut_MouseDown(int button, int shift);
     void changeEvent(QEvent* event) override;

@@ -5,18 +5,53 @@
 #include "core/music.h"
 #include "core/places.h"
 #include "media/scene.h"
+#include "story/story.h"
+#include "story/text.h"
+#include "ui/accessible.h"
 #include "ui/runtime.h"
 
 void ShowLine(const QString& pictureCode, const QString& text, const QString& speaker) {
     CampusScreen->speakerLabel->SetCaption(speaker);
     CampusScreen->lineLabel->SetCaption(text);
+    AnnounceLine();
     if (pictureCode.isEmpty()) return;
     // When neither picture file exists the previous picture stays and the game goes on.
-    CampusScreen->scenePicture->LoadPicture(ScenePictureFile(pictureCode));
+    if (CampusScreen->scenePicture->LoadPicture(ScenePictureFile(pictureCode)))
+        CampusScreen->scenePicture->setAccessibleName(ScenePictureName(pictureCode));
     if (GameState.phase == Phase::ClosingTime)
         CampusScreen->SetCaption(QStringLiteral("-Velmora 3rd STORY-"));
     else
         FollowSceneTheme(pictureCode);
+}
+
+void AnnounceLine() {
+    // Lines often bring their own quotation marks: the name goes before them, after a pause.
+    const QString speaker = CampusScreen->speakerLabel->Caption();
+    const QString line = CampusScreen->lineLabel->Caption();
+    ui::Announce(CampusScreen->lineLabel,
+                 speaker.isEmpty() ? line : speaker + QStringLiteral("、") + line);
+}
+
+QString ScenePictureName(const QString& code) {
+    // C3, the place (0 none, 8 the gate), the person (0 nobody), a variant letter.
+    if (code.size() != 5 || !code.startsWith(QLatin1String("C3"))) return QString();
+    const int place = code.at(2).digitValue();
+    const int person = code.at(3).digitValue();
+    const QString who =
+        person >= 1 && person <= kHeroineCount ? story::Q(story::HeroineName(person)) : QString();
+    if (place >= 1 && place <= kLocationCount) {
+        // The place as the caption names it on arrival: 【校舎Ａ：屋上】.
+        const QString caption =
+            QString::fromUtf8(kLocations[static_cast<size_t>(place)].arrivalCaption);
+        const QString where = caption.section(QChar(0x3010), 1).section(QChar(0x3011), 0, 0);
+        return who.isEmpty() ? where : where + QStringLiteral("の") + who;
+    }
+    if (code == QLatin1String("C300A")) return QStringLiteral("携帯電話のメール");
+    if (code == QLatin1String("C300B")) return QStringLiteral("校舎のあいだを歩く自分");
+    if (code == QLatin1String("C380C")) return QStringLiteral("五時の校門");
+    if (code == QLatin1String("C380D")) return QStringLiteral("花の咲く河原");
+    if (place == 8 && !who.isEmpty()) return QStringLiteral("校門の") + who;
+    return QString();
 }
 
 void WaitForClick() {
@@ -37,8 +72,9 @@ void UpdateTravelButtons() {
         phase != Phase::ClosingTime)
         return;
     for (int i = 0; i < kLocationCount; ++i) {
-        const bool reachable =
-            phase == Phase::Idle && WalkingMinutes(GameState.currentLocation, i + 1) > 0;
+        const int minutes = WalkingMinutes(GameState.currentLocation, i + 1);
+        const bool reachable = phase == Phase::Idle && minutes > 0;
         CampusScreen->travelButtons(i).setEnabled(reachable);
+        CampusScreen->DescribeWalk(i, minutes);
     }
 }

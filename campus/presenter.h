@@ -6,6 +6,12 @@
 // given, the scene picture with its theme music. It does not wait.
 void ShowLine(const QString& pictureCode, const QString& text, const QString& speaker);
 
+// Has a screen reader speak the line on the campus screen, after its speaker's name.
+void AnnounceLine();
+
+// What a scene picture shows, in a few words for a screen reader; empty for an unknown code.
+QString ScenePictureName(const QString& pictureCode);
+
 // Shows the click prompt and waits, with every timer still running, until the player clicks
 // the picture or the text or presses a key. Clicks made before the wait do not count.
 void WaitForClick();

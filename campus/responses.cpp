@@ -61,6 +61,7 @@ void OfferResponses(const QString& conversation) {
         AnswerWindow->answerButtons(i).setText(lines[static_cast<size_t>(i)]);
         AnswerWindow->answerButtons(i).onClick = [i] { ApplyResponse(i + 1); };
     }
+    AnswerWindow->AnnounceLines();
 }
 
 void ApplyResponse(int k) {
@@ -72,6 +73,7 @@ void ApplyResponse(int k) {
     if (!reply) return EndConversation(problem);
 
     CampusScreen->lineLabel->SetCaption(conversation::WithFamilyName(reply->text, g.familyName));
+    AnnounceLine();
     const int heroine = HeroineOfConversation(g.pendingConversation);
     g.affection[static_cast<size_t>(heroine)] =
         static_cast<int16_t>(g.affection[static_cast<size_t>(heroine)] + reply->change);

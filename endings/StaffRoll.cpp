@@ -1,12 +1,14 @@
 #include "endings/StaffRoll.h"
 
 #include "campus/CampusScreen.h"
+#include "campus/presenter.h"
 #include "core/GameState.h"
 #include "core/encounters.h"
 #include "core/music.h"
 #include "records/clearrecord.h"
 #include "story/story.h"
 #include "story/text.h"
+#include "ui/accessible.h"
 #include "ui/runtime.h"
 #include "ui/twips.h"
 
@@ -37,6 +39,10 @@ StaffRollForm::StaffRollForm() {
     stepTimer = new ui::Timer(this, kStepMs, true);
     stepTimer->onTimer = [this] { StepTimer_Timer(); };
     creditsLabel->onDblClick = [this] { Credits_DblClick(); };
+    ui::Describe(rollPicture, QStringLiteral("スタッフロールの絵"),
+                 QStringLiteral("思い出の場面。"));
+    ui::Describe(roleLabel, QString(), QStringLiteral("担当。"));
+    ui::Describe(creditsLabel, QString(), QStringLiteral("スタッフの名前。"));
 }
 
 void StaffRollForm::Form_Load() {
@@ -49,7 +55,8 @@ void StaffRollForm::Form_Load() {
 
 void StaffRollForm::ShowPicture(const QString& code) {
     // The roll never waits on a picture: a missing one leaves the last in place.
-    rollPicture->LoadPicture(code + QStringLiteral(".VEL"));
+    if (rollPicture->LoadPicture(code + QStringLiteral(".VEL")))
+        rollPicture->setAccessibleName(ScenePictureName(code));
 }
 
 void StaffRollForm::StepTimer_Timer() {

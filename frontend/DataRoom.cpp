@@ -5,6 +5,7 @@
 #include "records/settings.h"
 #include "story/story.h"
 #include "story/text.h"
+#include "ui/accessible.h"
 #include "ui/runtime.h"
 #include "ui/twips.h"
 
@@ -29,6 +30,7 @@ DataRoomForm::DataRoomForm() {
     titleLabel->setFont(ui::DesignFont(ui::kPGothic, 15.75));
     iconPicture = new ui::Image(this, 0, 0, 480, 480);
     iconPicture->LoadPicture(QStringLiteral("Icon.png"));
+    ui::Describe(iconPicture, QStringLiteral("ゲームのアイコン"), QString());
     listTitleLabel =
         new ui::Label(this, 3240, 240, 2655, 255, QStringLiteral("クリアした女の子　一覧表"));
     listTitleLabel->SetForeColor(ui::BgrColor(0x00FF00FF));
@@ -53,6 +55,12 @@ void DataRoomForm::BuildRows() {
         name->SetForeColor(kInk);
         name->setFont(ui::DesignFont(ui::kPMincho, 11.25));
         rowNames.Add(i, name);
+        ui::Describe(icon, QStringLiteral("空いている欄"),
+                     QStringLiteral("%1番目にクリアした女の子の顔。").arg(i + 1));
+        ui::Describe(mark, QStringLiteral("空いている欄"),
+                     QStringLiteral("%1番目のクリアのしるし。").arg(i + 1));
+        ui::Describe(name, QString(),
+                     QStringLiteral("%1番目にクリアした女の子の名前。").arg(i + 1));
     }
     for (int k = 1; k <= kHeroineCount; ++k) {
         auto* source = new ui::Image(this, 120 * k, 6000, 480, 480);
@@ -70,6 +78,8 @@ void DataRoomForm::BuildLegend() {
     for (int m = 0; m < 2; ++m) {
         auto* mark = new ui::Image(this, 3480 + 1320 * m, 840, 480, 480);
         mark->LoadPicture(QString::fromLatin1(markFiles[m]));
+        ui::Describe(mark, QString::fromUtf8(markNames[m]).mid(1) + QStringLiteral("のマーク"),
+                     QStringLiteral("一覧のしるしの意味。"));
         markPictures.Add(m, mark);
         auto* label =
             new ui::Label(this, 3960 + 1320 * m, 960, 840, 255, QString::fromUtf8(markNames[m]));
@@ -87,6 +97,14 @@ void DataRoomForm::BuildButtons() {
     clearButton = new ui::CommandButton(this, 3360, 4800, 1095, 375, QStringLiteral("データ消去"));
     backButton = new ui::CommandButton(this, 4680, 4800, 1455, 375, QStringLiteral("戻る"));
     backButton->onClick = [] { DataRoom.Unload(); };
+    ui::Describe(helpLabel, QString(), QStringLiteral("データルームの説明。"));
+    ui::Describe(optionButton, QString(),
+                 QStringLiteral("お知らせを見ます。一定数クリアすると押せます。"));
+    ui::Describe(clearButton, QString(),
+                 QStringLiteral("クリアの記録をすべて消します。消す前に確かめます。"));
+    ui::Describe(backButton, QString(), QStringLiteral("スタートメニューに戻ります。"));
+    setTabOrder(optionButton, clearButton);
+    setTabOrder(clearButton, backButton);
     clearButton->onClick = [this] { ClearButton_Click(); };
     optionButton->onClick = [this] { OptionButton_Click(); };
 }
@@ -101,11 +119,14 @@ void DataRoomForm::Form_Load() {
         if (heroine == 0) continue;
         rowPictures(row).SetPicture(heroineIcons(static_cast<int>(heroine - 1)).Picture());
         rowNames(row).SetCaption(story::Q(story::HeroineName(static_cast<int>(heroine))));
+        rowPictures(row).setAccessibleName(rowNames(row).Caption() + QStringLiteral("の顔"));
         const QChar digit = at + 1 < record.size() ? record.at(at + 1) : QChar();
         const int bits = digit.isDigit() ? digit.digitValue() : 0;
-        if (bits != 0)
-            rowPictures(row + kMarkOffset)
-                .SetPicture(markPictures(bits & kMutualLoveBit ? 1 : 0).Picture());
+        if (bits != 0) {
+            const ui::Image& mark = markPictures(bits & kMutualLoveBit ? 1 : 0);
+            rowPictures(row + kMarkOffset).SetPicture(mark.Picture());
+            rowPictures(row + kMarkOffset).setAccessibleName(mark.accessibleName());
+        }
     }
     if (row >= kRowsForOptions) optionButton->setEnabled(true);
     const QString& br = GameState.lineBreak;

@@ -7,6 +7,7 @@
 #include "core/GameState.h"
 #include "story/story.h"
 #include "story/text.h"
+#include "ui/accessible.h"
 #include "ui/runtime.h"
 #include "ui/twips.h"
 
@@ -37,12 +38,22 @@ GraduationAlbumForm::GraduationAlbumForm() {
     pageFrame = new ui::Shape(this, 0, 0, 7815, 6300);
     pageFrame->SetBorder(QColor(192, 64, 0), 3);
     messageLabel = new ui::Label(this, 120, 6360, 7575, 255);
+    ui::Describe(messageLabel, QString(), QStringLiteral("写真を見て思ったこと。"));
     for (int i = 0; i < static_cast<int>(std::size(kPhotos)); ++i) {
         const Region& r = kPhotos[i];
         auto* region = new ui::Image(this, r.left, r.top, r.width, r.height);
         region->onMouseMove = [this, i](int, int, int, int) { Photo_MouseMove(i); };
         region->onClick = [this, i] { Photo_Click(i); };
         ui::TakeKeyboard(region, [this, i] { Photo_MouseMove(i); });
+        // Who is in the photo: what the hints below the page tell of each.
+        const std::string_view who = i < kPickablePhotos    ? story::HeroineName(i + 1)
+                                     : i == kPickablePhotos ? story::AlbumFriendName()
+                                                            : story::BestFriendName();
+        ui::Describe(region, story::Q(who) + QStringLiteral("の写真"),
+                     i < kPickablePhotos
+                         ? QStringLiteral("クリックすると、このコを探しに行くと決めます。")
+                         : QStringLiteral("友だちの写真です。"));
+        if (i > 0) setTabOrder(&photos(i - 1), region);
         photos.Add(i, region);
     }
 }

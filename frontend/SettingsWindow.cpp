@@ -9,6 +9,7 @@
 #include "campus/AnswerWindow.h"
 #include "campus/CampusScreen.h"
 #include "media/audio.h"
+#include "ui/accessible.h"
 #include "ui/runtime.h"
 #include "ui/twips.h"
 
@@ -72,6 +73,24 @@ SettingsWindowForm::SettingsWindowForm() {
     for (QComboBox* choice : {scaleChoice, soundfontChoice})
         QObject::connect(choice, &QComboBox::currentIndexChanged, this, [this] { Changed(); });
     closeButton->onClick = [this] { Hide(); };
+
+    ui::Describe(musicVolume, QStringLiteral("音楽の音量"), QStringLiteral("0 から 100 まで。"));
+    ui::Describe(musicMute, QStringLiteral("音楽を消す"), QString());
+    ui::Describe(effectVolume, QStringLiteral("効果音の音量"), QStringLiteral("0 から 100 まで。"));
+    ui::Describe(effectMute, QStringLiteral("効果音を消す"), QString());
+    ui::Describe(scaleChoice, QStringLiteral("画面の大きさ"),
+                 QStringLiteral("ゲームを何倍の大きさで描くか。全画面では画面に合わせます。"));
+    ui::Describe(soundfontChoice, QStringLiteral("サウンドフォント"),
+                 QStringLiteral("音楽を鳴らす音色のファイル。"));
+    ui::Describe(fullScreenBox, QStringLiteral("全画面"), QStringLiteral("F11 でも切り替えます。"));
+    ui::Describe(closeButton, QStringLiteral("閉じる"), QStringLiteral("Esc でも閉じます。"));
+    setTabOrder(musicVolume, musicMute);
+    setTabOrder(musicMute, effectVolume);
+    setTabOrder(effectVolume, effectMute);
+    setTabOrder(effectMute, scaleChoice);
+    setTabOrder(scaleChoice, soundfontChoice);
+    setTabOrder(soundfontChoice, fullScreenBox);
+    setTabOrder(fullScreenBox, closeButton);
 }
 
 void SettingsWindowForm::Form_Load() {

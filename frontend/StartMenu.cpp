@@ -16,6 +16,7 @@
 #include "records/settings.h"
 #include "story/story.h"
 #include "story/text.h"
+#include "ui/accessible.h"
 #include "ui/runtime.h"
 #include "ui/twips.h"
 
@@ -52,6 +53,7 @@ void StartMenuForm::BuildFriend() {
     auto* portrait = new ui::Image(this, 0, 240, 2250, 3000);
     portrait->LoadPicture(QStringLiteral("Friend.png"));
     portrait->setToolTip(story::Q(story::AlbumFriendTooltip()));
+    ui::Describe(portrait, story::Q(story::AlbumFriendName()), portrait->toolTip());
     friendPicture.Add(0, portrait);
     // The balloon's tail points down to the friend.
     for (int i = 0; i < 3; ++i) new ui::Line(this, 2220 + 15 * i, 780, 1860, 1140, Qt::black, 1);
@@ -60,10 +62,14 @@ void StartMenuForm::BuildFriend() {
     balloonShape->SetBorder(Qt::black, 2);
     balloonShape->SetRounded(true);
     balloonLabel = new ui::Label(this, 2400, 150, 3615, 735);
+    ui::Describe(balloonLabel, QString(), QStringLiteral("友だちの吹き出し。"));
 }
 
 void StartMenuForm::BuildEntries() {
     const char* captions[] = {"新しくはじめる", "前回の続き", "データルーム"};
+    const char* descriptions[] = {"名前を書いて、新しいゲームを始めます。",
+                                  "セーブしたゲームの続きを遊びます。",
+                                  "クリアした女の子の一覧を見ます。"};
     for (int i = 0; i < kEntries; ++i) {
         auto* entry =
             new ui::Label(this, 2640, 1200 + 720 * i, 3255, 495, QString::fromUtf8(captions[i]));
@@ -73,6 +79,8 @@ void StartMenuForm::BuildEntries() {
         entry->onClick = [this, i] { Entry_Click(i); };
         entry->onMouseMove = [this, i](int, int, int, int) { Entry_MouseMove(i); };
         ui::TakeKeyboard(entry, [this, i] { Entry_MouseMove(i); });
+        ui::Describe(entry, QString(), QString::fromUtf8(descriptions[i]));
+        if (i > 0) setTabOrder(&entries(i - 1), entry);
         entries.Add(i, entry);
     }
 }
@@ -92,6 +100,14 @@ void StartMenuForm::BuildNamePanel() {
     givenNameBox->setToolTip(nameTip);
     nameOkButton = new ui::CommandButton(namePanel, 1680, 1680, 975, 375, QStringLiteral("O K"));
     nameOkButton->setToolTip(QStringLiteral("両方入力できたら、クリックしてね。"));
+    familyNameLabel->setBuddy(familyNameBox);
+    givenNameLabel->setBuddy(givenNameBox);
+    ui::Describe(familyNameBox, QStringLiteral("みょうじ"),
+                 QStringLiteral("あなたのみょうじ（姓）。") + nameTip);
+    ui::Describe(givenNameBox, QStringLiteral("なまえ"),
+                 QStringLiteral("あなたのなまえ（名）。") + nameTip);
+    ui::Describe(nameOkButton, QStringLiteral("OK"),
+                 QStringLiteral("この名前でゲームを始めます。"));
     setTabOrder(familyNameBox, givenNameBox);
     setTabOrder(givenNameBox, nameOkButton);
 }
@@ -99,10 +115,15 @@ void StartMenuForm::BuildNamePanel() {
 void StartMenuForm::BuildLoadAndMusic() {
     loadOkButton = new ui::CommandButton(this, 3600, 1680, 1215, 495, QStringLiteral("O K"));
     loadOkButton->hide();
+    ui::Describe(loadOkButton, QStringLiteral("OK"),
+                 QStringLiteral("セーブしたデータを読み込んで、続きを始めます。"));
     captionLabel = new ui::Label(this, 360, 3360, 4095, 255, story::Q(story::StartMenuCaption()));
+    ui::Describe(captionLabel, QString(), QStringLiteral("友だちの紹介。"));
     settingsButton =
         new ui::CommandButton(this, 4800, 3240, 1335, 300, QStringLiteral("設定 (F10)"));
     settingsButton->onClick = [] { OpenSettings(); };
+    ui::Describe(settingsButton, QStringLiteral("設定"),
+                 QStringLiteral("音量、画面の大きさ、サウンドフォント、全画面を決めます。"));
 
     musicKeeper = new ui::Timer(this, 1000, true);
     musicKeeper->onTimer = [] { KeepMidiPlaying(); };

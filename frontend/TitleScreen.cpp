@@ -9,6 +9,7 @@
 #include "frontend/StartMenu.h"
 #include "story/story.h"
 #include "story/text.h"
+#include "ui/accessible.h"
 #include "ui/runtime.h"
 #include "ui/twips.h"
 
@@ -78,6 +79,15 @@ TitleScreenForm::TitleScreenForm() {
     };
     startLabel->onClick = [this] { Start_Click(); };
     ui::TakeKeyboard(startLabel, [this] { startLabel->SetBackColor(kStartHover); });
+
+    threes.ForEach([](int, ui::Label& three) {
+        ui::Describe(&three, QStringLiteral("3"), QStringLiteral("タイトルの大きな３。"));
+    });
+    ui::Describe(rdStoryLabel, QStringLiteral("rd STORY"), QStringLiteral("タイトルの続き。"));
+    ui::Describe(makerLabel, QString(), QStringLiteral("作った人たち。"));
+    ui::Describe(startLabel, QStringLiteral("スタート"),
+                 QStringLiteral("ゲームを始めます。Shift か Ctrl か Alt を押しながらだと、"
+                                "音楽なしで遊びます。"));
 }
 
 void TitleScreenForm::Form_Load() {

@@ -66,6 +66,9 @@ int MsgBox(const QString& prompt, int style, const QString& title) {
                        Qt::WindowCloseButtonHint);
     box.setWindowTitle(title);
     box.setText(QString(prompt).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    // A screen reader names the box by its title and reads the question as its description.
+    box.setAccessibleName(title);
+    box.setAccessibleDescription(box.text());
     // At the game's scale, like its screens.
     box.setFont(DesignFont(kPGothic, 9));
     const int icon = style & 0x70;
