@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QWindow>
 
+#include <xcb/xcb.h>
+
 #include "ui/Timer.h"
 #include "ui/controls.h"
 #include "ui/folders.h"
@@ -32,6 +34,23 @@ QList<QPointer<Form>>& ModalStack() {
 }
 
 QPointer<QWidget> g_backdrop;  // while the game is full screen
+
+// Qt tells the window manager whose transient a window is only when it maps the window; a
+// screen already shown is told here, on X11, rather than mapped again and placed anew.
+void TellTransientFor(QWidget* screen, QWidget* parent) {
+    auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11) return;
+    xcb_connection_t* connection = x11->connection();
+    const auto window = static_cast<xcb_window_t>(screen->winId());
+    if (parent) {
+        const auto parentWindow = static_cast<xcb_window_t>(parent->winId());
+        xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window, XCB_ATOM_WM_TRANSIENT_FOR,
+                            XCB_ATOM_WINDOW, 32, 1, &parentWindow);
+    } else {
+        xcb_delete_property(connection, window, XCB_ATOM_WM_TRANSIENT_FOR);
+    }
+    xcb_flush(connection);
+}
 
 void StandAboveBackdrop(QWidget* screen) {
     if (g_backdrop && screen->windowHandle())
@@ -248,7 +267,10 @@ bool IsFullScreen() {
 void SetFullScreen(bool on) {
     if (on == IsFullScreen()) return;
     if (on) {
-        auto* backdrop = new QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint);
+        // It never takes the keyboard from the game's screens.
+        auto* backdrop = new QWidget(
+            nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
+        backdrop->setAttribute(Qt::WA_ShowWithoutActivating);
         backdrop->setWindowTitle(QStringLiteral("Velmora 3rd STORY"));
         FillBackground(backdrop, Qt::black);
         backdrop->setAttribute(Qt::WA_DeleteOnClose, false);
@@ -258,7 +280,7 @@ void SetFullScreen(bool on) {
     for (Form* form : Form::LoadedForms()) {
         if (!form->windowHandle()) continue;
         form->windowHandle()->setTransientParent(on ? g_backdrop->windowHandle() : nullptr);
-        if (form->isVisible()) form->raise();
+        if (form->isVisible()) TellTransientFor(form, on ? g_backdrop.data() : nullptr);
     }
     if (!on) delete g_backdrop.data();
 }
