@@ -1,6 +1,7 @@
 // Plays many whole games on the real screens, offscreen and in game time, and prints how often
-// each heroine confesses under three ways of playing. Each game runs in a process of its own,
-// two at a time; a game stops once the confessing heroine is chosen.
+// each heroine confesses under three ways of playing, and how many of the meetings offered no
+// line that pleases her. Each game runs in a process of its own, two at a time; a game stops
+// once the confessing heroine is chosen.
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -33,6 +34,17 @@ constexpr int kDefaultGames = 5000;
 constexpr int kWorkers = 2;
 
 enum class Strategy { Random, SeekPicked, MeetMany };
+
+// A reply pleases her when it raises her affection by this much or more.
+constexpr int kPleasing = 3;
+
+// What a game sends back to the benchmark: the confessing heroine, 10 more for mutual love, and
+// its meetings, of them how many offered her no pleasing line among the five.
+struct GameResult {
+    int8_t ending = 0;
+    int8_t meetings = 0;
+    int8_t withoutPleasing = 0;
+};
 
 int RandomIndex(int n) {
     return static_cast<int>(Rnd() * n);
@@ -133,6 +145,21 @@ int MoveTowardThePickedHeroine() {
     return plan ? plan->second : -1;
 }
 
+// How much the reply to offered line `line` (0 to 4) changes her affection, by the data files.
+int ReplyChange(int line) {
+    const GameRecord& g = GameState;
+    conversation::DataProblem problem;
+    const auto reply = conversation::ReadReply(
+        g.pendingConversation, g.offeredCodes[static_cast<size_t>(line + 1)], problem);
+    return reply ? reply->change : 0;
+}
+
+bool OffersAPleasingLine() {
+    for (int line = 0; line < 5; ++line)
+        if (ReplyChange(line) >= kPleasing) return true;
+    return false;
+}
+
 // Picks one of the five offered lines: at random, or the one that pleases her most or least
 // by what the data files say.
 int ChosenLine(Strategy strategy) {
@@ -141,10 +168,7 @@ int ChosenLine(Strategy strategy) {
     const bool kind = HeroineOfConversation(g.pendingConversation) == g.targetHeroine;
     int chosen = 0, bestChange = 0;
     for (int line = 0; line < 5; ++line) {
-        conversation::DataProblem problem;
-        const auto reply = conversation::ReadReply(
-            g.pendingConversation, g.offeredCodes[static_cast<size_t>(line + 1)], problem);
-        const int change = reply ? reply->change : 0;
+        const int change = ReplyChange(line);
         if (line == 0 || (kind ? change > bestChange : change < bestChange)) {
             chosen = line;
             bestChange = change;
@@ -153,13 +177,15 @@ int ChosenLine(Strategy strategy) {
     return chosen;
 }
 
-// One whole game from the start menu; returns the confessing heroine, and 10 more for mutual love.
+// One whole game from the start menu; sends its GameResult down the pipe.
 [[noreturn]] void PlayOneGame(Strategy strategy, uint32_t seed, int resultPipe) {
     GameState = GameRecord{};
     GameState.lineBreak = QStringLiteral("\r\n");
     Player player(seed);
     const int pick = static_cast<int>(seed % kCampusHeroines);
     int decidedAt = -1;
+    GameResult result;
+    QString lastMeeting;  // a heroine greets once a game, so her code names the meeting
     player.Now([] {
         StartMenu->Show();
         driver::Click(&StartMenu->entries(0));
@@ -176,12 +202,17 @@ int ChosenLine(Strategy strategy) {
     player.Always([&] {
         GameRecord& g = GameState;
         if (g.endingHeroine != 0) {
-            const char result =
-                static_cast<char>(g.endingHeroine + (g.endingHeroine == g.targetHeroine ? 10 : 0));
-            [[maybe_unused]] const auto written = ::write(resultPipe, &result, 1);
+            result.ending = static_cast<int8_t>(g.endingHeroine +
+                                                (g.endingHeroine == g.targetHeroine ? 10 : 0));
+            [[maybe_unused]] const auto written = ::write(resultPipe, &result, sizeof result);
             _exit(0);
         }
         if (g.phase == Phase::AwaitingReply && AnswerWindow.IsLoaded()) {
+            if (g.pendingConversation != lastMeeting) {
+                lastMeeting = g.pendingConversation;
+                ++result.meetings;
+                result.withoutPleasing += !OffersAPleasingLine();
+            }
             return driver::Click(&AnswerWindow->answerButtons(ChosenLine(strategy)));
         }
         if (g.phase != Phase::Idle || decidedAt == g.elapsedMinutes) return false;
@@ -222,25 +253,27 @@ int main(int argc, char** argv) {
     };
     std::printf("%d real games per strategy (percent of games)\n%-42s", games, "strategy");
     for (int h = 1; h <= kHeroineCount; ++h) std::printf("   H%d ", h);
-    std::printf(" mutual\n");
+    std::printf(" mutual  no+%d\n", kPleasing);
     const auto start = std::chrono::steady_clock::now();
     int played = 0, failed = 0;
     for (const auto& [name, strategy] : strategies) {
         std::array<int, kHeroineCount + 1> endings{};
-        int mutual = 0;
+        int mutual = 0, meetings = 0, withoutPleasing = 0;
         // Each worker is a child process with a pipe back; two run at a time.
         std::vector<std::pair<pid_t, int>> running;
         auto collect = [&] {
             const auto [pid, pipe] = running.front();
             running.erase(running.begin());
-            char result = 0;
-            const bool got = ::read(pipe, &result, 1) == 1;
+            GameResult result;
+            const bool got = ::read(pipe, &result, sizeof result) == sizeof result;
             ::close(pipe);
             int status = 0;
             waitpid(pid, &status, 0);
             if (!got) return void(++failed);
-            ++endings[static_cast<size_t>(result % 10)];
-            mutual += result >= 10;
+            ++endings[static_cast<size_t>(result.ending % 10)];
+            mutual += result.ending >= 10;
+            meetings += result.meetings;
+            withoutPleasing += result.withoutPleasing;
             ++played;
         };
         for (int i = 0; i < games; ++i) {
@@ -260,7 +293,8 @@ int main(int argc, char** argv) {
         std::printf("%-42s", name);
         for (int h = 1; h <= kHeroineCount; ++h)
             std::printf(" %5.1f", 100.0 * endings[static_cast<size_t>(h)] / games);
-        std::printf("  %5.1f\n", 100.0 * mutual / games);
+        std::printf("  %5.1f  %5.1f\n", 100.0 * mutual / games,
+                    meetings == 0 ? 0.0 : 100.0 * withoutPleasing / meetings);
         std::fflush(stdout);
     }
     const double seconds =

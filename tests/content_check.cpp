@@ -1,10 +1,13 @@
 // The content check: the story, the data files, the pictures and the music that ship with the
 // game hold together. It reads the built run-time folder.
+#include <algorithm>
+
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QFontMetrics>
 #include <QImageReader>
+#include <QSet>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -136,6 +139,7 @@ TEST(Content, EveryConversationOfTheTimetableReadsFromTheDataFilesAndFitsWithThe
         EXPECT_FALSE(cp932.hasError()) << file;
     }
     int conversations = 0;
+    QSet<QString> fourPleasing;  // the conversations with four or more lines that please her
     for (int minute = 0; minute < 30; ++minute)
         for (int location = 1; location <= kLocationCount; ++location) {
             const int heroine = HeroineAt(minute, location);
@@ -145,7 +149,7 @@ TEST(Content, EveryConversationOfTheTimetableReadsFromTheDataFilesAndFitsWithThe
                 conversation::DataProblem problem;
                 const auto candidates = conversation::ReadCandidates(code, problem);
                 ASSERT_TRUE(candidates) << code << problem.what;
-                int pleasing = 0;
+                QList<int> pleasing;  // the strengths of the lines that please her
                 for (size_t slot = 1; slot < candidates->size(); ++slot) {
                     const int response = (*candidates)[slot];
                     const auto line = conversation::ReadPlayerLine(response, problem);
@@ -157,13 +161,18 @@ TEST(Content, EveryConversationOfTheTimetableReadsFromTheDataFilesAndFitsWithThe
                     const QString heard =
                         conversation::WithFamilyName(reply->text, kLongestFullWidthName);
                     EXPECT_TRUE(ShowsWhole(*CampusScreen->lineLabel, heard)) << heard;
-                    pleasing += reply->change >= 3;
+                    if (reply->change >= 3) pleasing.append(reply->change);
                 }
-                EXPECT_GE(pleasing, 3) << code << " offers lines that please her";
+                EXPECT_GE(pleasing.size(), 3) << code << " offers lines that please her";
+                std::sort(pleasing.begin(), pleasing.end());
+                EXPECT_EQ(std::adjacent_find(pleasing.begin(), pleasing.end()), pleasing.end())
+                    << code << " pleases her with lines of different strength";
+                if (pleasing.size() >= 4) fourPleasing.insert(code);
                 ++conversations;
             }
         }
     EXPECT_GE(conversations, 30);
+    EXPECT_GT(fourPleasing.size(), 15) << "most of the 30 conversations offer four pleasing lines";
     EndTestGame();
 }
 

@@ -39,7 +39,8 @@ QPointer<QWidget> g_backdrop;  // while the game is full screen
 // screen already shown is told here, on X11, rather than mapped again and placed anew.
 void TellTransientFor(QWidget* screen, QWidget* parent) {
     auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11) return;
+    if (!x11 || !x11->connection() || QGuiApplication::platformName() != QLatin1String("xcb"))
+        return;
     xcb_connection_t* connection = x11->connection();
     const auto window = static_cast<xcb_window_t>(screen->winId());
     if (parent) {
