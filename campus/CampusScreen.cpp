@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "campus/AnswerWindow.h"
+#include "campus/HistoryWindow.h"
 #include "core/GameState.h"
 #include "core/clock.h"
 #include "core/music.h"
@@ -147,6 +148,15 @@ void CampusScreenForm::ConnectEvents() {
     };
     musicKeeper->onTimer = [] { KeepMidiPlaying(); };
     walkingTimer->onTimer = [this] { StepWalkingFigure(); };
+    // The wheel turned up over the text reads back the day's lines.
+    auto readBack = [](int delta) {
+        if (HistoryWindow.IsLoaded())
+            HistoryWindow->Turn(delta);
+        else if (delta > 0)
+            OpenHistory();
+    };
+    speakerLabel->onMouseWheel = readBack;
+    lineLabel->onMouseWheel = readBack;
 }
 
 void CampusScreenForm::Form_Load() {
@@ -192,7 +202,17 @@ void CampusScreenForm::Form_KeyPress(int) {
     GameState.clickFlag = true;
 }
 
+// Up reads back the day's lines. It is no click: a line waiting for one goes on waiting.
+void CampusScreenForm::Form_KeyDown(int keyCode, int) {
+    if (keyCode == Qt::Key_Up) OpenHistory();
+}
+
 bool CampusScreenForm::Form_KeyPreview(int keyCode, const QString& text) {
+    // Taken before a travel button would move the keyboard with Up.
+    if (keyCode == Qt::Key_Up) {
+        Form_KeyDown(keyCode, 0);
+        return true;
+    }
     // While a line waits for its click, a key reads on, even with a travel button focused.
     const QStringList waits = ui::RunningWaits();
     if (waits.isEmpty() || waits.last() != QLatin1String("WaitForClick")) return false;

@@ -41,6 +41,7 @@ class CampusScreenForm : public ui::Form {
     void Form_QueryUnload(int& cancel, int reason) override;
     void Form_KeyPress(int keyAscii) override;
     bool Form_KeyPreview(int keyCode, const QString& text) override;
+    void Form_KeyDown(int keyCode, int shift) override;
 
   private:
     void PlaceOnScreen();

@@ -1,15 +1,31 @@
 #include "campus/presenter.h"
 
 #include "campus/CampusScreen.h"
+#include "campus/HistoryWindow.h"
 #include "core/GameState.h"
 #include "core/music.h"
 #include "core/places.h"
 #include "media/scene.h"
 #include "ui/runtime.h"
 
+namespace {
+QList<ShownLine> g_dayLines;
+}
+
+const QList<ShownLine>& DayLines() {
+    return g_dayLines;
+}
+
+void ForgetDayLines() {
+    g_dayLines.clear();
+    HistoryWindow.Unload();
+}
+
 void ShowLine(const QString& pictureCode, const QString& text, const QString& speaker) {
     CampusScreen->speakerLabel->SetCaption(speaker);
     CampusScreen->lineLabel->SetCaption(text);
+    g_dayLines.append({speaker, text});
+    if (HistoryWindow.IsLoaded()) HistoryWindow->AppendNewLines();
     if (pictureCode.isEmpty()) return;
     // When neither picture file exists the previous picture stays and the game goes on.
     CampusScreen->scenePicture->LoadPicture(ScenePictureFile(pictureCode));

@@ -52,6 +52,7 @@ void KeepOnEndRequest() {
 }
 
 void StartSession(bool resumed) {
+    ForgetDayLines();
     CampusScreen->onMinute = ClockTick;
     CampusScreen->onTravel = StartWalk;
     CampusScreen->onClosingTime = PlayClosingTime;

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -18,6 +19,7 @@
 
 #include "campus/AnswerWindow.h"
 #include "campus/CampusScreen.h"
+#include "campus/HistoryWindow.h"
 #include "campus/presenter.h"
 #include "conversation/script.h"
 #include "core/GameState.h"
@@ -376,6 +378,47 @@ TEST_F(Campus, ClicksBeforeAWaitDoNotCountAKeyReleasesItAndTheClockRunsMeanwhile
             driver::TypeKey(CampusScreen.operator->(), Qt::Key_A);
         });
     WaitForClick();
+}
+
+// The day's lines are read back over the scene while she waits for an answer and the clock runs;
+// the dialog below stays answerable, and what is shown meanwhile comes at the end.
+TEST_F(Campus, TheDaysLinesHoldASceneInOrderAndAreReadWhileTheClockRunsOn) {
+    QStringList shown;  // as the campus screen showed them: speaker, then text
+    const auto seeLine = [&shown] {
+        if (!CampusScreen->speakerLabel->Caption().isEmpty())
+            shown << CampusScreen->speakerLabel->Caption();
+        shown << CampusScreen->lineLabel->Caption();
+    };
+    player
+        .Now([&] {
+            ResumeAt(6, 5, 1);
+            seeLine();
+        })
+        .Then(
+            "heroine 6 comes to the court", Asked,
+            [&] {
+                seeLine();
+                driver::TurnWheel(CampusScreen->lineLabel, 1);
+                ASSERT_TRUE(HistoryWindow.IsLoaded());
+                EXPECT_TRUE(HistoryWindow->lineList->AtEnd());
+                driver::Click(&AnswerWindow->answerButtons(2));
+                seeLine();
+            },
+            ByMinute(6))
+        .Run(
+            "she leaves at the mark", [] { return GameState.pendingConversation.isEmpty(); },
+            ByMinute(10));
+    seeLine();
+    EXPECT_EQ(CampusScreen->clockLabel->Caption(), "4:40 PM");
+    ASSERT_TRUE(HistoryWindow.IsLoaded());
+    EXPECT_EQ(HistoryWindow->lineList->toPlainText(), shown.join('\n'));
+    EXPECT_TRUE(HistoryWindow->lineList->AtEnd());
+    driver::TypeKey(HistoryWindow->lineList, Qt::Key_Escape);
+    EXPECT_FALSE(HistoryWindow.IsLoaded());
+    driver::TypeKey(CampusScreen.operator->(), Qt::Key_Up);
+    ASSERT_TRUE(HistoryWindow.IsLoaded());
+    driver::TurnWheel(HistoryWindow->lineList->viewport(), -1);  // down, past the end
+    EXPECT_FALSE(HistoryWindow.IsLoaded());
 }
 
 // The player's scale outlives データ消去, and the campus screen takes a new scale while it runs:

@@ -1,0 +1,147 @@
+#include "campus/HistoryWindow.h"
+
+#include <cmath>
+
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+
+#include "campus/AnswerWindow.h"
+#include "campus/CampusScreen.h"
+#include "campus/presenter.h"
+#include "ui/twips.h"
+
+namespace {
+
+// Over the scene picture and its shadow, clear of the speaker's name and the side bar.
+constexpr int kClientWidth = 4785;
+constexpr int kClientHeight = 3105;
+constexpr int kListHeight = 2805;
+constexpr int kLineGap = 90;      // twips between one line and the next speaker
+constexpr int kWheelNotch = 120;  // a wheel's delta for one notch
+
+const QColor kSpeakerColour = ui::BgrColor(0x00C00000);
+
+}  // namespace
+
+DayLineList::DayLineList(QWidget* parent, int left, int top, int width, int height)
+    : QTextEdit(parent) {
+    ui::PlaceTwips(this, left, top, width, height);
+    setFont(ui::DesignFont(ui::kPGothic, 9.75));
+    setReadOnly(true);
+    setTextInteractionFlags(Qt::NoTextInteraction);
+    setFocusPolicy(Qt::StrongFocus);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+}
+
+void DayLineList::AppendNewLines() {
+    const QList<ShownLine>& lines = DayLines();
+    if (shown_ == lines.size()) return;
+    const bool follow = AtEnd();
+    QTextCursor cursor(document());
+    cursor.movePosition(QTextCursor::End);
+    QTextBlockFormat gap;
+    gap.setTopMargin(ui::ToPixels(kLineGap));
+    QTextCharFormat speaker;
+    speaker.setForeground(kSpeakerColour);
+    speaker.setFontWeight(QFont::Bold);
+    for (; shown_ < lines.size(); ++shown_) {
+        const ShownLine& line = lines[shown_];
+        if (!document()->isEmpty()) cursor.insertBlock(gap, {});
+        if (!line.speaker.isEmpty()) {
+            cursor.insertText(line.speaker, speaker);
+            cursor.insertBlock(QTextBlockFormat(), {});
+        }
+        cursor.insertText(line.text, {});
+    }
+    if (follow) ScrollToEnd();
+}
+
+void DayLineList::ScrollToEnd() {
+    // Laid out first, so that the scroll bar knows the whole length.
+    document()->documentLayout()->blockBoundingRect(document()->lastBlock());
+    verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+}
+
+bool DayLineList::AtEnd() const {
+    return verticalScrollBar()->value() == verticalScrollBar()->maximum();
+}
+
+bool DayLineList::Turn(int delta) {
+    if (delta < 0 && AtEnd()) return true;
+    QScrollBar* bar = verticalScrollBar();
+    const double lines = double(delta) / kWheelNotch * QApplication::wheelScrollLines();
+    bar->setValue(bar->value() - static_cast<int>(std::lround(lines * bar->singleStep())));
+    return false;
+}
+
+void DayLineList::ScaleChanged() {
+    clear();
+    shown_ = 0;
+    AppendNewLines();
+}
+
+HistoryWindowForm::HistoryWindowForm() {
+    // A window of the campus screen's: kept above it, and gone with it.
+    setParent(&*CampusScreen, windowFlags());
+    SetCaption(QStringLiteral("テキスト履歴 -Velmora 3rd STORY-"));
+    SetClientSize(kClientWidth, kClientHeight);
+    SetIcon(QStringLiteral("Icon.png"));
+    lineList = new DayLineList(this, 0, 0, kClientWidth, kListHeight);
+    hintLabel =
+        new ui::Label(this, 120, kListHeight + 45, kClientWidth - 240, 240,
+                      QStringLiteral("Esc・クリック・最後からホイールを下へ回すと閉じます"));
+    hintLabel->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    setFocusProxy(lineList);
+    lineList->onClick = [this] { Unload(); };
+    lineList->onMouseWheel = [this](int delta) { Turn(delta); };
+}
+
+void HistoryWindowForm::Form_Load() {
+    PlaceOverCampus();
+    lineList->AppendNewLines();
+}
+
+// Its outer top left on the campus screen's: the two frames alike, the list covers the
+// picture.
+void HistoryWindowForm::PlaceOverCampus() {
+    Move(CampusScreen->Left(), CampusScreen->Top());
+}
+
+void HistoryWindowForm::AppendNewLines() {
+    lineList->AppendNewLines();
+}
+
+void HistoryWindowForm::Turn(int delta) {
+    if (lineList->Turn(delta)) Unload();
+}
+
+bool HistoryWindowForm::Form_KeyPreview(int keyCode, const QString&) {
+    return TakeClosingKey(keyCode);
+}
+
+bool HistoryWindowForm::TakeClosingKey(int keyCode) {
+    const bool closes = keyCode == Qt::Key_Escape || (keyCode == Qt::Key_Down && lineList->AtEnd());
+    if (closes) Unload();
+    return closes;
+}
+
+void HistoryWindowForm::Form_QueryUnload(int&, int) {
+    // The keyboard goes back to where the game waits for the player.
+    if (AnswerWindow.IsLoaded() && AnswerWindow->isVisible())
+        AnswerWindow->activateWindow();
+    else if (CampusScreen.IsLoaded())
+        CampusScreen->activateWindow();
+}
+
+void OpenHistory() {
+    const bool opening = !HistoryWindow.IsLoaded();
+    HistoryWindow->Show();
+    if (opening) {
+        HistoryWindow->lineList->setFocus();
+        HistoryWindow->lineList->ScrollToEnd();
+    }
+}
