@@ -28,12 +28,18 @@ class CampusScreenForm : public ui::Form {
     ui::Timer* minuteTimer;
     ui::Timer* musicKeeper;
     ui::Timer* walkingTimer;
+    ui::Timer* noticeTimer;
 
     // The game's procedures behind the controls, handed down by the session that plays here:
     // a minute of the clock, a walk to place index + 1, and what five o'clock plays.
     std::function<void()> onMinute;
     std::function<void(int)> onTravel;
     std::function<void()> onClosingTime;
+
+    // Shows a word from the game itself, such as where a screenshot went, on the text line for
+    // a few seconds of game time; then the line the player was reading comes back, unless the
+    // game has shown another meanwhile.
+    void ShowNotice(const QString& notice);
 
   protected:
     void Form_Load() override;
@@ -52,8 +58,11 @@ class CampusScreenForm : public ui::Form {
     void ConnectEvents();
     void StepWalkingFigure();
     void HiddenClockShortcut_MouseDown(int button, int shift);
+    void EndNotice();
 
     bool leftFoot_ = false;
+    QString notice_;
+    QString noticedSpeaker_, noticedLine_;  // what the notice covers
 };
 
 inline ui::DefaultInstance<CampusScreenForm> CampusScreen;

@@ -421,6 +421,52 @@ TEST_F(Campus, TheDaysLinesHoldASceneInOrderAndAreReadWhileTheClockRunsOn) {
     EXPECT_FALSE(HistoryWindow.IsLoaded());
 }
 
+// F12 saves the screen in the pictures folder and says where on the text line, which comes back
+// a few seconds later. Neither it nor Up reads on a line that waits for a click.
+TEST_F(Campus, F12SavesAPictureOfTheScreenAndNeitherItNorUpIsAClick) {
+    const auto picturesIn = [](const QString& folder) {
+        QFile dirs(qEnvironmentVariable("XDG_CONFIG_HOME") + "/user-dirs.dirs");
+        ASSERT_TRUE(dirs.open(QIODevice::WriteOnly));
+        dirs.write("XDG_PICTURES_DIR=\"" + folder.toUtf8() + "\"\n");
+    };
+    const QString pictures = QDir::current().filePath("ピクチャ");
+    picturesIn(pictures);
+    player.autoClick = false;
+    player.Now([] { ResumeAt(3, 1, 1); }).Wait(1);
+    player
+        .Then(
+            "the prompt shows", [] { return !CampusScreen->promptLabel->Caption().isEmpty(); },
+            [&] {
+                driver::TypeKey(CampusScreen.operator->(), Qt::Key_F12);
+                driver::TypeKey(&CampusScreen->travelButtons(0), Qt::Key_Up);
+                EXPECT_FALSE(GameState.clickFlag);
+                EXPECT_TRUE(HistoryWindow.IsLoaded());
+                const QStringList saved = QDir(pictures).entryList({"velmora3-*.png"});
+                ASSERT_EQ(saved.size(), 1);
+                EXPECT_EQ(QImage(QDir(pictures).filePath(saved[0])).size(), CampusScreen->size());
+                EXPECT_EQ(CampusScreen->lineLabel->Caption(),
+                          "スクリーンショットを " + QDir(pictures).filePath(saved[0]) +
+                              " に保存しました。");
+                driver::Click(HistoryWindow->lineList->viewport());
+                EXPECT_FALSE(HistoryWindow.IsLoaded());
+            })
+        .Then(
+            "the line comes back",
+            [] { return CampusScreen->lineLabel->Caption() == "さて、どこに行こうかな。"; },
+            [&] {
+                QFile notAFolder("notAFolder");
+                ASSERT_TRUE(notAFolder.open(QIODevice::WriteOnly));
+                picturesIn(QDir::current().filePath("notAFolder/ピクチャ"));
+                driver::TypeKey(CampusScreen.operator->(), Qt::Key_F12);
+                EXPECT_TRUE(CampusScreen->lineLabel->Caption().startsWith(
+                    "スクリーンショットを保存できませんでした。フォルダ "));
+                EXPECT_FALSE(GameState.clickFlag);
+                driver::TypeKey(CampusScreen.operator->(), Qt::Key_A);
+            },
+            Seconds(6));
+    WaitForClick();
+}
+
 // The player's scale outlives データ消去, and the campus screen takes a new scale while it runs:
 // sizes, fonts, the sharper picture variant, and the dialog's place below it.
 TEST_F(Campus, TheScaleIsKeptApartAndTheScreensTakeANewOneWhileTheGameRuns) {
