@@ -153,11 +153,11 @@ void CampusScreenForm::ConnectEvents() {
     walkingTimer->onTimer = [this] { StepWalkingFigure(); };
     noticeTimer->onTimer = [this] { EndNotice(); };
     // The wheel turned up over the text reads back the day's lines.
-    auto readBack = [](int delta) {
+    auto readBack = [this](int delta) {
         if (HistoryWindow.IsLoaded())
             HistoryWindow->Turn(delta);
         else if (delta > 0)
-            OpenHistory();
+            OpenHistory(*this);
     };
     speakerLabel->onMouseWheel = readBack;
     lineLabel->onMouseWheel = readBack;
@@ -209,8 +209,8 @@ void CampusScreenForm::Form_KeyPress(int) {
 // Up reads back the day's lines and F12 takes a screenshot. Neither is a click: a line waiting
 // for one goes on waiting.
 void CampusScreenForm::Form_KeyDown(int keyCode, int) {
-    if (keyCode == Qt::Key_Up) OpenHistory();
-    if (keyCode == Qt::Key_F12) TakeScreenshot();
+    if (keyCode == Qt::Key_Up) OpenHistory(*this);
+    if (keyCode == Qt::Key_F12) ShowNotice(SaveScreenshot(*this));
 }
 
 bool CampusScreenForm::Form_KeyPreview(int keyCode, const QString& text) {

@@ -9,8 +9,6 @@
 #include <QTextCursor>
 
 #include "campus/AnswerWindow.h"
-#include "campus/CampusScreen.h"
-#include "campus/presenter.h"
 #include "ui/twips.h"
 
 namespace {
@@ -20,11 +18,28 @@ constexpr int kClientWidth = 4785;
 constexpr int kClientHeight = 3105;
 constexpr int kListHeight = 2805;
 constexpr int kLineGap = 90;      // twips between one line and the next speaker
+constexpr int kListMargin = 90;   // twips around the lines
 constexpr int kWheelNotch = 120;  // a wheel's delta for one notch
 
 const QColor kSpeakerColour = ui::BgrColor(0x00C00000);
 
+QList<ShownLine> g_dayLines;
+
 }  // namespace
+
+const QList<ShownLine>& DayLines() {
+    return g_dayLines;
+}
+
+void RememberLine(const QString& speaker, const QString& text) {
+    g_dayLines.append({speaker, text});
+    if (HistoryWindow.IsLoaded()) HistoryWindow->AppendNewLines();
+}
+
+void ForgetDayLines() {
+    g_dayLines.clear();
+    HistoryWindow.Unload();
+}
 
 DayLineList::DayLineList(QWidget* parent, int left, int top, int width, int height)
     : QTextEdit(parent) {
@@ -35,6 +50,7 @@ DayLineList::DayLineList(QWidget* parent, int left, int top, int width, int heig
     setFocusPolicy(Qt::StrongFocus);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    document()->setDocumentMargin(ui::ToPixels(kListMargin));
 }
 
 void DayLineList::AppendNewLines() {
@@ -80,13 +96,12 @@ bool DayLineList::Turn(int delta) {
 
 void DayLineList::ScaleChanged() {
     clear();
+    document()->setDocumentMargin(ui::ToPixels(kListMargin));
     shown_ = 0;
     AppendNewLines();
 }
 
 HistoryWindowForm::HistoryWindowForm() {
-    // A window of the campus screen's: kept above it, and gone with it.
-    setParent(&*CampusScreen, windowFlags());
     SetCaption(QStringLiteral("テキスト履歴 -Velmora 3rd STORY-"));
     SetClientSize(kClientWidth, kClientHeight);
     SetIcon(QStringLiteral("Icon.png"));
@@ -100,15 +115,15 @@ HistoryWindowForm::HistoryWindowForm() {
     lineList->onMouseWheel = [this](int delta) { Turn(delta); };
 }
 
-void HistoryWindowForm::Form_Load() {
-    PlaceOverCampus();
-    lineList->AppendNewLines();
+void HistoryWindowForm::StandOver(ui::Form& screen) {
+    setParent(&screen, windowFlags());
+    Form_OuterSizeChanged();
 }
 
-// Its outer top left on the campus screen's: the two frames alike, the list covers the
-// picture.
-void HistoryWindowForm::PlaceOverCampus() {
-    Move(CampusScreen->Left(), CampusScreen->Top());
+// Its outer top left on the screen's: the two frames alike, the list covers the picture.
+void HistoryWindowForm::Form_OuterSizeChanged() {
+    if (const auto* screen = dynamic_cast<ui::Form*>(parentWidget()))
+        Move(screen->Left(), screen->Top());
 }
 
 void HistoryWindowForm::AppendNewLines() {
@@ -133,12 +148,13 @@ void HistoryWindowForm::Form_QueryUnload(int&, int) {
     // The keyboard goes back to where the game waits for the player.
     if (AnswerWindow.IsLoaded() && AnswerWindow->isVisible())
         AnswerWindow->activateWindow();
-    else if (CampusScreen.IsLoaded())
-        CampusScreen->activateWindow();
+    else if (parentWidget())
+        parentWidget()->activateWindow();
 }
 
-void OpenHistory() {
+void OpenHistory(ui::Form& screen) {
     const bool opening = !HistoryWindow.IsLoaded();
+    if (opening) HistoryWindow->StandOver(screen);
     HistoryWindow->Show();
     if (opening) {
         HistoryWindow->lineList->setFocus();

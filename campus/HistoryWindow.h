@@ -1,9 +1,22 @@
 #pragma once
 
+#include <QList>
 #include <QTextEdit>
 
 #include "ui/Form.h"
 #include "ui/controls.h"
+
+// A line as the campus screen showed it; an empty speaker is narration.
+struct ShownLine {
+    QString speaker;
+    QString text;
+};
+// The day's lines: every line shown on the campus screen since the game began, oldest first.
+const QList<ShownLine>& DayLines();
+// Keeps a line the campus screen shows; open, the history shows it at its end.
+void RememberLine(const QString& speaker, const QString& text);
+// A game begins, new or resumed, with no lines behind it.
+void ForgetDayLines();
 
 // The day's lines as a list to read back: speakers in the game's blue above what they said.
 // A click on it closes it, and so does the wheel turned down once the end is in view.
@@ -29,9 +42,9 @@ class DayLineList : public QTextEdit, public ui::MouseEvents, public ui::ScaleAw
 };
 
 // The day's lines, opened from the campus screen with Up or the wheel over its text. It stands
-// over the scene picture only, so that the clock, the places and the line the game shows now
-// stay in sight, and the clock runs on while the player reads. Lines shown meanwhile come at
-// its end. It is a window of its own: no key or click on it reaches the campus screen, so it
+// over the screen's scene picture only, so that the clock, the places and the line the game
+// shows now stay in sight, and the clock runs on while the player reads. Lines shown meanwhile come
+// at its end. It is a window of its own: no key or click on it reaches the campus screen, so it
 // never reads on a line that waits for a click.
 class HistoryWindowForm : public ui::Form {
   public:
@@ -40,23 +53,24 @@ class HistoryWindowForm : public ui::Form {
     DayLineList* lineList;
     ui::Label* hintLabel;
 
+    // A window of `screen`'s, over its top left: kept above it, and gone with it.
+    void StandOver(ui::Form& screen);
     void AppendNewLines();
     // The wheel turned over the campus screen's text while this is open.
     void Turn(int delta);
 
   protected:
-    void Form_Load() override;
-    void Form_OuterSizeChanged() override { PlaceOverCampus(); }
+    void Form_Load() override { lineList->AppendNewLines(); }
+    void Form_OuterSizeChanged() override;
     void Form_QueryUnload(int& cancel, int reason) override;
     bool Form_KeyPreview(int keyCode, const QString& text) override;
     void Form_KeyDown(int keyCode, int) override { TakeClosingKey(keyCode); }
 
   private:
-    void PlaceOverCampus();
     bool TakeClosingKey(int keyCode);
 };
 
 inline ui::DefaultInstance<HistoryWindowForm> HistoryWindow;
 
-// Opens the day's lines scrolled to the latest, or brings them to the front.
-void OpenHistory();
+// Opens the day's lines over `screen`, scrolled to the latest, or brings them to the front.
+void OpenHistory(ui::Form& screen);

@@ -8,24 +8,10 @@
 #include "media/scene.h"
 #include "ui/runtime.h"
 
-namespace {
-QList<ShownLine> g_dayLines;
-}
-
-const QList<ShownLine>& DayLines() {
-    return g_dayLines;
-}
-
-void ForgetDayLines() {
-    g_dayLines.clear();
-    HistoryWindow.Unload();
-}
-
 void ShowLine(const QString& pictureCode, const QString& text, const QString& speaker) {
     CampusScreen->speakerLabel->SetCaption(speaker);
     CampusScreen->lineLabel->SetCaption(text);
-    g_dayLines.append({speaker, text});
-    if (HistoryWindow.IsLoaded()) HistoryWindow->AppendNewLines();
+    RememberLine(speaker, text);
     if (pictureCode.isEmpty()) return;
     // When neither picture file exists the previous picture stays and the game goes on.
     CampusScreen->scenePicture->LoadPicture(ScenePictureFile(pictureCode));

@@ -1,21 +1,10 @@
 #pragma once
 
-#include <QList>
 #include <QString>
 
 // Shows one line on the campus screen: the speaker, the text and, when a picture code is
 // given, the scene picture with its theme music. It does not wait.
 void ShowLine(const QString& pictureCode, const QString& text, const QString& speaker);
-
-// A line as the campus screen showed it; an empty speaker is narration.
-struct ShownLine {
-    QString speaker;
-    QString text;
-};
-// The day's lines: every line ShowLine showed since the game began, oldest first.
-const QList<ShownLine>& DayLines();
-// A game begins, new or resumed, with no lines behind it.
-void ForgetDayLines();
 
 // Shows the click prompt and waits, with every timer still running, until the player clicks
 // the picture or the text or presses a key. Clicks made before the wait do not count.

@@ -7,7 +7,6 @@
 #include <QImageWriter>
 #include <QStandardPaths>
 
-#include "campus/CampusScreen.h"
 #include "records/safewrite.h"
 
 namespace {
@@ -22,8 +21,9 @@ QString NewPicturePath(const QDir& folder) {
     return path;
 }
 
-// Where the picture went, or why it did not.
-QString SaveScreenshot() {
+}  // namespace
+
+QString SaveScreenshot(QWidget& screen) {
     QString folderPath = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     if (folderPath.isEmpty()) folderPath = QDir::homePath();
     const QString failed = QStringLiteral("スクリーンショットを保存できませんでした。");
@@ -33,15 +33,9 @@ QString SaveScreenshot() {
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
-    QImageWriter(&buffer, "png").write(CampusScreen->grab().toImage());
+    QImageWriter(&buffer, "png").write(screen.grab().toImage());
     const QString path = NewPicturePath(QDir(folderPath));
     if (const int error = WriteWhole(path, png)) return failed + WriteFailure(error, path);
     return QStringLiteral("スクリーンショットを %1 に保存しました。")
         .arg(QDir::toNativeSeparators(path));
-}
-
-}  // namespace
-
-void TakeScreenshot() {
-    CampusScreen->ShowNotice(SaveScreenshot());
 }

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "campus/CampusScreen.h"
+#include "campus/HistoryWindow.h"
 #include "campus/clock.h"
 #include "campus/presenter.h"
 #include "campus/walks.h"
