@@ -23,17 +23,17 @@ constexpr int kWheelNotch = 120;  // a wheel's delta for one notch
 
 const QColor kSpeakerColour = ui::BgrColor(0x00C00000);
 
+struct ShownLine {
+    QString speaker;
+    QString text;
+};
 QList<ShownLine> g_dayLines;
 
 }  // namespace
 
-const QList<ShownLine>& DayLines() {
-    return g_dayLines;
-}
-
 void RememberLine(const QString& speaker, const QString& text) {
     g_dayLines.append({speaker, text});
-    if (HistoryWindow.IsLoaded()) HistoryWindow->AppendNewLines();
+    if (HistoryWindow.IsLoaded()) HistoryWindow->lineList->AppendNewLines();
 }
 
 void ForgetDayLines() {
@@ -54,7 +54,7 @@ DayLineList::DayLineList(QWidget* parent, int left, int top, int width, int heig
 }
 
 void DayLineList::AppendNewLines() {
-    const QList<ShownLine>& lines = DayLines();
+    const QList<ShownLine>& lines = g_dayLines;
     if (shown_ == lines.size()) return;
     const bool follow = AtEnd();
     QTextCursor cursor(document());
@@ -124,10 +124,6 @@ void HistoryWindowForm::StandOver(ui::Form& screen) {
 void HistoryWindowForm::Form_OuterSizeChanged() {
     if (const auto* screen = dynamic_cast<ui::Form*>(parentWidget()))
         Move(screen->Left(), screen->Top());
-}
-
-void HistoryWindowForm::AppendNewLines() {
-    lineList->AppendNewLines();
 }
 
 void HistoryWindowForm::Turn(int delta) {

@@ -1,19 +1,12 @@
 #pragma once
 
-#include <QList>
 #include <QTextEdit>
 
 #include "ui/Form.h"
 #include "ui/controls.h"
 
-// A line as the campus screen showed it; an empty speaker is narration.
-struct ShownLine {
-    QString speaker;
-    QString text;
-};
-// The day's lines: every line shown on the campus screen since the game began, oldest first.
-const QList<ShownLine>& DayLines();
-// Keeps a line the campus screen shows; open, the history shows it at its end.
+// The day's lines: every line shown on the campus screen since the game began, oldest first,
+// each with its speaker (none for narration). Open, the history shows a new one at its end.
 void RememberLine(const QString& speaker, const QString& text);
 // A game begins, new or resumed, with no lines behind it.
 void ForgetDayLines();
@@ -43,9 +36,9 @@ class DayLineList : public QTextEdit, public ui::MouseEvents, public ui::ScaleAw
 
 // The day's lines, opened from the campus screen with Up or the wheel over its text. It stands
 // over the screen's scene picture only, so that the clock, the places and the line the game
-// shows now stay in sight, and the clock runs on while the player reads. Lines shown meanwhile come
-// at its end. It is a window of its own: no key or click on it reaches the campus screen, so it
-// never reads on a line that waits for a click.
+// shows now stay in sight, and the clock runs on while the player reads. Lines shown meanwhile
+// come at its end. It is a window of its own: no key or click on it reaches the campus screen,
+// so it never reads on a line that waits for a click.
 class HistoryWindowForm : public ui::Form {
   public:
     HistoryWindowForm();
@@ -55,7 +48,6 @@ class HistoryWindowForm : public ui::Form {
 
     // A window of `screen`'s, over its top left: kept above it, and gone with it.
     void StandOver(ui::Form& screen);
-    void AppendNewLines();
     // The wheel turned over the campus screen's text while this is open.
     void Turn(int delta);
 
