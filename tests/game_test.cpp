@@ -467,7 +467,7 @@ TEST_F(Campus, F12SavesAPictureOfTheScreenAndNeitherItNorUpIsAClick) {
 }
 
 // The player's scale outlives データ消去, and the campus screen takes a new scale while it runs:
-// sizes, fonts, the sharper picture variant, and the dialog's place below it.
+// sizes, fonts, the sharper picture variant, the dialog's place below it and the day's lines.
 TEST_F(Campus, TheScaleIsKeptApartAndTheScreensTakeANewOneWhileTheGameRuns) {
     SaveComfortSetting(kScaleKey, QStringLiteral("3"));
     DeleteSettingsSection();
@@ -494,8 +494,13 @@ TEST_F(Campus, TheScaleIsKeptApartAndTheScreensTakeANewOneWhileTheGameRuns) {
     const QSize client = CampusScreen->size();
     const QSize picture = scene.Picture().deviceIndependentSize().toSize();
     const int textPixels = CampusScreen->lineLabel->font().pixelSize();
+    ShowLine(QString(), QStringLiteral("今日の一行"), QString());
+    OpenHistory(*CampusScreen);
 
     ui::SetScale(2);
+    EXPECT_EQ(HistoryWindow->lineList->document()->defaultFont().pixelSize(), textPixels * 2);
+    EXPECT_EQ(HistoryWindow->lineList->toPlainText(), "今日の一行");
+    EXPECT_EQ(HistoryWindow->Top(), CampusScreen->Top());
     EXPECT_EQ(CampusScreen->size(), client * 2);
     EXPECT_EQ(CampusScreen->lineLabel->font().pixelSize(), textPixels * 2);
     EXPECT_EQ(scene.Picture().devicePixelRatio(), 2);
