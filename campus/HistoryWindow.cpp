@@ -106,10 +106,12 @@ HistoryWindowForm::HistoryWindowForm() {
     SetClientSize(kClientWidth, kClientHeight);
     SetIcon(QStringLiteral("Icon.png"));
     lineList = new DayLineList(this, 0, 0, kClientWidth, kListHeight);
-    hintLabel =
-        new ui::Label(this, 120, kListHeight + 45, kClientWidth - 240, 240,
-                      QStringLiteral("Esc・クリック・最後からホイールを下へ回すと閉じます"));
+    hintLabel = new ui::Label(this, 120, kListHeight + 45, kClientWidth - 240, 240,
+                              QStringLiteral("Esc・クリック・一番下でホイールを下へ：閉じる"));
     hintLabel->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    lineList->setAccessibleName(QStringLiteral("テキスト履歴"));
+    lineList->setAccessibleDescription(
+        QStringLiteral("ゲームの始めから表示された文章。新しいものが一番下にあります"));
     setFocusProxy(lineList);
     lineList->onClick = [this] { Unload(); };
     lineList->onMouseWheel = [this](int delta) { Turn(delta); };
