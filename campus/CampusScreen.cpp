@@ -4,6 +4,8 @@
 #include <cmath>
 
 #include "campus/AnswerWindow.h"
+#include "campus/HistoryWindow.h"
+#include "campus/screenshot.h"
 #include "core/GameState.h"
 #include "core/clock.h"
 #include "core/music.h"
@@ -23,6 +25,7 @@ constexpr int kRaiseAboveCentre = 1200;  // leaves room for the choice dialog be
 constexpr int kDialogGap = 50;
 constexpr int kMusicKeeperMs = 1000;
 constexpr int kWalkFrameMs = 500;
+constexpr int kNoticeMs = 5000;
 
 const QString kGameTitle = QStringLiteral("Velmora 3rd STORY");
 
@@ -174,6 +177,7 @@ void CampusScreenForm::BuildPhoneAndTimers() {
     minuteTimer = new ui::Timer(this);
     musicKeeper = new ui::Timer(this, kMusicKeeperMs, true);
     walkingTimer = new ui::Timer(this, kWalkFrameMs, true);
+    noticeTimer = new ui::Timer(this, kNoticeMs);
 }
 
 void CampusScreenForm::ConnectEvents() {
@@ -194,6 +198,16 @@ void CampusScreenForm::ConnectEvents() {
     };
     musicKeeper->onTimer = [] { KeepMidiPlaying(); };
     walkingTimer->onTimer = [this] { StepWalkingFigure(); };
+    noticeTimer->onTimer = [this] { EndNotice(); };
+    // The wheel turned up over the text reads back the day's lines.
+    auto readBack = [this](int delta) {
+        if (HistoryWindow.IsLoaded())
+            HistoryWindow->Turn(delta);
+        else if (delta > 0)
+            OpenHistory(*this);
+    };
+    speakerLabel->onMouseWheel = readBack;
+    lineLabel->onMouseWheel = readBack;
     pauseVeil->onClick = [this] { Resume(); };
 }
 
@@ -267,12 +281,24 @@ void CampusScreenForm::Form_KeyPress(int) {
     GameState.clickFlag = true;
 }
 
+// Up reads back the day's lines and F12 takes a screenshot. Neither is a click: a line waiting
+// for one goes on waiting.
+void CampusScreenForm::Form_KeyDown(int keyCode, int) {
+    if (keyCode == Qt::Key_Up) OpenHistory(*this);
+    if (keyCode == Qt::Key_F12) ShowNotice(SaveScreenshot(*this));
+}
+
 bool CampusScreenForm::Form_KeyPreview(int keyCode, const QString& text) {
     // The key that ends a pause does nothing else.
     const bool modifierOnly = keyCode == Qt::Key_Shift || keyCode == Qt::Key_Control ||
                               keyCode == Qt::Key_Alt || keyCode == Qt::Key_Meta;
     if (paused_) {
         if (!modifierOnly) Resume();
+        return true;
+    }
+    // Taken before a travel button would move the keyboard with Up.
+    if (keyCode == Qt::Key_Up || keyCode == Qt::Key_F12) {
+        Form_KeyDown(keyCode, 0);
         return true;
     }
     // While a line waits for its click, a key reads on, even with a travel button focused.
@@ -282,6 +308,25 @@ bool CampusScreenForm::Form_KeyPreview(int keyCode, const QString& text) {
                        (!text.isEmpty() && text.at(0).isPrint());
     if (reads) GameState.clickFlag = true;
     return reads;
+}
+
+void CampusScreenForm::ShowNotice(const QString& notice) {
+    if (lineLabel->Caption() != notice_) {
+        noticedSpeaker_ = speakerLabel->Caption();
+        noticedLine_ = lineLabel->Caption();
+    }
+    notice_ = notice;
+    speakerLabel->SetCaption(QString());
+    lineLabel->SetCaption(notice);
+    noticeTimer->SetEnabled(true);
+    noticeTimer->SetInterval(kNoticeMs);  // a second notice gets its own few seconds
+}
+
+void CampusScreenForm::EndNotice() {
+    noticeTimer->SetEnabled(false);
+    if (lineLabel->Caption() != notice_) return;
+    speakerLabel->SetCaption(noticedSpeaker_);
+    lineLabel->SetCaption(noticedLine_);
 }
 
 void CampusScreenForm::StepWalkingFigure() {

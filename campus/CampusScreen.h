@@ -29,6 +29,7 @@ class CampusScreenForm : public ui::Form {
     ui::Timer* minuteTimer;
     ui::Timer* musicKeeper;
     ui::Timer* walkingTimer;
+    ui::Timer* noticeTimer;
 
     // The game's procedures behind the controls, handed down by the session that plays here:
     // a minute of the clock, a walk to place index + 1, and what five o'clock plays.
@@ -47,12 +48,18 @@ class CampusScreenForm : public ui::Form {
     // from here: `minutes` of walk, 0 when no path joins them.
     void DescribeWalk(int index, int minutes);
 
+    // Shows a word from the game itself, such as where a screenshot went, on the text line for
+    // a few seconds of game time; then the line the player was reading comes back, unless the
+    // game has shown another meanwhile.
+    void ShowNotice(const QString& notice);
+
   protected:
     void Form_Load() override;
     void Form_OuterSizeChanged() override;
     void Form_QueryUnload(int& cancel, int reason) override;
     void Form_KeyPress(int keyAscii) override;
     bool Form_KeyPreview(int keyCode, const QString& text) override;
+    void Form_KeyDown(int keyCode, int shift) override;
 
   private:
     void PlaceOnScreen();
@@ -65,10 +72,13 @@ class CampusScreenForm : public ui::Form {
     void StepWalkingFigure();
     void HiddenClockShortcut_MouseDown(int button, int shift);
     void changeEvent(QEvent* event) override;
+    void EndNotice();
 
     bool leftFoot_ = false;
     bool paused_ = false;
     bool answerWasShown_ = false;
+    QString notice_;
+    QString noticedSpeaker_, noticedLine_;  // what the notice covers
 };
 
 inline ui::DefaultInstance<CampusScreenForm> CampusScreen;

@@ -1,6 +1,7 @@
 #include "campus/presenter.h"
 
 #include "campus/CampusScreen.h"
+#include "campus/HistoryWindow.h"
 #include "core/GameState.h"
 #include "core/music.h"
 #include "core/places.h"
@@ -14,6 +15,7 @@ void ShowLine(const QString& pictureCode, const QString& text, const QString& sp
     CampusScreen->speakerLabel->SetCaption(speaker);
     CampusScreen->lineLabel->SetCaption(text);
     AnnounceLine();
+    RememberLine(speaker, text);
     if (pictureCode.isEmpty()) return;
     // When neither picture file exists the previous picture stays and the game goes on.
     if (CampusScreen->scenePicture->LoadPicture(ScenePictureFile(pictureCode)))

@@ -10,6 +10,8 @@
 #include "core/encounters.h"
 #include "core/places.h"
 #include "core/random.h"
+#include "story/story.h"
+#include "story/text.h"
 #include "ui/runtime.h"
 
 namespace {
@@ -72,9 +74,9 @@ void ApplyResponse(int k) {
     const auto reply = conversation::ReadReply(g.pendingConversation, code, problem);
     if (!reply) return EndConversation(problem);
 
-    CampusScreen->lineLabel->SetCaption(conversation::WithFamilyName(reply->text, g.familyName));
-    AnnounceLine();
     const int heroine = HeroineOfConversation(g.pendingConversation);
+    ShowLine(QString(), conversation::WithFamilyName(reply->text, g.familyName),
+             story::Q(story::HeroineName(heroine)));
     g.affection[static_cast<size_t>(heroine)] =
         static_cast<int16_t>(g.affection[static_cast<size_t>(heroine)] + reply->change);
     g.phase = Phase::Idle;

@@ -2,6 +2,7 @@
 
 #include "campus/AnswerWindow.h"
 #include "campus/CampusScreen.h"
+#include "campus/HistoryWindow.h"
 #include "campus/presenter.h"
 #include "core/GameState.h"
 #include "core/encounters.h"
@@ -43,6 +44,8 @@ void PlayClosingTime() {
     UpdateTravelButtons();
     // A question still open would otherwise answer into the confession.
     AnswerWindow.Unload();
+    // The gate and the confession are seen as they come, not behind the day's lines.
+    HistoryWindow.Unload();
     g.musicFile = QStringLiteral("M392C.mid");
     PlayMidi(g.musicFile);
     CampusScreen->clockLabel->SetCaption(QString());

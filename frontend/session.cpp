@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "campus/CampusScreen.h"
+#include "campus/HistoryWindow.h"
 #include "campus/clock.h"
 #include "campus/presenter.h"
 #include "campus/walks.h"
@@ -52,6 +53,7 @@ void KeepOnEndRequest() {
 }
 
 void StartSession(bool resumed) {
+    ForgetDayLines();
     CampusScreen->onMinute = ClockTick;
     CampusScreen->onTravel = StartWalk;
     CampusScreen->onClosingTime = PlayClosingTime;

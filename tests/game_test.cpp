@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -21,6 +22,7 @@
 
 #include "campus/AnswerWindow.h"
 #include "campus/CampusScreen.h"
+#include "campus/HistoryWindow.h"
 #include "campus/presenter.h"
 #include "conversation/script.h"
 #include "core/GameState.h"
@@ -383,8 +385,94 @@ TEST_F(Campus, ClicksBeforeAWaitDoNotCountAKeyReleasesItAndTheClockRunsMeanwhile
     WaitForClick();
 }
 
+// The day's lines are read back over the scene while she waits for an answer and the clock runs;
+// the dialog below stays answerable, and what is shown meanwhile comes at the end.
+TEST_F(Campus, TheDaysLinesHoldASceneInOrderAndAreReadWhileTheClockRunsOn) {
+    QStringList shown;  // as the campus screen showed them: speaker, then text
+    const auto seeLine = [&shown] {
+        if (!CampusScreen->speakerLabel->Caption().isEmpty())
+            shown << CampusScreen->speakerLabel->Caption();
+        shown << CampusScreen->lineLabel->Caption();
+    };
+    player
+        .Now([&] {
+            ResumeAt(6, 5, 1);
+            seeLine();
+        })
+        .Then(
+            "heroine 6 comes to the court", Asked,
+            [&] {
+                seeLine();
+                driver::TurnWheel(CampusScreen->lineLabel, 1);
+                ASSERT_TRUE(HistoryWindow.IsLoaded());
+                EXPECT_TRUE(HistoryWindow->lineList->AtEnd());
+                driver::Click(&AnswerWindow->answerButtons(2));
+                seeLine();
+            },
+            ByMinute(6))
+        .Run(
+            "she leaves at the mark", [] { return GameState.pendingConversation.isEmpty(); },
+            ByMinute(10));
+    seeLine();
+    EXPECT_EQ(CampusScreen->clockLabel->Caption(), "4:40 PM");
+    ASSERT_TRUE(HistoryWindow.IsLoaded());
+    EXPECT_EQ(HistoryWindow->lineList->toPlainText(), shown.join('\n'));
+    EXPECT_TRUE(HistoryWindow->lineList->AtEnd());
+    driver::TypeKey(HistoryWindow->lineList, Qt::Key_Escape);
+    EXPECT_FALSE(HistoryWindow.IsLoaded());
+    driver::TypeKey(CampusScreen.operator->(), Qt::Key_Up);
+    ASSERT_TRUE(HistoryWindow.IsLoaded());
+    driver::TurnWheel(HistoryWindow->lineList->viewport(), -1);  // down, past the end
+    EXPECT_FALSE(HistoryWindow.IsLoaded());
+}
+
+// F12 saves the screen in the pictures folder and says where on the text line, which comes back
+// a few seconds later. Neither it nor Up reads on a line that waits for a click.
+TEST_F(Campus, F12SavesAPictureOfTheScreenAndNeitherItNorUpIsAClick) {
+    const auto picturesIn = [](const QString& folder) {
+        QFile dirs(qEnvironmentVariable("XDG_CONFIG_HOME") + "/user-dirs.dirs");
+        ASSERT_TRUE(dirs.open(QIODevice::WriteOnly));
+        dirs.write("XDG_PICTURES_DIR=\"" + folder.toUtf8() + "\"\n");
+    };
+    const QString pictures = QDir::current().filePath("ピクチャ");
+    picturesIn(pictures);
+    player.autoClick = false;
+    player.Now([] { ResumeAt(3, 1, 1); }).Wait(1);
+    player
+        .Then(
+            "the prompt shows", [] { return !CampusScreen->promptLabel->Caption().isEmpty(); },
+            [&] {
+                driver::TypeKey(CampusScreen.operator->(), Qt::Key_F12);
+                driver::TypeKey(&CampusScreen->travelButtons(0), Qt::Key_Up);
+                EXPECT_FALSE(GameState.clickFlag);
+                EXPECT_TRUE(HistoryWindow.IsLoaded());
+                const QStringList saved = QDir(pictures).entryList({"velmora3-*.png"});
+                ASSERT_EQ(saved.size(), 1);
+                EXPECT_EQ(QImage(QDir(pictures).filePath(saved[0])).size(), CampusScreen->size());
+                EXPECT_EQ(CampusScreen->lineLabel->Caption(),
+                          "スクリーンショットを " + QDir(pictures).filePath(saved[0]) +
+                              " に保存しました。");
+                driver::Click(HistoryWindow->lineList->viewport());
+                EXPECT_FALSE(HistoryWindow.IsLoaded());
+            })
+        .Then(
+            "the line comes back",
+            [] { return CampusScreen->lineLabel->Caption() == "さて、どこに行こうかな。"; },
+            [&] {
+                QFile notAFolder("notAFolder");
+                ASSERT_TRUE(notAFolder.open(QIODevice::WriteOnly));
+                picturesIn(QDir::current().filePath("notAFolder/ピクチャ"));
+                driver::TypeKey(CampusScreen.operator->(), Qt::Key_F12);
+                driver::TypeKey(CampusScreen.operator->(), Qt::Key_A);
+            },
+            Seconds(6));
+    WaitForClick();  // released by the A alone, with the failure told
+    EXPECT_TRUE(CampusScreen->lineLabel->Caption().startsWith(
+        "スクリーンショットを保存できませんでした。フォルダ "));
+}
+
 // The player's scale outlives データ消去, and the campus screen takes a new scale while it runs:
-// sizes, fonts, the sharper picture variant, and the dialog's place below it.
+// sizes, fonts, the sharper picture variant, the dialog's place below it and the day's lines.
 TEST_F(Campus, TheScaleIsKeptApartAndTheScreensTakeANewOneWhileTheGameRuns) {
     SaveComfortSetting(kScaleKey, QStringLiteral("3"));
     DeleteSettingsSection();
@@ -411,8 +499,13 @@ TEST_F(Campus, TheScaleIsKeptApartAndTheScreensTakeANewOneWhileTheGameRuns) {
     const QSize client = CampusScreen->size();
     const QSize picture = scene.Picture().deviceIndependentSize().toSize();
     const int textPixels = CampusScreen->lineLabel->font().pixelSize();
+    ShowLine(QString(), QStringLiteral("今日の一行"), QString());
+    OpenHistory(*CampusScreen);
 
     ui::SetScale(2);
+    EXPECT_EQ(HistoryWindow->lineList->document()->defaultFont().pixelSize(), textPixels * 2);
+    EXPECT_EQ(HistoryWindow->lineList->toPlainText(), "今日の一行");
+    EXPECT_EQ(HistoryWindow->Top(), CampusScreen->Top());
     EXPECT_EQ(CampusScreen->size(), client * 2);
     EXPECT_EQ(CampusScreen->lineLabel->font().pixelSize(), textPixels * 2);
     EXPECT_EQ(scene.Picture().devicePixelRatio(), 2);

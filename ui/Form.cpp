@@ -256,7 +256,9 @@ void CenterForm(Form& form, int raiseTwips) {
 void Form::Rescale(int fromScale, int toScale) {
     setFixedSize(ToPixels(clientTwips_.width()), ToPixels(clientTwips_.height()));
     RescaleControl(this, fromScale, toScale);
-    for (QWidget* control : findChildren<QWidget*>()) RescaleControl(control, fromScale, toScale);
+    // A window of this screen's is a screen of its own, rescaled once, by itself.
+    for (QWidget* control : findChildren<QWidget*>())
+        if (control->window() == this) RescaleControl(control, fromScale, toScale);
     if (!pictureFile_.isEmpty()) picture_ = ReadPicture(pictureFile_);
     update();
 }

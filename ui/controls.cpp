@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 #include "ui/folders.h"
 #include "ui/twips.h"
@@ -175,6 +176,12 @@ void MouseEvents::HandleMove(QMouseEvent* event) {
         const QPoint at = TwipsOf(event);
         onMouseMove(ButtonCode(event->buttons()), ShiftCode(event->modifiers()), at.x(), at.y());
     }
+}
+
+void MouseEvents::HandleWheel(QWheelEvent* event) {
+    // Without a handler the wheel goes on to the window, as Qt would send it.
+    if (!onMouseWheel || event->angleDelta().y() == 0) return event->ignore();
+    onMouseWheel(event->angleDelta().y());
 }
 
 Label::Label(QWidget* parent, int left, int top, int width, int height, const QString& caption)

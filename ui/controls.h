@@ -59,6 +59,8 @@ class MouseEvents {
     MouseHandler onMouseMove;
     // Set by TakeKeyboard: the control gained the keyboard, as the mouse coming over it.
     std::function<void()> onFocus;
+    // The wheel turned by `delta` eighths of a degree, positive away from the player (up).
+    std::function<void(int delta)> onMouseWheel;
 
   protected:
     // Return, Enter or Space on a control that takes the keyboard is a click; true when taken.
@@ -67,6 +69,7 @@ class MouseEvents {
     void HandleRelease(QWidget* self, QMouseEvent* event);
     void HandleDoubleClick(QMouseEvent* event);
     void HandleMove(QMouseEvent* event);
+    void HandleWheel(QWheelEvent* event);
 
   private:
     void RaiseMouseDown(QMouseEvent* event);
@@ -91,6 +94,7 @@ class Label : public QLabel, public MouseEvents {
     void mouseReleaseEvent(QMouseEvent* e) override { HandleRelease(this, e); }
     void mouseDoubleClickEvent(QMouseEvent* e) override { HandleDoubleClick(e); }
     void mouseMoveEvent(QMouseEvent* e) override { HandleMove(e); }
+    void wheelEvent(QWheelEvent* e) override { HandleWheel(e); }
     void keyPressEvent(QKeyEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
 

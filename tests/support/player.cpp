@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QTest>
+#include <QWheelEvent>
 
 #include "campus/CampusScreen.h"
 #include "core/GameState.h"
@@ -56,6 +57,14 @@ void MoveMouse(QWidget* control, QPoint at) {
 
 void TypeKey(QWidget* window, int key, Qt::KeyboardModifiers modifiers) {
     if (Reachable(window)) QTest::keyClick(window, static_cast<Qt::Key>(key), modifiers);
+}
+
+void TurnWheel(QWidget* control, int notches) {
+    if (!Reachable(control)) return;
+    const QPointF at = control->rect().center();
+    QWheelEvent wheel(at, control->mapToGlobal(at), {}, {0, notches * 120}, Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(control, &wheel);
 }
 
 void TypeJapanese(QWidget* box, const QString& text) {

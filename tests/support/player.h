@@ -22,6 +22,8 @@ bool Click(QWidget* control, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 void DoubleClick(QWidget* control, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 void MoveMouse(QWidget* control, QPoint at = QPoint(-1, -1));
 void TypeKey(QWidget* window, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+// Turns the wheel over a control by `notches`, positive away from the player (up).
+void TurnWheel(QWidget* control, int notches);
 // Types text as a Japanese input method does: the converted text is committed to the box.
 void TypeJapanese(QWidget* box, const QString& text);
 }  // namespace driver

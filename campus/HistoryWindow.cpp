@@ -1,0 +1,161 @@
+#include "campus/HistoryWindow.h"
+
+#include <cmath>
+
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+
+#include "campus/AnswerWindow.h"
+#include "ui/twips.h"
+
+namespace {
+
+// Over the scene picture and its shadow, clear of the speaker's name and the side bar.
+constexpr int kClientWidth = 4785;
+constexpr int kClientHeight = 3105;
+constexpr int kListHeight = 2805;
+constexpr int kLineGap = 90;      // twips between one line and the next speaker
+constexpr int kListMargin = 90;   // twips around the lines
+constexpr int kWheelNotch = 120;  // a wheel's delta for one notch
+
+const QColor kSpeakerColour = ui::BgrColor(0x00C00000);
+
+struct ShownLine {
+    QString speaker;
+    QString text;
+};
+QList<ShownLine> g_dayLines;
+
+}  // namespace
+
+void RememberLine(const QString& speaker, const QString& text) {
+    g_dayLines.append({speaker, text});
+    if (HistoryWindow.IsLoaded()) HistoryWindow->lineList->AppendNewLines();
+}
+
+void ForgetDayLines() {
+    g_dayLines.clear();
+    HistoryWindow.Unload();
+}
+
+DayLineList::DayLineList(QWidget* parent, int left, int top, int width, int height)
+    : QTextEdit(parent) {
+    ui::PlaceTwips(this, left, top, width, height);
+    setFont(ui::DesignFont(ui::kPGothic, 9.75));
+    setReadOnly(true);
+    setTextInteractionFlags(Qt::NoTextInteraction);
+    setFocusPolicy(Qt::StrongFocus);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    document()->setDocumentMargin(ui::ToPixels(kListMargin));
+}
+
+void DayLineList::AppendNewLines() {
+    const QList<ShownLine>& lines = g_dayLines;
+    if (shown_ == lines.size()) return;
+    const bool follow = AtEnd();
+    QTextCursor cursor(document());
+    cursor.movePosition(QTextCursor::End);
+    QTextBlockFormat gap;
+    gap.setTopMargin(ui::ToPixels(kLineGap));
+    QTextCharFormat speaker;
+    speaker.setForeground(kSpeakerColour);
+    speaker.setFontWeight(QFont::Bold);
+    for (; shown_ < lines.size(); ++shown_) {
+        const ShownLine& line = lines[shown_];
+        if (!document()->isEmpty()) cursor.insertBlock(gap, {});
+        if (!line.speaker.isEmpty()) {
+            cursor.insertText(line.speaker, speaker);
+            cursor.insertBlock(QTextBlockFormat(), {});
+        }
+        cursor.insertText(line.text, {});
+    }
+    if (follow) ScrollToEnd();
+}
+
+void DayLineList::ScrollToEnd() {
+    // Laid out first, so that the scroll bar knows the whole length.
+    document()->documentLayout()->blockBoundingRect(document()->lastBlock());
+    verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+}
+
+bool DayLineList::AtEnd() const {
+    return verticalScrollBar()->value() == verticalScrollBar()->maximum();
+}
+
+bool DayLineList::Turn(int delta) {
+    if (delta < 0 && AtEnd()) return true;
+    QScrollBar* bar = verticalScrollBar();
+    const double lines = double(delta) / kWheelNotch * QApplication::wheelScrollLines();
+    bar->setValue(bar->value() - static_cast<int>(std::lround(lines * bar->singleStep())));
+    return false;
+}
+
+void DayLineList::ScaleChanged() {
+    clear();
+    document()->setDocumentMargin(ui::ToPixels(kListMargin));
+    shown_ = 0;
+    AppendNewLines();
+}
+
+HistoryWindowForm::HistoryWindowForm() {
+    SetCaption(QStringLiteral("テキスト履歴 -Velmora 3rd STORY-"));
+    SetClientSize(kClientWidth, kClientHeight);
+    SetIcon(QStringLiteral("Icon.png"));
+    lineList = new DayLineList(this, 0, 0, kClientWidth, kListHeight);
+    hintLabel = new ui::Label(this, 120, kListHeight + 45, kClientWidth - 240, 240,
+                              QStringLiteral("Esc・クリック・一番下でホイールを下へ：閉じる"));
+    hintLabel->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    lineList->setAccessibleName(QStringLiteral("テキスト履歴"));
+    lineList->setAccessibleDescription(
+        QStringLiteral("ゲームの始めから表示された文章。新しいものが一番下にあります"));
+    setFocusProxy(lineList);
+    lineList->onClick = [this] { Unload(); };
+    lineList->onMouseWheel = [this](int delta) { Turn(delta); };
+}
+
+void HistoryWindowForm::StandOver(ui::Form& screen) {
+    setParent(&screen, windowFlags());
+    Form_OuterSizeChanged();
+}
+
+// Its outer top left on the screen's: the two frames alike, the list covers the picture.
+void HistoryWindowForm::Form_OuterSizeChanged() {
+    if (const auto* screen = dynamic_cast<ui::Form*>(parentWidget()))
+        Move(screen->Left(), screen->Top());
+}
+
+void HistoryWindowForm::Turn(int delta) {
+    if (lineList->Turn(delta)) Unload();
+}
+
+bool HistoryWindowForm::Form_KeyPreview(int keyCode, const QString&) {
+    return TakeClosingKey(keyCode);
+}
+
+bool HistoryWindowForm::TakeClosingKey(int keyCode) {
+    const bool closes = keyCode == Qt::Key_Escape || (keyCode == Qt::Key_Down && lineList->AtEnd());
+    if (closes) Unload();
+    return closes;
+}
+
+void HistoryWindowForm::Form_QueryUnload(int&, int) {
+    // The keyboard goes back to where the game waits for the player.
+    if (AnswerWindow.IsLoaded() && AnswerWindow->isVisible())
+        AnswerWindow->activateWindow();
+    else if (parentWidget())
+        parentWidget()->activateWindow();
+}
+
+void OpenHistory(ui::Form& screen) {
+    const bool opening = !HistoryWindow.IsLoaded();
+    if (opening) HistoryWindow->StandOver(screen);
+    HistoryWindow->Show();
+    if (opening) {
+        HistoryWindow->lineList->setFocus();
+        HistoryWindow->lineList->ScrollToEnd();
+    }
+}
