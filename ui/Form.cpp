@@ -277,7 +277,9 @@ void SetFullScreen(bool on) {
         backdrop->setWindowTitle(QStringLiteral("Velmora 3rd STORY"));
         FillBackground(backdrop, Qt::black);
         backdrop->setAttribute(Qt::WA_DeleteOnClose, false);
-        backdrop->showFullScreen();
+        // Not showFullScreen(), which would ask for the keyboard too.
+        backdrop->setWindowState(Qt::WindowFullScreen);
+        backdrop->show();
         g_backdrop = backdrop;
     }
     for (Form* form : Form::LoadedForms()) {
