@@ -4,6 +4,7 @@
 
 #include "campus/AnswerWindow.h"
 #include "campus/CampusScreen.h"
+#include "campus/HistoryWindow.h"
 #include "campus/presenter.h"
 #include "conversation/script.h"
 #include "core/GameState.h"
@@ -68,6 +69,9 @@ void OfferResponses(const QString& conversation) {
 
 void ApplyResponse(int k) {
     GameRecord& g = GameState;
+    // What he said is no line of the screen's, but the day's lines keep it, under his name.
+    RememberLine(g.familyName + QStringLiteral("　") + g.givenName,
+                 AnswerWindow->answerButtons(k - 1).text());
     AnswerWindow.Unload();
     const int code = g.offeredCodes[static_cast<size_t>(k)];
     conversation::DataProblem problem;

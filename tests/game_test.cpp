@@ -406,6 +406,7 @@ TEST_F(Campus, TheDaysLinesHoldASceneInOrderAndAreReadWhileTheClockRunsOn) {
                 driver::TurnWheel(CampusScreen->lineLabel, 1);
                 ASSERT_TRUE(HistoryWindow.IsLoaded());
                 EXPECT_TRUE(HistoryWindow->lineList->AtEnd());
+                shown << "山田　太郎" << AnswerWindow->answerButtons(2).text();
                 driver::Click(&AnswerWindow->answerButtons(2));
                 seeLine();
             },
