@@ -32,6 +32,7 @@
 #include "endings/StaffRoll.h"
 #include "frontend/GraduationAlbum.h"
 #include "frontend/Main.h"
+#include "frontend/SettingsWindow.h"
 #include "frontend/StartMenu.h"
 #include "frontend/TitleScreen.h"
 #include "records/clearrecord.h"
@@ -179,6 +180,8 @@ bool Step() {
         if (heartbeat <= ui::NowMs()) {
             heartbeat = ui::NowMs() + 1000 + Pick(4000);
             ui::gametime::Schedule(heartbeat, [] {});
+            // A paused game has no timer of its own: the clock must see the heartbeat.
+            return true;
         }
         return false;
     }
@@ -190,8 +193,10 @@ bool Step() {
     } else if (roll < 91000) {
         QTest::mouseDClick(control, Qt::LeftButton);
     } else if (roll < 95000) {
-        static const Qt::Key kKeys[] = {Qt::Key_Return, Qt::Key_Space, Qt::Key_Escape,
-                                        Qt::Key_A,      Qt::Key_1,     Qt::Key_Shift};
+        // The comfort keys too: pause, the day's lines, the settings and full screen.
+        static const Qt::Key kKeys[] = {Qt::Key_Return, Qt::Key_Space, Qt::Key_Escape, Qt::Key_A,
+                                        Qt::Key_1,      Qt::Key_Shift, Qt::Key_P,      Qt::Key_Up,
+                                        Qt::Key_F10,    Qt::Key_F11};
         QTest::keyClick(control, kKeys[Pick(std::size(kKeys))]);
     } else if (roll < 99990) {
         const QList<QLineEdit*> boxes = window->findChildren<QLineEdit*>();
@@ -228,6 +233,7 @@ bool Step() {
     });
     ui::testing::SetStallHandler(
         [](const QString& reason) { Violation(QStringLiteral("the game stalls: ") + reason); });
+    ui::SetGlobalKeyHandler(ComfortKey);
     Main();
     player.Run(
         QStringLiteral("the end of the program"), [] { return false; }, Seconds(1e9));
