@@ -173,14 +173,12 @@ void OpenSettings() {
 
 bool ComfortKey(const QKeyEvent& key, QWidget* window) {
     if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
-    // From the event loop rather than from inside the key's delivery: the settings window
-    // waits in a loop of its own.
-    const auto later = [](void (*work)()) {
-        QMetaObject::invokeMethod(qApp, work, Qt::QueuedConnection);
-    };
     switch (key.key()) {
         case Qt::Key_F10:
-            later([] { OpenSettings(); });
+            // From the event loop rather than from inside the key's delivery: the settings
+            // window waits in a loop of its own.
+            QMetaObject::invokeMethod(
+                qApp, [] { OpenSettings(); }, Qt::QueuedConnection);
             return true;
         case Qt::Key_P:
             // P pauses the game from the campus screen or its dialog; while it is paused, the

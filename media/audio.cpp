@@ -227,6 +227,18 @@ void CatchUp(Audio& a) {
     }
 }
 
+// Loads one soundfont file into `synth`, with the instruments every piece keeps at hand;
+// FLUID_FAILED when it cannot. Only a regular file: the synth's loaders would wait forever on a
+// pipe.
+int LoadSoundfontFile(fluid_synth_t* synth, const QString& path) {
+    if (!QFileInfo(path).isFile()) return FLUID_FAILED;
+    const int id = fluid_synth_sfload(synth, QFile::encodeName(path).constData(), 1);
+    if (id != FLUID_FAILED)
+        for (const auto& [bank, program] : kResetInstruments)
+            fluid_synth_pin_preset(synth, id, bank, program);
+    return id;
+}
+
 // Loads the chosen soundfont, else the system's, into `synth`. Samples load when an instrument
 // is first selected, so this reads little more than the soundfont's table of contents. It runs
 // on its own thread in the game and must touch nothing but its arguments.
@@ -239,9 +251,7 @@ void LoadSoundfont(fluid_synth_t* synth, const QString& chosen,
     QString used, broken;
     for (int i = 0; i < candidates.size() && id == FLUID_FAILED; ++i) {
         const QString& path = candidates[i];
-        // Only a regular file: the synth's loaders would wait forever on a pipe.
-        const bool file = QFileInfo(path).isFile();
-        if (file) id = fluid_synth_sfload(synth, QFile::encodeName(path).constData(), 1);
+        id = LoadSoundfontFile(synth, path);
         if (id != FLUID_FAILED)
             used = path;
         else if (i == 0 && !chosen.isEmpty())
@@ -249,7 +259,7 @@ void LoadSoundfont(fluid_synth_t* synth, const QString& chosen,
                          "velmora3: サウンドフォントを読み込めませんでした。"
                          "標準のサウンドフォントを使います: %s\n",
                          path.toLocal8Bit().constData());
-        else if (file && broken.isEmpty())
+        else if (QFileInfo(path).isFile() && broken.isEmpty())
             broken = path;
     }
     if (id == FLUID_FAILED && !broken.isEmpty())
@@ -260,9 +270,6 @@ void LoadSoundfont(fluid_synth_t* synth, const QString& chosen,
         std::fprintf(stderr,
                      "velmora3: no General MIDI soundfont found, the music stays silent: install "
                      "timgm6mb-soundfont or fluid-soundfont-gm\n");
-    if (id != FLUID_FAILED)
-        for (const auto& [bank, program] : kResetInstruments)
-            fluid_synth_pin_preset(synth, id, bank, program);
     {
         std::lock_guard lock(load->lock);
         load->done = true;
@@ -423,7 +430,7 @@ bool ChangeSoundfont(const QString& path) {
         g_chosenSoundfont = path;
         return QFileInfo(path).isFile();
     }
-    // Only a regular file: the synth's loaders would wait forever on a pipe.
+    // A file that is not there leaves the music playing.
     if (!QFileInfo(path).isFile()) return false;
     WaitForSoundfont(a);  // the first load, whatever it found, is over before the change
     const QString piece = a.piece;
@@ -431,13 +438,11 @@ bool ChangeSoundfont(const QString& path) {
     CloseSequence();
     {
         std::lock_guard lock(a.musicLock);
-        const int id = fluid_synth_sfload(a.synth, QFile::encodeName(path).constData(), 1);
+        const int id = LoadSoundfontFile(a.synth, path);
         if (id == FLUID_FAILED) return false;
         if (a.soundfontId != FLUID_FAILED) fluid_synth_sfunload(a.synth, a.soundfontId, 1);
         a.soundfontId = id;
         a.pinned.clear();
-        for (const auto& [bank, program] : kResetInstruments)
-            fluid_synth_pin_preset(a.synth, id, bank, program);
         if (a.load) {
             std::lock_guard loaded(a.load->lock);
             a.load->id = id;

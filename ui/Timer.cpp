@@ -37,10 +37,6 @@ void Timer::HoldAll(bool hold) {
     for (Timer* timer : AllTimers()) hold ? timer->Hold() : timer->Release();
 }
 
-bool Timer::AllHeld() {
-    return g_held;
-}
-
 void Timer::Hold() {
     if (!timer_.isActive() && !scheduled_) return;
     heldRemaining_ = IsVirtualTime() ? nextTick_.due - NowMs() : timer_.remainingTime();

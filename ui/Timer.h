@@ -30,7 +30,6 @@ class Timer : public QObject {
     // Holds every timer where it is, or lets them all go on: a tick that was due in 20 seconds
     // when the game paused is due 20 seconds after it goes on. Timers started meanwhile wait too.
     static void HoldAll(bool hold);
-    static bool AllHeld();
 
   private:
     void Hold();
