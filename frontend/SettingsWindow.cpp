@@ -1,12 +1,8 @@
 #include "frontend/SettingsWindow.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QLabel>
-#include <QMessageBox>
-#include <QMetaObject>
 
-#include "campus/AnswerWindow.h"
 #include "campus/CampusScreen.h"
 #include "media/audio.h"
 #include "ui/accessible.h"
@@ -150,17 +146,6 @@ void SettingsWindowForm::keyPressEvent(QKeyEvent* event) {
         ui::Form::keyPressEvent(event);
 }
 
-namespace {
-// The player's own choice, from a key: kept, and shown in the settings window if it is open.
-void ChooseFullScreen(bool on) {
-    Comforts c = StoredComforts();
-    c.fullScreen = on;
-    StoreComforts(c);
-    SetFullScreenComfort(on);
-    if (SettingsWindow.IsLoaded()) SettingsWindow->ShowComforts(c);
-}
-}  // namespace
-
 void OpenSettings() {
     if (SettingsWindow.IsLoaded() && SettingsWindow->isVisible()) {
         SettingsWindow->Attract();
@@ -169,39 +154,4 @@ void OpenSettings() {
     if (CampusScreen.IsLoaded() && CampusScreen->isVisible()) CampusScreen->Pause();
     SettingsWindow->ShowModal();
     SettingsWindow.Unload();
-}
-
-bool ComfortKey(const QKeyEvent& key, QWidget* window) {
-    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
-    switch (key.key()) {
-        case Qt::Key_F10:
-            // From the event loop rather than from inside the key's delivery: the settings
-            // window waits in a loop of its own.
-            QMetaObject::invokeMethod(
-                qApp, [] { OpenSettings(); }, Qt::QueuedConnection);
-            return true;
-        case Qt::Key_P:
-            // P pauses the game from the campus screen or its dialog; while it is paused, the
-            // campus screen takes every key as the one that ends the pause.
-            if (!CampusScreen.IsLoaded() || CampusScreen->Paused() || !CampusScreen->isVisible() ||
-                (window != CampusScreen.operator->() &&
-                 !(AnswerWindow.IsLoaded() && window == AnswerWindow.operator->())))
-                return false;
-            CampusScreen->Pause();
-            return true;
-        case Qt::Key_F11:
-            ChooseFullScreen(!ui::IsFullScreen());
-            return true;
-        case Qt::Key_Escape: {
-            // Message boxes and windows that close on Esc keep it.
-            const auto* screen = dynamic_cast<ui::Form*>(window);
-            if (!ui::IsFullScreen() || qobject_cast<QMessageBox*>(window) ||
-                (screen && screen->WantsEscape()))
-                return false;
-            ChooseFullScreen(false);
-            return true;
-        }
-        default:
-            return false;
-    }
 }

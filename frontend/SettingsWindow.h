@@ -40,8 +40,3 @@ inline ui::DefaultInstance<SettingsWindowForm> SettingsWindow;
 
 // The settings window, from the start menu or F10; on the campus screen it pauses the game.
 void OpenSettings();
-
-// Keys that act on every screen: F10 opens the settings, F11 toggles full screen, and Esc leaves
-// full screen when the window with the keyboard has no use for it; P pauses the campus screen.
-// True when the key was taken.
-bool ComfortKey(const QKeyEvent& key, QWidget* window);

@@ -8,8 +8,8 @@
 
 #include "core/GameState.h"
 #include "frontend/Main.h"
-#include "frontend/SettingsWindow.h"
 #include "frontend/comfort.h"
+#include "frontend/keys.h"
 #include "media/audio.h"
 #include "ui/Form.h"
 #include "ui/application.h"

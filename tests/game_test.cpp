@@ -37,6 +37,7 @@
 #include "frontend/StartMenu.h"
 #include "frontend/TitleScreen.h"
 #include "frontend/comfort.h"
+#include "frontend/keys.h"
 #include "frontend/session.h"
 #include "media/audio.h"
 #include "records/safewrite.h"
