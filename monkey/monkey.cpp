@@ -187,11 +187,17 @@ bool Step() {
     }
     QWidget* window = windows[Pick(static_cast<int>(windows.size()))];
     QWidget* control = AnyControlOf(window);
+    // A mouse reaches what is on top at that point, such as the pause veil over the controls.
+    QPoint point(Pick(control->width()), Pick(control->height()));
+    const QPoint inWindow = control->mapTo(window, point);
+    if (QWidget* top = window->childAt(inWindow); top && top != control) {
+        point = top->mapFrom(window, inWindow);
+        control = top;
+    }
     if (roll < 88000) {
-        QTest::mouseClick(control, Qt::LeftButton, {},
-                          QPoint(Pick(control->width()), Pick(control->height())));
+        QTest::mouseClick(control, Qt::LeftButton, {}, point);
     } else if (roll < 91000) {
-        QTest::mouseDClick(control, Qt::LeftButton);
+        QTest::mouseDClick(control, Qt::LeftButton, {}, point);
     } else if (roll < 95000) {
         // The comfort keys too: pause, the day's lines, the settings and full screen.
         static const Qt::Key kKeys[] = {Qt::Key_Return, Qt::Key_Space, Qt::Key_Escape, Qt::Key_A,

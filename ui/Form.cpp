@@ -209,8 +209,11 @@ void Form::ShowModal() {
               QStringLiteral("modal window 「%1」").arg(windowTitle()));
     ModalStack().removeAll(self);
     ModalStack().removeAll(nullptr);
-    // The keyboard goes back to the screen it came from.
-    if (before && before->isVisible()) before->activateWindow();
+    // The keyboard goes back to the screen it came from, unless that was the full-screen
+    // backdrop, which never takes it.
+    if (before && before->isVisible() &&
+        !before->windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus))
+        before->activateWindow();
 }
 
 Form* Form::ModalForm() {
