@@ -235,7 +235,7 @@ constexpr std::array<ScriptLine, 14> kAkinaConfession{{
 static_assert(TakesTurns(kAkinaConfession));
 
 constexpr std::array<ScriptLine, 15> kRyokoMutual{{
-    {kHe, "振り返ると、ラケットケースを抱えた大貫さんが、肩で息をしていた。「お、大貫さん！？」"},
+    {kHe, "振り返ると、大貫さんが背中のラケットケースのひもを握りしめて、肩で息をしていた。「お、大貫さん！？」"},
     {kShe, "「はぁ、はぁ…いがったぁ、まだいた！学校じゅう走り回って、足がパンパンだよ」"},
     {kHe, "「走り回ってって…誰か探してたの？」"},
     {kShe, "「なに寝ぼけたこと聞いてんの。あんたに決まってるでしょ！」"},
