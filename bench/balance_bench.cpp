@@ -253,7 +253,7 @@ int main(int argc, char** argv) {
     };
     std::printf("%d real games per strategy (percent of games)\n%-42s", games, "strategy");
     for (int h = 1; h <= kHeroineCount; ++h) std::printf("   H%d ", h);
-    std::printf(" mutual  no+%d\n", kPleasing);
+    std::printf("  7+8  mutual  no+%d\n", kPleasing);
     const auto start = std::chrono::steady_clock::now();
     int played = 0, failed = 0;
     for (const auto& [name, strategy] : strategies) {
@@ -293,6 +293,8 @@ int main(int argc, char** argv) {
         std::printf("%-42s", name);
         for (int h = 1; h <= kHeroineCount; ++h)
             std::printf(" %5.1f", 100.0 * endings[static_cast<size_t>(h)] / games);
+        // The two who confess when nobody met was won.
+        std::printf(" %5.1f", 100.0 * (endings[7] + endings[8]) / games);
         std::printf("  %5.1f  %5.1f\n", 100.0 * mutual / games,
                     meetings == 0 ? 0.0 : 100.0 * withoutPleasing / meetings);
         std::fflush(stdout);
