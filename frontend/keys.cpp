@@ -1,6 +1,7 @@
 #include "frontend/keys.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QMetaObject>
 

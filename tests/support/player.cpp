@@ -180,7 +180,32 @@ void Player::CheckDeadline(const QString& what, const Deadline& by, ui::GameMs s
         FailTest(QStringLiteral("the step '%1' did not come in time").arg(what));
 }
 
+namespace {
+// Runs `act` as the handler of an event, which is how a person's input reaches the game. Qt keeps
+// what a handler deletes later until the handler has returned; input sent from outside any event,
+// as QTest sends it, could be deleted by a wait inside its own handler, under the widget still
+// handling it.
+bool AsAnEvent(const std::function<bool()>& act) {
+    struct Handler : QObject {
+        const std::function<bool()>& act;
+        bool acted = false;
+        explicit Handler(const std::function<bool()>& a) : act(a) {}
+        bool event(QEvent*) override {
+            acted = act();
+            return true;
+        }
+    } handler(act);
+    QEvent event(QEvent::User);
+    QCoreApplication::sendEvent(&handler, &event);
+    return handler.acted;
+}
+}  // namespace
+
 bool Player::OnIdle(ui::GameMs nextDue) {
+    return AsAnEvent([this, nextDue] { return Act(nextDue); });
+}
+
+bool Player::Act(ui::GameMs nextDue) {
     // Steps look first, so that they see each line before it is clicked away.
     if (!steps_.empty()) {
         Step& front = steps_.front();

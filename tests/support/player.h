@@ -93,6 +93,7 @@ class Player {
         ui::GameMs since = ui::kNever;
     };
     bool OnIdle(ui::GameMs nextDue);
+    bool Act(ui::GameMs nextDue);  // OnIdle's work, inside an event
     bool ClickThrough();
     void CheckDeadline(const QString& what, const Deadline& by, ui::GameMs since,
                        ui::GameMs nextDue);
