@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QImage>
 #include <QMessageBox>
@@ -18,6 +19,8 @@
 #include <QScreen>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QWindow>
 
@@ -147,6 +150,10 @@ class Game : public testing::Test {
                            Q(story::AlbumConfirmation());
                 },
                 [pick] {
+                    // The pick is ringed while he makes up his mind.
+                    EXPECT_TRUE(GraduationAlbum->pickFrame->isVisible());
+                    EXPECT_EQ(GraduationAlbum->pickFrame->geometry(),
+                              GraduationAlbum->photos(pick - 1).geometry());
                     driver::Click(&GraduationAlbum->photos(7));  // a friend does not confirm
                     // Another heroine's photo does, but the first one picked counts.
                     driver::Click(&GraduationAlbum->photos(pick % 5));
@@ -546,6 +553,12 @@ TEST_F(Campus, APauseHoldsTheClockTheMusicAndTheDialogAndTheMinuteKeepsItsTimeLe
     EXPECT_TRUE(CampusScreen->Paused());
     EXPECT_FALSE(AnswerWindow->isVisible());
     EXPECT_TRUE(CampusScreen->pauseVeil->isVisible());
+    // Its words, centred, stay clear of the places on the right.
+    const QFontMetrics veilFont(CampusScreen->pauseVeil->font());
+    for (const QString& line : CampusScreen->pauseVeil->text().split(QLatin1Char('\n')))
+        EXPECT_LT((CampusScreen->pauseVeil->width() + veilFont.horizontalAdvance(line)) / 2,
+                  CampusScreen->travelButtons(0).x())
+            << qPrintable(line);
     const long long music = media::SequencePositionMs();
     player.Wait(150);
     EXPECT_EQ(GameState.elapsedMinutes, 4);
@@ -576,9 +589,20 @@ TEST_F(Campus, ComfortsActAtOnceOutliveARestartAndTheDataRoomsErasureAndF11GoesF
                   EXPECT_EQ(media::MusicVolume(), 0);
                   SettingsWindow->effectVolume->setValue(70);
                   EXPECT_EQ(media::EffectVolume(), 70);
+                  // The check boxes grow with their lettering.
+                  const auto box = [] {
+                      QCheckBox* mute = SettingsWindow->effectMute;
+                      QStyleOptionButton option;
+                      option.initFrom(mute);
+                      return mute->style()
+                          ->subElementRect(QStyle::SE_CheckBoxIndicator, &option, mute)
+                          .size();
+                  };
+                  const QSize boxAtOne = box();
                   SettingsWindow->scaleChoice->setCurrentIndex(2);
                   EXPECT_EQ(ui::Scale(), 2);
                   EXPECT_EQ(CampusScreen->width(), 760);
+                  EXPECT_EQ(box(), boxAtOne * 2);
                   driver::TypeKey(SettingsWindow.operator->(), Qt::Key_Escape);
               })
         .Run(
