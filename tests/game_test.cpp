@@ -515,7 +515,10 @@ TEST_F(Campus, TheScaleIsKeptApartAndTheScreensTakeANewOneWhileTheGameRuns) {
     ui::SetScale(2);
     EXPECT_EQ(HistoryWindow->lineList->document()->defaultFont().pixelSize(), textPixels * 2);
     EXPECT_EQ(HistoryWindow->lineList->toPlainText(), "今日の一行");
-    EXPECT_EQ(HistoryWindow->Top(), CampusScreen->Top());
+    // The day's lines stand below the campus window's title bar, over its picture.
+    EXPECT_EQ(HistoryWindow->frameGeometry().top(), CampusScreen->geometry().top());
+    EXPECT_LE(HistoryWindow->frameGeometry().bottom(),
+              CampusScreen->speakerLabel->mapToGlobal(QPoint(0, 0)).y());
     EXPECT_EQ(CampusScreen->size(), client * 2);
     EXPECT_EQ(CampusScreen->lineLabel->font().pixelSize(), textPixels * 2);
     EXPECT_EQ(scene.Picture().devicePixelRatio(), 2);
