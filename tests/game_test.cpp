@@ -17,6 +17,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QStyle>
@@ -432,6 +433,12 @@ TEST_F(Campus, TheDaysLinesHoldASceneInOrderAndAreReadWhileTheClockRunsOn) {
     EXPECT_FALSE(HistoryWindow.IsLoaded());
     driver::TypeKey(CampusScreen.operator->(), Qt::Key_Up);
     ASSERT_TRUE(HistoryWindow.IsLoaded());
+    // It opens on whole lines: the top edge cuts none.
+    DayLineList* list = HistoryWindow->lineList;
+    EXPECT_GT(list->verticalScrollBar()->maximum(), 0);
+    EXPECT_GE(
+        list->cursorRect(list->cursorForPosition(QPoint(list->viewport()->width() / 2, 1))).top(),
+        0);
     driver::TurnWheel(HistoryWindow->lineList->viewport(), -1);  // down, past the end
     EXPECT_FALSE(HistoryWindow.IsLoaded());
 }
