@@ -165,9 +165,10 @@ void CampusScreenForm::BuildPhoneAndTimers() {
 
     hiddenClockShortcut = new ui::Label(this, 2040, 3165, 495, 195);
 
-    // Over everything, so that no click reaches the game while it is paused.
+    // Over everything, so that no click reaches the game while it is paused. Its words come in
+    // short lines, so that they stay over the scene and clear of the places on the right.
     pauseVeil = new ui::Label(this, 0, 0, kClientWidth, kClientHeight,
-                              QStringLiteral("一時停止\n\nクリックするか、キーを押すと続きます"));
+                              QStringLiteral("一時停止\n\nクリックするか、\nキーを押すと続きます"));
     pauseVeil->setAlignment(Qt::AlignCenter);
     pauseVeil->SetForeColor(Qt::white);
     pauseVeil->SetBackColor(QColor(0, 0, 48, 170));

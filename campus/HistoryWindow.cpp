@@ -7,6 +7,9 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextFrame>
+#include <QTextLayout>
+#include <QWindow>
 
 #include "campus/AnswerWindow.h"
 #include "ui/twips.h"
@@ -77,9 +80,33 @@ void DayLineList::AppendNewLines() {
 }
 
 void DayLineList::ScrollToEnd() {
-    // Laid out first, so that the scroll bar knows the whole length.
-    document()->documentLayout()->blockBoundingRect(document()->lastBlock());
-    verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+    QTextFrame* root = document()->rootFrame();
+    QTextFrameFormat frame = root->frameFormat();
+    const auto layOut = [&](int bottomMargin) {
+        frame.setBottomMargin(bottomMargin);
+        root->setFrameFormat(frame);
+        // Laid out first, so that the scroll bar knows the whole length.
+        document()->documentLayout()->blockBoundingRect(document()->lastBlock());
+    };
+    const int margin = ui::ToPixels(kListMargin);
+    layOut(margin);
+    // The view begins with a whole line: a line the top edge would cut is scrolled past, and
+    // the room that leaves goes below the last line.
+    QScrollBar* bar = verticalScrollBar();
+    const int top = bar->maximum();
+    const qreal cut = [&] {
+        for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+            const QTextLayout* lines = block.layout();
+            for (int i = 0; i < lines->lineCount(); ++i) {
+                const qreal lineTop = lines->position().y() + lines->lineAt(i).y();
+                const qreal lineBottom = lineTop + lines->lineAt(i).height();
+                if (lineBottom > top) return lineTop < top ? lineBottom - top : 0.0;
+            }
+        }
+        return 0.0;
+    }();
+    if (top > 0 && cut > 0) layOut(margin + static_cast<int>(std::ceil(cut)));
+    bar->setValue(bar->maximum());
 }
 
 bool DayLineList::AtEnd() const {
@@ -122,10 +149,25 @@ void HistoryWindowForm::StandOver(ui::Form& screen) {
     Form_OuterSizeChanged();
 }
 
-// Its outer top left on the screen's: the two frames alike, the list covers the picture.
+// Its title bar lies over the top of the screen's picture, below the screen's own title bar, and
+// it is shorter by that bar, so that its lines end where the picture's shadow ends and the
+// speaker's name below stays in sight.
 void HistoryWindowForm::Form_OuterSizeChanged() {
-    if (const auto* screen = dynamic_cast<ui::Form*>(parentWidget()))
-        Move(screen->Left(), screen->Top());
+    const auto* screen = dynamic_cast<ui::Form*>(parentWidget());
+    if (!screen) return;
+    const QMargins frame =
+        isVisible() && windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    const int clientHeight = std::max(kClientHeight - ui::ToTwips(frame.top()), kClientHeight / 2);
+    if (ui::ToPixels(clientHeight) != height()) {
+        const bool atEnd = lineList->AtEnd();
+        const int listHeight = clientHeight - (kClientHeight - kListHeight);
+        SetClientSize(kClientWidth, clientHeight);
+        ui::PlaceTwips(lineList, 0, 0, kClientWidth, listHeight);
+        ui::PlaceTwips(hintLabel, 120, listHeight + 45, kClientWidth - 240, 240);
+        if (atEnd) lineList->ScrollToEnd();
+    }
+    const int screenTitle = ui::ToTwips(screen->geometry().y() - screen->frameGeometry().y());
+    Move(screen->Left(), screen->Top() + screenTitle);
 }
 
 void HistoryWindowForm::Turn(int delta) {

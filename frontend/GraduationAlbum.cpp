@@ -18,6 +18,9 @@ constexpr int kPickablePhotos = 6;  // the two friends' photos on the right pick
 constexpr int kPickPenalty = 2;
 constexpr int kNotHoveredYet = -1;
 constexpr int kFirstThoughtShown = -2;
+// The pick stands out from the page's own red frame and from the keyboard's thin focus frame.
+const QColor kPickColour(255, 176, 32);
+constexpr int kPickBorder = 4;  // pixels at scale 1
 
 struct Region {
     int left, top, width, height;
@@ -56,6 +59,10 @@ GraduationAlbumForm::GraduationAlbumForm() {
         if (i > 0) setTabOrder(&photos(i - 1), region);
         photos.Add(i, region);
     }
+    pickFrame =
+        new ui::Shape(this, kPhotos[0].left, kPhotos[0].top, kPhotos[0].width, kPhotos[0].height);
+    pickFrame->SetBorder(kPickColour, kPickBorder);
+    pickFrame->hide();
 }
 
 void GraduationAlbumForm::Form_Load() {
@@ -81,6 +88,10 @@ void GraduationAlbumForm::Photo_Click(int index) {
         GameState.clickFlag = true;
         return;
     }
+    const Region& r = kPhotos[index];
+    ui::PlaceTwips(pickFrame, r.left, r.top, r.width, r.height);
+    pickFrame->show();
+    pickFrame->raise();
     messageLabel->SetCaption(story::Q(story::AlbumConfirmation()));
     GameState.clickFlag = false;
     QPointer<GraduationAlbumForm> self(this);

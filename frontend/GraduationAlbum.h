@@ -11,6 +11,7 @@ class GraduationAlbumForm : public ui::Form {
     ui::Shape* pageFrame;
     ui::Label* messageLabel;
     ui::ControlArray<ui::Image> photos;  // invisible hit regions over the photos
+    ui::Shape* pickFrame;                // rings the photo picked while he makes up his mind
 
   protected:
     void Form_Load() override;

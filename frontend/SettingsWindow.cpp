@@ -1,7 +1,9 @@
 #include "frontend/SettingsWindow.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QStyle>
 
 #include "campus/CampusScreen.h"
 #include "media/audio.h"
@@ -25,6 +27,24 @@ Control* Place(Control* control, int left, int top, int width, int height) {
     return control;
 }
 
+// A check box whose box grows with the game's scale, as its lettering does; the style draws it
+// at one size whatever the font.
+class ScaledCheckBox : public QCheckBox, public ui::ScaleAware {
+  public:
+    ScaledCheckBox(const QString& text, QWidget* parent) : QCheckBox(text, parent) {
+        ScaledCheckBox::ScaleChanged();
+    }
+    void ScaleChanged() override {
+        const QStyle* style = QApplication::style();
+        const int box = style->pixelMetric(QStyle::PM_IndicatorWidth) * ui::Scale();
+        const int gap = style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing) * ui::Scale();
+        setStyleSheet(QStringLiteral("QCheckBox { spacing: %2px; }"
+                                     "QCheckBox::indicator { width: %1px; height: %1px; }")
+                          .arg(box)
+                          .arg(gap));
+    }
+};
+
 }  // namespace
 
 SettingsWindowForm::SettingsWindowForm() {
@@ -42,15 +62,15 @@ SettingsWindowForm::SettingsWindowForm() {
         return s;
     };
     musicVolume = slider(0);
-    musicMute = Place(new QCheckBox(QStringLiteral("消音"), this), 4200, 240, 1080, 330);
+    musicMute = Place(new ScaledCheckBox(QStringLiteral("消音"), this), 4200, 240, 1080, 330);
     effectVolume = slider(1);
     effectMute =
-        Place(new QCheckBox(QStringLiteral("消音"), this), 4200, 240 + kRowTwips, 1080, 330);
+        Place(new ScaledCheckBox(QStringLiteral("消音"), this), 4200, 240 + kRowTwips, 1080, 330);
     scaleChoice = Place(new QComboBox(this), kFieldLeft, 240 + kRowTwips * 2, 2400, 360);
     scaleChoice->addItem(QStringLiteral("画面に合わせる"));
     for (int n = 1; n <= ui::kMaxScale; ++n) scaleChoice->addItem(QStringLiteral("%1 倍").arg(n));
     soundfontChoice = Place(new QComboBox(this), kFieldLeft, 240 + kRowTwips * 3, 3720, 360);
-    fullScreenBox = Place(new QCheckBox(QStringLiteral("全画面で遊ぶ (F11)"), this), 240,
+    fullScreenBox = Place(new ScaledCheckBox(QStringLiteral("全画面で遊ぶ (F11)"), this), 240,
                           240 + kRowTwips * 4, 3000, 330);
     closeButton = new ui::CommandButton(this, 4080, 2880, 1200, 390, QStringLiteral("閉じる"));
 

@@ -183,6 +183,10 @@ void Synthesize(Audio& a, int frames, float* out, long long startUs) {
     }
     a.probe.peak = std::max(a.probe.peak, std::min(peak, 1.0f));
     a.probe.audibleFrames += audible;
+    if (audible == 0) return;
+    int last = frames - 1;
+    while (std::max(std::fabs(out[2 * last]), std::fabs(out[2 * last + 1])) < kAudibleLevel) --last;
+    a.probe.lastAudibleUs = startUs + (last + 1) * 1000000LL / kRate;
 }
 
 // SDL_mixer's music hook: the synth renders straight into the device's float buffer.
@@ -560,6 +564,11 @@ bool SequencePlaying() {
     if (!a.player || !a.playing) return false;
     if (a.mode == Mode::Timed) return MusicNow(a) - a.playStartedMs < a.pieceLengthMs;
     CatchUp(a);
+    // A piece ends at its written end, its last event: the synth's player would go on until
+    // the last release had died away, seconds of silence that a looping screen waits through.
+    // The length is known once the player has read the file, at its first rendered block.
+    const int length = fluid_player_get_total_ticks(a.player);
+    if (length > 0 && fluid_player_get_current_tick(a.player) >= length) return false;
     return fluid_player_get_status(a.player) == FLUID_PLAYER_PLAYING;
 }
 

@@ -50,6 +50,7 @@ bool EffectPlaying();
 struct MusicProbe {
     float peak = 0;                 // largest absolute sample, 0 to 1
     long long firstAudibleUs = -1;  // microseconds from the open to the first audible sample
+    long long lastAudibleUs = -1;   // and to the end of the last one, on the game clock only
     long long audibleFrames = 0;
 };
 MusicProbe ProbeSinceOpen();

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QImage>
 #include <QMessageBox>
@@ -16,8 +17,11 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QWindow>
 
@@ -147,6 +151,10 @@ class Game : public testing::Test {
                            Q(story::AlbumConfirmation());
                 },
                 [pick] {
+                    // The pick is ringed while he makes up his mind.
+                    EXPECT_TRUE(GraduationAlbum->pickFrame->isVisible());
+                    EXPECT_EQ(GraduationAlbum->pickFrame->geometry(),
+                              GraduationAlbum->photos(pick - 1).geometry());
                     driver::Click(&GraduationAlbum->photos(7));  // a friend does not confirm
                     // Another heroine's photo does, but the first one picked counts.
                     driver::Click(&GraduationAlbum->photos(pick % 5));
@@ -425,6 +433,12 @@ TEST_F(Campus, TheDaysLinesHoldASceneInOrderAndAreReadWhileTheClockRunsOn) {
     EXPECT_FALSE(HistoryWindow.IsLoaded());
     driver::TypeKey(CampusScreen.operator->(), Qt::Key_Up);
     ASSERT_TRUE(HistoryWindow.IsLoaded());
+    // It opens on whole lines: the top edge cuts none.
+    DayLineList* list = HistoryWindow->lineList;
+    EXPECT_GT(list->verticalScrollBar()->maximum(), 0);
+    EXPECT_GE(
+        list->cursorRect(list->cursorForPosition(QPoint(list->viewport()->width() / 2, 1))).top(),
+        0);
     driver::TurnWheel(HistoryWindow->lineList->viewport(), -1);  // down, past the end
     EXPECT_FALSE(HistoryWindow.IsLoaded());
 }
@@ -508,7 +522,10 @@ TEST_F(Campus, TheScaleIsKeptApartAndTheScreensTakeANewOneWhileTheGameRuns) {
     ui::SetScale(2);
     EXPECT_EQ(HistoryWindow->lineList->document()->defaultFont().pixelSize(), textPixels * 2);
     EXPECT_EQ(HistoryWindow->lineList->toPlainText(), "今日の一行");
-    EXPECT_EQ(HistoryWindow->Top(), CampusScreen->Top());
+    // The day's lines stand below the campus window's title bar, over its picture.
+    EXPECT_EQ(HistoryWindow->frameGeometry().top(), CampusScreen->geometry().top());
+    EXPECT_LE(HistoryWindow->frameGeometry().bottom(),
+              CampusScreen->speakerLabel->mapToGlobal(QPoint(0, 0)).y());
     EXPECT_EQ(CampusScreen->size(), client * 2);
     EXPECT_EQ(CampusScreen->lineLabel->font().pixelSize(), textPixels * 2);
     EXPECT_EQ(scene.Picture().devicePixelRatio(), 2);
@@ -546,6 +563,12 @@ TEST_F(Campus, APauseHoldsTheClockTheMusicAndTheDialogAndTheMinuteKeepsItsTimeLe
     EXPECT_TRUE(CampusScreen->Paused());
     EXPECT_FALSE(AnswerWindow->isVisible());
     EXPECT_TRUE(CampusScreen->pauseVeil->isVisible());
+    // Its words, centred, stay clear of the places on the right.
+    const QFontMetrics veilFont(CampusScreen->pauseVeil->font());
+    for (const QString& line : CampusScreen->pauseVeil->text().split(QLatin1Char('\n')))
+        EXPECT_LT((CampusScreen->pauseVeil->width() + veilFont.horizontalAdvance(line)) / 2,
+                  CampusScreen->travelButtons(0).x())
+            << qPrintable(line);
     const long long music = media::SequencePositionMs();
     player.Wait(150);
     EXPECT_EQ(GameState.elapsedMinutes, 4);
@@ -576,9 +599,20 @@ TEST_F(Campus, ComfortsActAtOnceOutliveARestartAndTheDataRoomsErasureAndF11GoesF
                   EXPECT_EQ(media::MusicVolume(), 0);
                   SettingsWindow->effectVolume->setValue(70);
                   EXPECT_EQ(media::EffectVolume(), 70);
+                  // The check boxes grow with their lettering.
+                  const auto box = [] {
+                      QCheckBox* mute = SettingsWindow->effectMute;
+                      QStyleOptionButton option;
+                      option.initFrom(mute);
+                      return mute->style()
+                          ->subElementRect(QStyle::SE_CheckBoxIndicator, &option, mute)
+                          .size();
+                  };
+                  const QSize boxAtOne = box();
                   SettingsWindow->scaleChoice->setCurrentIndex(2);
                   EXPECT_EQ(ui::Scale(), 2);
                   EXPECT_EQ(CampusScreen->width(), 760);
+                  EXPECT_EQ(box(), boxAtOne * 2);
                   driver::TypeKey(SettingsWindow.operator->(), Qt::Key_Escape);
               })
         .Run(
