@@ -31,7 +31,7 @@ constexpr std::array<ScriptLine, 8> kKeiko = {
     N("In spring we went off to different universities, but our weekends were always together."),
     N("Our first date was tennis, the thing she'd wanted to do for three years. We were both terrible, and spent most of it picking up balls."),
     N("Once she set down the council president's title, she turned out to be a girl who laughed surprisingly often."),
-    H("\"You were the first person to see me, and not 'the President.' ...I look forward to every day with you.\""),
+    H("\"You were the first person to see me, and not 'the President.' ...Please keep looking at me that way.\""),
     N("Even now, whenever she has something important to say, she slips back into that stiff, formal way of talking."),
     N("And every time I laugh at it, she puffs out her cheeks and pretends to sulk."),
     N("Our new everyday life began on that graduation day."),
@@ -93,7 +93,7 @@ constexpr std::array<ScriptLine, 7> kRyoko = {
 static_assert(OnlySpokenLine(kRyoko, 4));
 
 constexpr std::array<ScriptLine, 7> kKazumi = {
-    N("Even after I graduated, Mizuno and I are still together."),
+    N("Mizuno and I are still together, even now that I've graduated."),
     N("She's still in high school. After class, she comes to see me, still in her uniform."),
     N("That little fan club, I hear, has happily disbanded, leaving only its president."),
     N("When I asked her why, she turned bright red and looked down."),
