@@ -31,7 +31,7 @@ constexpr std::array<ScriptLine, 8> kKeiko = {
     N("In spring we went off to different universities, but our weekends were always together."),
     N("Our first date was tennis, the thing she'd wanted to do for three years. We were both terrible, and spent most of it picking up balls."),
     N("Once she set down the council president's title, she turned out to be a girl who laughed surprisingly often."),
-    H("\"You were the first person to see me, and not 'the President.' ...Please keep looking at me that way.\""),
+    H("\"You were the first person to see me, and not 'the President'. ...Please keep looking at me that way.\""),
     N("Even now, whenever she has something important to say, she slips back into that stiff, formal way of talking."),
     N("And every time I laugh at it, she puffs out her cheeks and pretends to sulk."),
     N("Our new everyday life began on that graduation day."),
