@@ -47,8 +47,8 @@
 #include "story/text.h"
 #include "tests/support/files.h"
 #include "tests/support/player.h"
-#include "ui/language.h"
 #include "ui/application.h"
+#include "ui/language.h"
 #include "ui/runtime.h"
 #include "ui/twips.h"
 
