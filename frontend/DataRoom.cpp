@@ -169,10 +169,14 @@ void DataRoomForm::Row_DblClick(int index) {
     if (!optionButton->isEnabled() || replayMode_ == kNoReplay) return;
     // Marks and empty rows have no heroine behind them.
     if (index >= kRows || rowNames(index).Caption().isEmpty()) return;
-    const QChar initial = rowNames(index).Caption().at(0);
+    // The row shows her whole name in either language; in English three given names share an
+    // initial, so the name is matched whole.
+    const QString name = rowNames(index).Caption();
     int heroine = 0;
     for (int k = 1; k <= kHeroineCount && heroine == 0; ++k)
-        if (story::Q(story::HeroineName(k)).startsWith(initial)) heroine = k;
+        if (story::Q(story::ja::HeroineName(k)) == name ||
+            story::Q(story::en::HeroineName(k)) == name)
+            heroine = k;
     if (heroine == 0) return;
 
     GameRecord& g = GameState;

@@ -3,7 +3,7 @@
 
 #include "story/story.h"
 
-namespace story {
+namespace story::ja {
 
 namespace {
 
@@ -32,4 +32,4 @@ std::string_view AlbumConfirmation() {
     return "そうだ、俺が好きだったのはこのコだ。どうなってもいい、探しに行こう！";
 }
 
-}  // namespace story
+}  // namespace story::ja

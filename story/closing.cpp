@@ -7,7 +7,7 @@
 
 #include "story/story.h"
 
-namespace story {
+namespace story::ja {
 namespace {
 
 // The hero's own words and thoughts carry no speaker; the scene names the heroine for her lines.
@@ -359,4 +359,4 @@ std::span<const ScriptLine> Confession(int heroine, bool mutualLove) {
     return mutualLove ? scripts.mutualLove : scripts.confession;
 }
 
-}  // namespace story
+}  // namespace story::ja

@@ -3,7 +3,7 @@
 
 #include "story/story.h"
 
-namespace story {
+namespace story::ja {
 
 namespace {
 
@@ -21,4 +21,4 @@ std::string_view Credit(int number) {
     return kCredits[number - 1];
 }
 
-}  // namespace story
+}  // namespace story::ja

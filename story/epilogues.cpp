@@ -5,7 +5,7 @@
 
 #include "story/story.h"
 
-namespace story {
+namespace story::ja {
 
 namespace {
 
@@ -130,4 +130,4 @@ std::span<const ScriptLine> Epilogue(int heroine) {
     return kEpilogues[heroine - 1];
 }
 
-}  // namespace story
+}  // namespace story::ja

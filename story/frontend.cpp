@@ -4,7 +4,7 @@
 
 #include "story/story.h"
 
-namespace story {
+namespace story::ja {
 
 namespace {
 
@@ -41,4 +41,4 @@ std::span<const std::string_view> DataRoomAnnouncementLines() {
     return kAnnouncement;
 }
 
-}  // namespace story
+}  // namespace story::ja

@@ -3,7 +3,7 @@
 
 #include "story/story.h"
 
-namespace story {
+namespace story::ja {
 
 namespace {
 
@@ -75,4 +75,4 @@ Greeting GreetingAt(int location, int heroine) {
     return {};
 }
 
-}  // namespace story
+}  // namespace story::ja

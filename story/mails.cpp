@@ -3,7 +3,7 @@
 
 #include "story/story.h"
 
-namespace story {
+namespace story::ja {
 
 namespace {
 
@@ -90,4 +90,4 @@ std::string_view FiveOClockLine() {
     return "携帯なんかいじっているうちに、とうとう五時になってしまった…！";
 }
 
-}  // namespace story
+}  // namespace story::ja

@@ -3,7 +3,7 @@
 
 #include "story/story.h"
 
-namespace story {
+namespace story::ja {
 
 namespace {
 
@@ -29,4 +29,4 @@ std::string_view AlbumFriendName() {
     return "小野寺　学";
 }
 
-}  // namespace story
+}  // namespace story::ja

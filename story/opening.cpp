@@ -4,7 +4,7 @@
 
 #include "story/story.h"
 
-namespace story {
+namespace story::ja {
 
 namespace {
 
@@ -26,4 +26,4 @@ std::span<const std::string_view> OpeningNarration() {
     return kOpening;
 }
 
-}  // namespace story
+}  // namespace story::ja

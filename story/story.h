@@ -1,7 +1,8 @@
 #pragma once
 
-// The game's own prose. Every text is UTF-8, holds no line break and can be encoded in CP932.
-// Scenes replace the name placeholders with the player's names.
+// The game's own prose, in the player's language. Every text is UTF-8 and holds no line break;
+// the Japanese can be encoded in CP932. Scenes replace the name placeholders with the player's
+// names.
 
 #include <span>
 #include <string_view>
@@ -18,57 +19,71 @@ struct ScriptLine {
     std::string_view text;
 };
 
-// Display names: family name, an ideographic space (U+3000), given name.
-std::string_view HeroineName(int heroine);  // 1 to 8
-std::string_view BestFriendName();
-std::string_view AlbumFriendName();
-
 // Greetings of the fifteen timetable cells; empty texts for a cell nobody stands in.
 struct Greeting {
     std::string_view onArrival;
     std::string_view whileWaiting;
 };
-Greeting GreetingAt(int location, int heroine);
 
-// The seven lines before the album opens.
-std::span<const std::string_view> OpeningNarration();
-
-// The best friend's phone mails.
-std::string_view RingNarration();
-std::string_view HintMail(int heroine);  // 1 to 6, about the heroine picked in the album
-std::string_view FestivalMail();
-std::string_view DateMailBeforeName();
-std::string_view DateMailAfterName();
 struct MailReactions {
     std::string_view first;
     std::string_view second;
 };
-// mailCount 1 (hint mail about targetHeroine), 2 (festival) or 4 (date).
-MailReactions ReactionsToMail(int mailCount, int targetHeroine);
-std::string_view FiveOClockLine();
 
-// Closing time.
-std::string_view GateClosedNarration();
-std::string_view CalledFromBehindNarration();
-// Heroines 1 to 6 have a mutual-love and a confession variant; 7 and 8 one scene each.
-std::span<const ScriptLine> Confession(int heroine, bool mutualLove);
+// The same tables in each language, keyed the same way. `ja` is the game's own edition and the
+// one the save file and the clear record name things by; `en` mirrors it line for line.
+// clang-format off
+#define VELMORA_STORY_TABLES                                                                       \
+    /* Display names: in Japanese family name, an ideographic space (U+3000), given name; in    \
+       English given name, a space, family name. */                                             \
+    std::string_view HeroineName(int heroine); /* 1 to 8 */                                     \
+    std::string_view BestFriendName();                                                          \
+    std::string_view AlbumFriendName();                                                         \
+    Greeting GreetingAt(int location, int heroine);                                             \
+    /* The seven lines before the album opens. */                                               \
+    std::span<const std::string_view> OpeningNarration();                                       \
+    /* The best friend's phone mails. */                                                        \
+    std::string_view RingNarration();                                                           \
+    /* About the heroine picked in the album, 1 to 6. */                                        \
+    std::string_view HintMail(int heroine);                                                     \
+    std::string_view FestivalMail();                                                            \
+    std::string_view DateMailBeforeName();                                                      \
+    std::string_view DateMailAfterName();                                                       \
+    /* mailCount 1 (hint mail about targetHeroine), 2 (festival) or 4 (date). */                \
+    MailReactions ReactionsToMail(int mailCount, int targetHeroine);                            \
+    std::string_view FiveOClockLine();                                                          \
+    /* Closing time. Heroines 1 to 6 have a mutual-love and a confession variant; 7 and 8 one   \
+       scene each. */                                                                           \
+    std::string_view GateClosedNarration();                                                     \
+    std::string_view CalledFromBehindNarration();                                               \
+    std::span<const ScriptLine> Confession(int heroine, bool mutualLove);                       \
+    /* Epilogues: a common line, then the heroine's own lines (1 to 8). */                      \
+    std::string_view EpilogueCommonLine();                                                      \
+    std::span<const ScriptLine> Epilogue(int heroine);                                          \
+    /* Staff roll credits 1 to 5. */                                                            \
+    std::string_view Credit(int number);                                                        \
+    /* Graduation album: hint lines of photos 0 to 7, and the line after the first pick. */     \
+    std::string_view AlbumHint(int photo);                                                      \
+    std::string_view AlbumConfirmation();                                                       \
+    /* Front end. */                                                                            \
+    std::string_view TitleMakerLine();                                                          \
+    std::string_view StartMenuCaption();                                                        \
+    std::string_view AlbumFriendTooltip();                                                      \
+    std::string_view DataRoomAnnouncementTitle();                                               \
+    std::span<const std::string_view> DataRoomAnnouncementLines();
 
-// Epilogues: a common line, then the heroine's own lines.
-std::string_view EpilogueCommonLine();
-std::span<const ScriptLine> Epilogue(int heroine);  // 1 to 8
+// In the player's language (ui::CurrentLanguage()).
+VELMORA_STORY_TABLES
 
-// Staff roll credits 1 to 5.
-std::string_view Credit(int number);
+namespace ja {
+VELMORA_STORY_TABLES
+}  // namespace ja
 
-// Graduation album: hint lines of photos 0 to 7, and the line after the first pick click.
-std::string_view AlbumHint(int photo);
-std::string_view AlbumConfirmation();
+namespace en {
+VELMORA_STORY_TABLES
+}  // namespace en
 
-// Front end.
-std::string_view TitleMakerLine();
-std::string_view StartMenuCaption();
-std::string_view AlbumFriendTooltip();
-std::string_view DataRoomAnnouncementTitle();
-std::span<const std::string_view> DataRoomAnnouncementLines();
+#undef VELMORA_STORY_TABLES
+// clang-format on
 
 }  // namespace story

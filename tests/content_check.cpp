@@ -1,10 +1,12 @@
 // The content check: the story, the data files, the pictures and the music that ship with the
 // game hold together. It reads the built run-time folder.
 #include <algorithm>
+#include <iostream>
 
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QImageReader>
 #include <QSet>
@@ -24,6 +26,7 @@
 #include "story/story.h"
 #include "story/text.h"
 #include "tests/support/player.h"
+#include "ui/language.h"
 
 namespace {
 
@@ -35,13 +38,26 @@ const QString kLongestFullWidthName(kLongestName, QChar(u'Ｗ'));
 // Whether `text` shows whole in a control with the control's own font: all its lines when it is
 // wrapped to the control's width, or its one line. (A wrapped line may hang a pixel over, as a
 // closing bracket does, and still be read.)
-bool ShowsWhole(const QWidget& control, const QString& text, bool wrap = true,
-                const QMargins& padding = {}) {
+// The share of the control's room the text takes: its height when wrapped, its width on one line.
+double ShareOfRoom(const QWidget& control, const QFont& font, const QString& text, bool wrap = true,
+                   const QMargins& padding = {}) {
     const QRect room = control.contentsRect() - padding;
     const QRect needed =
-        QFontMetrics(control.font())
-            .boundingRect(room, (wrap ? Qt::TextWordWrap : 0) | Qt::AlignLeft, text);
-    return needed.height() <= room.height() && (wrap || needed.width() <= room.width());
+        QFontMetrics(font).boundingRect(room, (wrap ? Qt::TextWordWrap : 0) | Qt::AlignLeft, text);
+    const double tall = double(needed.height()) / room.height();
+    return wrap ? tall : std::max(tall, double(needed.width()) / room.width());
+}
+
+bool ShowsWhole(const QWidget& control, const QString& text, bool wrap = true,
+                const QMargins& padding = {}) {
+    return ShareOfRoom(control, control.font(), text, wrap, padding) <= 1.0;
+}
+
+// English is set in Open Sans at the pixel size the control has.
+QFont EnglishFont(const QWidget& control) {
+    QFont font = control.font();
+    font.setFamilies({QStringLiteral("Open Sans")});
+    return font;
 }
 
 // The data files and the save file are CP932: a text that does not come back unchanged from a
@@ -53,14 +69,16 @@ bool SurvivesCp932(const QString& text) {
     return !encoder.hasError() && !decoder.hasError() && back == text;
 }
 
-QString WithNames(std::string_view text) {
-    return Q(text)
-        .replace(Q(story::kFamilyName), kLongestFullWidthName)
-        .replace(Q(story::kGivenName), kLongestFullWidthName);
+QString WithNames(std::string_view text, const QString& name = kLongestFullWidthName) {
+    return Q(text).replace(Q(story::kFamilyName), name).replace(Q(story::kGivenName), name);
 }
 
-// Every line of prose the screens show, with where it comes from.
-QList<std::pair<QString, std::string_view>> StoryLines() {
+// The widest names an English line may have to hold: typed in Latin or in full width.
+const QStringList kLongestNames{QString(kLongestName, QChar(u'W')), kLongestFullWidthName};
+
+// Every line of prose the screens show in `language`, with where it comes from.
+QList<std::pair<QString, std::string_view>> StoryLines(ui::Language language) {
+    ui::SetLanguage(language);
     QList<std::pair<QString, std::string_view>> lines;
     auto add = [&](const QString& where, std::string_view text) { lines.append({where, text}); };
     for (int location = 1; location <= kLocationCount; ++location)
@@ -91,12 +109,43 @@ QList<std::pair<QString, std::string_view>> StoryLines() {
             add(QStringLiteral("epilogue %1").arg(h), line.text);
     }
     for (int photo = 0; photo <= 7; ++photo) add("album hint", story::AlbumHint(photo));
+    ui::SetLanguage(ui::Language::Japanese);
     return lines;
+}
+
+// Every story text in `language`: the prose of the line label and the rest, from mails to names.
+QList<std::pair<QString, std::string_view>> StoryTexts(ui::Language language) {
+    QList<std::pair<QString, std::string_view>> texts = StoryLines(language);
+    ui::SetLanguage(language);
+    auto add = [&](const QString& where, std::string_view text) { texts.append({where, text}); };
+    for (int h = 1; h <= kCampusHeroines; ++h) add("hint mail", story::HintMail(h));
+    for (auto text :
+         {story::FestivalMail(), story::DateMailBeforeName(), story::DateMailAfterName()})
+        add("mail", text);
+    for (int h = 1; h <= kHeroineCount; ++h) add("name", story::HeroineName(h));
+    for (auto text : {story::BestFriendName(), story::AlbumFriendName(), story::TitleMakerLine(),
+                      story::StartMenuCaption(), story::AlbumFriendTooltip(),
+                      story::DataRoomAnnouncementTitle()})
+        add("front end", text);
+    for (auto text : story::DataRoomAnnouncementLines()) add("announcement", text);
+    for (int credit = 1; credit <= 5; ++credit) add("credit", story::Credit(credit));
+    ui::SetLanguage(ui::Language::Japanese);
+    return texts;
+}
+
+int Count(const QString& text, std::string_view placeholder) {
+    return static_cast<int>(text.count(Q(placeholder)));
+}
+
+// Letters an English text may use: Latin-1 and the em dash.
+bool ReadsAsEnglish(const QString& text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](QChar c) { return c.unicode() < 0x100 || c == QChar(0x2014); });
 }
 
 TEST(Content, EveryStoryLineFitsTheTextLabelAndTheSaveFileWithTheLongestNames) {
     BeginTestGame();
-    for (const auto& [where, text] : StoryLines()) {
+    for (const auto& [where, text] : StoryLines(ui::Language::Japanese)) {
         const QString shown = WithNames(text);
         EXPECT_FALSE(shown.isEmpty()) << where;
         EXPECT_FALSE(shown.contains('{') || shown.contains('\n')) << where << shown;
@@ -111,6 +160,89 @@ TEST(Content, EveryStoryLineFitsTheTextLabelAndTheSaveFileWithTheLongestNames) {
             given |= Q(line.text).contains(Q(story::kGivenName));
         EXPECT_EQ(given, h == 8) << h;
     }
+}
+
+TEST(Content, EveryJapaneseStoryTextHasItsEnglishCounterpart) {
+    const auto japanese = StoryTexts(ui::Language::Japanese);
+    const auto english = StoryTexts(ui::Language::English);
+    ASSERT_EQ(english.size(), japanese.size());
+    int missing = 0;
+    for (qsizetype i = 0; i < japanese.size(); ++i) {
+        const auto& [where, ja] = japanese[i];
+        const QString en = Q(english[i].second);
+        ASSERT_EQ(english[i].first, where);
+        if (en.isEmpty()) ++missing;
+        EXPECT_FALSE(en.isEmpty()) << where << ": " << Q(ja);
+        EXPECT_EQ(Count(en, story::kFamilyName), Count(Q(ja), story::kFamilyName)) << where << en;
+        EXPECT_EQ(Count(en, story::kGivenName), Count(Q(ja), story::kGivenName)) << where << en;
+        EXPECT_TRUE(ReadsAsEnglish(en) && !en.contains('\n')) << where << en;
+        // Speech is marked the English way, in balanced straight quotes.
+        EXPECT_EQ(en.count('"') % 2, 0) << where << en;
+    }
+    std::cout << "English story texts: " << english.size() << " checked, " << missing
+              << " missing\n";
+    // A scene keeps its shape: as many lines, each by the same speaker.
+    auto sameScene = [](std::span<const story::ScriptLine> ja,
+                        std::span<const story::ScriptLine> en, const QString& scene) {
+        ASSERT_EQ(en.size(), ja.size()) << scene;
+        for (size_t i = 0; i < ja.size(); ++i)
+            EXPECT_TRUE(en[i].speaker == ja[i].speaker) << scene << " line " << i + 1;
+    };
+    for (int h = 1; h <= kHeroineCount; ++h) {
+        for (bool mutual : {true, false})
+            sameScene(story::ja::Confession(h, mutual), story::en::Confession(h, mutual),
+                      QStringLiteral("confession %1 %2").arg(h).arg(mutual));
+        sameScene(story::ja::Epilogue(h), story::en::Epilogue(h),
+                  QStringLiteral("epilogue %1").arg(h));
+    }
+    EXPECT_EQ(story::en::OpeningNarration().size(), story::ja::OpeningNarration().size());
+    EXPECT_EQ(story::en::DataRoomAnnouncementLines().size(),
+              story::ja::DataRoomAnnouncementLines().size());
+    // The data room and the save file go by the Japanese names; the English ones must still
+    // tell the eight apart.
+    QSet<QString> names;
+    for (int h = 1; h <= kHeroineCount; ++h) names.insert(Q(story::en::HeroineName(h)));
+    EXPECT_EQ(names.size(), kHeroineCount);
+}
+
+TEST(Content, EveryEnglishLineFitsTheTextLabelAndThePhoneInOpenSans) {
+    BeginTestGame();
+    const ui::Label& label = *CampusScreen->lineLabel;
+    const ui::Label& phone = *CampusScreen->phoneScreen;
+    const QFont labelFont = EnglishFont(label);
+    const QFont phoneFont = EnglishFont(phone);
+    ASSERT_EQ(QFontInfo(labelFont).family(), QStringLiteral("Open Sans"))
+        << "the English font (fonts-open-sans) is not installed";
+    double tightest = 0;
+    QString tightestLine;
+    int checked = 0;
+    for (const auto& [where, text] : StoryLines(ui::Language::English))
+        for (const QString& name : kLongestNames) {
+            const QString shown = WithNames(text, name);
+            const double share = ShareOfRoom(label, labelFont, shown);
+            EXPECT_LE(share, 1.0) << where << " does not fit: " << shown;
+            if (share > tightest) tightest = share, tightestLine = shown;
+            ++checked;
+        }
+    std::cout << "English on the line label: " << checked << " layouts, tightest "
+              << qRound(tightest * 100) << "% of its height: " << tightestLine.toStdString()
+              << "\n";
+
+    ui::SetLanguage(ui::Language::English);
+    QStringList mails{Q(story::FestivalMail())};
+    for (const QString& name : kLongestNames)
+        mails.append(Q(story::DateMailBeforeName()) + name + Q(story::DateMailAfterName()));
+    for (int h = 0; h <= kCampusHeroines; ++h) mails.append(Q(story::HintMail(h)));
+    ui::SetLanguage(ui::Language::Japanese);
+    tightest = 0;
+    for (const QString& mail : mails) {
+        const double share = ShareOfRoom(phone, phoneFont, mail);
+        EXPECT_LE(share, 1.0) << "does not fit the phone: " << mail;
+        if (share > tightest) tightest = share, tightestLine = mail;
+    }
+    std::cout << "English on the phone: " << mails.size() << " mails, tightest "
+              << qRound(tightest * 100) << "%: " << tightestLine.toStdString() << "\n";
+    EndTestGame();
 }
 
 TEST(Content, EveryMailFitsThePhoneScreenWithTheLongestName) {

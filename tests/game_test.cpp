@@ -52,6 +52,7 @@
 #include "tests/support/files.h"
 #include "tests/support/player.h"
 #include "ui/application.h"
+#include "ui/language.h"
 #include "ui/runtime.h"
 #include "ui/twips.h"
 
@@ -819,6 +820,15 @@ TEST_F(Endings, AReplayPlaysHerEndingRecordsNothingAndADoubleClickEndsItsRoll) {
             PlayToTheEnd(player);
         },
         testing::ExitedWithCode(0), "skipped at 2\nending=8");
+    // In English three given names start with K; the row still replays its own heroine.
+    EXPECT_EXIT(
+        {
+            ui::SetLanguage(ui::Language::English);
+            Player player;
+            replay(1, Qt::ShiftModifier | Qt::ControlModifier, player);
+            PlayToTheEnd(player);
+        },
+        testing::ExitedWithCode(0), "ending=2(.|\n)*Morikawa was giving me a little wave");
     EXPECT_EQ(GetSetting(kClearRecordKey), kAllEight);
 }
 
