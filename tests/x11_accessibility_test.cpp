@@ -1,11 +1,8 @@
 // What a screen reader learns from the campus screen and the answer window. Qt sends
 // accessibility events only while an accessibility bus is enabled, which the offscreen platform
 // never has: this runs under a real X server with a bus of its own (x11_run --accessibility-bus).
-#include <chrono>
-
 #include <gtest/gtest.h>
 #include <QAccessible>
-#include <QCoreApplication>
 #include <QHash>
 
 #include "campus/AnswerWindow.h"
@@ -31,14 +28,9 @@ QString Text(QWidget* control, QAccessible::Text which) {
 }
 
 TEST(X11, AScreenReaderHearsEachLineWithItsSpeakerAndTheFiveAnswers) {
-    // Qt turns accessibility on once the bus has answered: a wait on the wall, as only these
-    // tests make.
-    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-    while (!QAccessible::isActive() && std::chrono::steady_clock::now() < until)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    // A fresh home never turns the bus on within the wait (a known fault, left open): say so plainly
-    // rather than fail every fresh machine.
-    if (!QAccessible::isActive()) GTEST_SKIP() << "the accessibility bus did not turn on";
+    // Qt turns accessibility on once the bus has told it where to connect.
+    ASSERT_TRUE(WaitForEvents([] { return QAccessible::isActive(); }))
+        << "the accessibility bus did not turn on";
     QAccessible::installUpdateHandler(Listen);
     BeginTestGame();
     const QString she = story::Q(story::HeroineName(6));

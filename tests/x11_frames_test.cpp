@@ -1,10 +1,8 @@
 // Windows under a real X server, whose window manager gives them frames a moment after they
 // appear. The offscreen platform has no frames: only here can placement by the outer edge show.
-#include <chrono>
 #include <cstdlib>
 
 #include <gtest/gtest.h>
-#include <QCoreApplication>
 #include <QWindow>
 
 #include "campus/AnswerWindow.h"
@@ -28,12 +26,9 @@ TEST(X11, TheCampusAndTheAnswerWindowSitWhereTheDesignPutsThemByTheirFrames) {
                campus.top() == ui::ToPixels(top) &&
                std::abs(outer(*AnswerWindow).top() - below) <= 1;
     };
-    // The window manager answers in its own time: a wait on the wall, as only these tests make.
+    // The window manager answers in its own time, with events that move and frame the windows.
     const auto waitUntilPlaced = [&] {
-        const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-        while (!placed() && std::chrono::steady_clock::now() < until)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        EXPECT_TRUE(placed()) << "at scale " << ui::Scale() << " the campus window is at "
+        EXPECT_TRUE(WaitForEvents(placed)) << "at scale " << ui::Scale() << " the campus window is at "
                               << outer(*CampusScreen).top() << ", the answer window at "
                               << outer(*AnswerWindow).top();
     };

@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QTest>
+#include <QTimer>
 #include <QWheelEvent>
 
 #include "campus/CampusScreen.h"
@@ -236,6 +237,16 @@ void DropOffscreenWarnings(QtMsgType type, const QMessageLogContext& context, co
 
 void QuietOffscreenPlatform() {
     g_standardHandler = qInstallMessageHandler(DropOffscreenWarnings);
+}
+
+bool WaitForEvents(const std::function<bool()>& done) {
+    // The guard's own timer wakes the last wait, so a hang ends on time even with no event.
+    QTimer guard;
+    guard.setSingleShot(true);
+    guard.start(std::chrono::minutes(3));
+    while (!done() && guard.isActive())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    return done();
 }
 
 void CopyGameData() {

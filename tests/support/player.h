@@ -112,6 +112,11 @@ inline constexpr char kTestChildVariable[] = "VELMORA_TEST_CHILD";
 // keeps those warnings off the terminal.
 void QuietOffscreenPlatform();
 
+// Waits outside the game's clock, for the window system or the accessibility bus, until `done`
+// holds: each turn sleeps until an event comes. The limit of minutes only guards against a hang;
+// returns whether `done` came.
+bool WaitForEvents(const std::function<bool()>& done);
+
 // Copies the built run-time folder into the test's working folder.
 void CopyGameData();
 
