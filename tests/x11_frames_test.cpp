@@ -28,9 +28,10 @@ TEST(X11, TheCampusAndTheAnswerWindowSitWhereTheDesignPutsThemByTheirFrames) {
     };
     // The window manager answers in its own time, with events that move and frame the windows.
     const auto waitUntilPlaced = [&] {
-        EXPECT_TRUE(WaitForEvents(placed)) << "at scale " << ui::Scale() << " the campus window is at "
-                              << outer(*CampusScreen).top() << ", the answer window at "
-                              << outer(*AnswerWindow).top();
+        EXPECT_TRUE(WaitForEvents(placed))
+            << "at scale " << ui::Scale() << " the campus window is at "
+            << outer(*CampusScreen).top() << ", the answer window at "
+            << outer(*AnswerWindow).top();
     };
     // Xvfb's 1920x1080 screen holds both windows at twice the design size, not at three times.
     EXPECT_EQ(StartingScale(0), 2);
