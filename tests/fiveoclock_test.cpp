@@ -50,14 +50,15 @@ class FiveOClock : public testing::Test {
         for (int h = 1; h <= kCampusHeroines; ++h) GameState.affection[static_cast<size_t>(h)] = 2;
         closedAt = -1;
     }
-    // Resumes there with heroine 3 picked. Five o'clock is noted instead of played, so that the
-    // game, which ends after the confession, stays in this process.
+    // Resumes there with heroine 3 picked. The first five o'clock is noted instead of played, so
+    // that the game, which ends after the confession, stays in this process; the clock runs on,
+    // so that a step waiting for a minute that never comes fails at its deadline.
     void Resume(int location, int minute) {
         ResumeAt(location, minute, 3);
         CampusScreen->onClosingTime = [this] {
+            if (closedAt >= 0) return;
             closedAt = GameState.elapsedMinutes;
             closedIn = GameState.phase;
-            CampusScreen->minuteTimer->SetEnabled(false);
         };
     }
 
@@ -112,10 +113,10 @@ TEST_F(FiveOClock, WalksDueFrom458AreWarnedTheLastGreetingIsAt458AndTheGateClose
 }
 
 // A walk due at 5:00 rings at 4:58. A mail read by 4:59 ends as any other, and the walk still
-// never arrives: the gate closes at 5:00. A mail still open at 5:00 holds the gate, ends with
-// the five o'clock line, and the gate closes a minute later.
-TEST_F(FiveOClock, AMailReadBy459EndsPlainlyOneOpenAt500HoldsTheGateAMinute) {
-    for (const int readAt : {29, 30}) {
+// never arrives: the gate closes at 5:00. A mail still open at 5:00 holds the gate as long as it
+// stays open, ends with the five o'clock line, and the gate closes at the minute after it.
+TEST_F(FiveOClock, AMailReadBy459EndsPlainlyOneOpenAt500HoldsTheGateUntilItEnds) {
+    for (const int readAt : {29, 30, 31}) {
         SCOPED_TRACE(readAt);
         NewGame();
         Player player(7);
@@ -141,10 +142,10 @@ TEST_F(FiveOClock, AMailReadBy459EndsPlainlyOneOpenAt500HoldsTheGateAMinute) {
             .Run(
                 "the mail ends", [] { return GameState.phase == Phase::Walking; }, Seconds(10));
         EXPECT_EQ(GameState.elapsedMinutes, readAt);
-        EXPECT_EQ(player.clickedThrough.contains(Q(story::FiveOClockLine())), readAt == 30);
+        EXPECT_EQ(player.clickedThrough.contains(Q(story::FiveOClockLine())), readAt >= 30);
         EXPECT_EQ(closedAt, -1);
         player.Run(
-            "the gate", [this] { return closedAt >= 0; }, ByMinute(31));
+            "the gate", [this] { return closedAt >= 0; }, ByMinute(readAt + 1));
         EXPECT_EQ(closedAt, readAt + 1);
         EXPECT_EQ(closedIn, Phase::Walking);
         EXPECT_EQ(GameState.currentLocation, 1);  // he never arrived
@@ -160,8 +161,9 @@ TEST_F(FiveOClock, AGreetingStillOpenAt500CostsNothingAndSheConfesses) {
             GameState.affection[3] = 5;
             Player player(7);
             auto note = [](const char* when) {
-                std::fprintf(stderr, "%s: minute %d asked %d affection %d\n", when,
-                             GameState.elapsedMinutes, Asked(), GameState.affection[3]);
+                std::fprintf(stderr, "%s: minute %d phase %d question %d affection %d\n", when,
+                             GameState.elapsedMinutes, static_cast<int>(GameState.phase),
+                             AnswerWindow.IsLoaded(), GameState.affection[3]);
             };
             player
                 .Now([] {
@@ -178,9 +180,9 @@ TEST_F(FiveOClock, AGreetingStillOpenAt500CostsNothingAndSheConfesses) {
             PlayToTheEnd(player);
         },
         testing::ExitedWithCode(0),
-        "greeted: minute 28 asked 1 affection 5\n"
-        "4:59: minute 29 asked 1 affection 5\n"
-        "the gate: minute 30 asked 0 affection 5\n"
+        "greeted: minute 28 phase 2 question 1 affection 5\n"
+        "4:59: minute 29 phase 2 question 1 affection 5\n"
+        "the gate: minute 30 phase 5 question 0 affection 5\n"
         "(.|\n)*ending=3 ");
 }
 
