@@ -49,6 +49,7 @@
 #include "records/settings.h"
 #include "story/story.h"
 #include "story/text.h"
+#include "tests/support/campus.h"
 #include "tests/support/files.h"
 #include "tests/support/player.h"
 #include "ui/application.h"
@@ -76,15 +77,6 @@ class Game : public testing::Test {
     static std::function<bool()> Showing(ui::DefaultInstance<F>& screen) {
         return [&screen] { return screen.IsLoaded() && screen->isVisible(); };
     }
-    static std::function<bool()> IdleAt(int location) {
-        return [location] {
-            return GameState.phase == Phase::Idle && GameState.currentLocation == location;
-        };
-    }
-    static bool Asked() {
-        return GameState.phase == Phase::AwaitingReply && AnswerWindow.IsLoaded();
-    }
-    static void Walk(int button) { driver::Click(&CampusScreen->travelButtons(button)); }
     static QList<int> EnabledButtons() {
         QList<int> on;
         for (int i = 0; i < kLocationCount; ++i)
@@ -94,28 +86,6 @@ class Game : public testing::Test {
     static void Meet(int heroine, int affection) {
         GameState.metStage[static_cast<size_t>(heroine)] = 1;
         GameState.affection[static_cast<size_t>(heroine)] = static_cast<int16_t>(affection);
-    }
-    // Puts the player at a place and minute, as a resumed game does.
-    static void ResumeAt(int location, int minute, int target) {
-        GameState.currentLocation = static_cast<int16_t>(location);
-        GameState.elapsedMinutes = static_cast<int16_t>(minute);
-        GameState.targetHeroine = static_cast<int16_t>(target);
-        StartSession(true);
-    }
-    // Lets the game run to its end in this child process; on the way out it tells on stderr
-    // which heroine confessed, every line clicked and the window caption at the gate.
-    static void PlayToTheEnd(Player& player) {
-        QString caption;
-        player.Then(
-            "the gate", [] { return GameState.phase == Phase::ClosingTime; },
-            [&] { caption = CampusScreen->Caption(); }, Seconds(600));
-        ui::AtEndProgram([&] {
-            std::fprintf(stderr, "ending=%d caption=%s lines:\n%s\n", GameState.endingHeroine,
-                         caption.toUtf8().constData(),
-                         player.clickedThrough.join('\n').toUtf8().constData());
-        });
-        player.Run(
-            "the program ends", [] { return false; }, Seconds(600));
     }
     // From the schoolyard at 4:59 PM, the minute before five o'clock, to the end.
     static void PlayTheLastMinute() {

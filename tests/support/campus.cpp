@@ -1,0 +1,45 @@
+#include "tests/support/campus.h"
+
+#include <cstdio>
+
+#include "campus/AnswerWindow.h"
+#include "campus/CampusScreen.h"
+#include "core/GameState.h"
+#include "frontend/session.h"
+#include "tests/support/player.h"
+#include "ui/runtime.h"
+
+void ResumeAt(int location, int minute, int target) {
+    GameState.currentLocation = static_cast<int16_t>(location);
+    GameState.elapsedMinutes = static_cast<int16_t>(minute);
+    GameState.targetHeroine = static_cast<int16_t>(target);
+    StartSession(true);
+}
+
+void Walk(int button) {
+    driver::Click(&CampusScreen->travelButtons(button));
+}
+
+std::function<bool()> IdleAt(int location) {
+    return [location] {
+        return GameState.phase == Phase::Idle && GameState.currentLocation == location;
+    };
+}
+
+bool Asked() {
+    return GameState.phase == Phase::AwaitingReply && AnswerWindow.IsLoaded();
+}
+
+void PlayToTheEnd(Player& player) {
+    QString caption;
+    player.Then(
+        "the gate", [] { return GameState.phase == Phase::ClosingTime; },
+        [&] { caption = CampusScreen->Caption(); }, Seconds(600));
+    ui::AtEndProgram([&] {
+        std::fprintf(stderr, "ending=%d caption=%s lines:\n%s\n", GameState.endingHeroine,
+                     caption.toUtf8().constData(),
+                     player.clickedThrough.join('\n').toUtf8().constData());
+    });
+    player.Run(
+        "the program ends", [] { return false; }, Seconds(600));
+}
