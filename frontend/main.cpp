@@ -1,6 +1,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -14,6 +15,7 @@
 #include "ui/Form.h"
 #include "ui/application.h"
 #include "ui/folders.h"
+#include "ui/language.h"
 #include "ui/runtime.h"
 #include "ui/twips.h"
 
@@ -34,6 +36,12 @@ const QCommandLineOption kData(
                    "インストールしたゲームでは標準で $XDG_DATA_HOME/velmora3 です。"),
     QStringLiteral("DIR"));
 
+const QCommandLineOption kLanguage(
+    QStringLiteral("lang"),
+    QStringLiteral("言語: ja（日本語）または en（English）。指定しないときは設定の値、"
+                   "初めての起動ではデスクトップのロケールに従います。"),
+    QStringLiteral("LANG"));
+
 const QCommandLineOption kScale(
     QStringLiteral("scale"),
     QStringLiteral("画面の倍率 (1〜3)。指定しないときは設定の値、"
@@ -46,6 +54,7 @@ void DescribeOptions(QCommandLineParser& parser) {
     parser.addVersionOption();
     parser.addOption(kSoundfont);
     parser.addOption(kScale);
+    parser.addOption(kLanguage);
     parser.addOption(kNoMusic);
     parser.addOption(kData);
 }
@@ -94,6 +103,13 @@ int main(int argc, char** argv) {
                                   .arg(parser.value(kScale))
                                   .arg(ui::kMaxScale));
     }
+    std::optional<ui::Language> language;
+    if (parser.isSet(kLanguage)) {
+        language = ui::LanguageOfCode(parser.value(kLanguage));
+        if (!language)
+            RefuseCommandLine(QStringLiteral("--lang %1 (ja か en)").arg(parser.value(kLanguage)));
+    }
+    ui::SetLanguage(StartingLanguage(language));
     // Resolved now: the game may change its current folder later.
     if (parser.isSet(kSoundfont))
         media::UseSoundfont(QFileInfo(parser.value(kSoundfont)).absoluteFilePath());
