@@ -6,6 +6,7 @@
 #include "campus/HistoryWindow.h"
 #include "campus/clock.h"
 #include "campus/presenter.h"
+#include "campus/retell.h"
 #include "campus/walks.h"
 #include "core/GameState.h"
 #include "core/clock.h"
@@ -57,6 +58,7 @@ void StartSession(bool resumed) {
     CampusScreen->onMinute = ClockTick;
     CampusScreen->onTravel = StartWalk;
     CampusScreen->onClosingTime = PlayClosingTime;
+    CampusScreen->onLanguageChange = RetellCampusScreen;
     CampusScreen->Show();
     if (resumed)
         ShowLine(LocationPictureCode(GameState.currentLocation),
