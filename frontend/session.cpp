@@ -28,10 +28,12 @@ void PlayOpening() {
     // He stands in the schoolyard from the first line: a save made during the opening resumes
     // there.
     GameState.currentLocation = kSchoolyard;
-    const auto lines = story::OpeningNarration();
-    for (size_t i = 0; i < lines.size(); ++i) {
+    // Each line is taken as it comes, in the language of that moment: the player may switch
+    // in the middle.
+    for (size_t i = 0; i < story::OpeningNarration().size(); ++i) {
         // The first line shows the schoolyard; the others keep it.
-        Say(i == 0 ? LocationPictureCode(kSchoolyard) : QString(), story::Q(lines[i]));
+        Say(i == 0 ? LocationPictureCode(kSchoolyard) : QString(),
+            story::Q(story::OpeningNarration()[i]));
     }
     GraduationAlbum->ShowModal();
     GraduationAlbum.Unload();
