@@ -94,6 +94,13 @@ int main(int argc, char** argv) {
                               ? parser.errorText()
                               : parser.positionalArguments().join(QLatin1Char(' ')));
     }
+    std::optional<ui::Language> language;
+    if (parser.isSet(kLanguage)) {
+        language = ui::LanguageOfCode(parser.value(kLanguage));
+        if (!language)
+            RefuseCommandLine(QStringLiteral("--lang %1 (ja か en)").arg(parser.value(kLanguage)));
+    }
+    ui::SetLanguage(StartingLanguage(language));
     int scale = 0;
     if (parser.isSet(kScale)) {
         bool number = false;
@@ -103,13 +110,6 @@ int main(int argc, char** argv) {
                                   .arg(parser.value(kScale))
                                   .arg(ui::kMaxScale));
     }
-    std::optional<ui::Language> language;
-    if (parser.isSet(kLanguage)) {
-        language = ui::LanguageOfCode(parser.value(kLanguage));
-        if (!language)
-            RefuseCommandLine(QStringLiteral("--lang %1 (ja か en)").arg(parser.value(kLanguage)));
-    }
-    ui::SetLanguage(StartingLanguage(language));
     // Resolved now: the game may change its current folder later.
     if (parser.isSet(kSoundfont))
         media::UseSoundfont(QFileInfo(parser.value(kSoundfont)).absoluteFilePath());
