@@ -11,6 +11,7 @@
 #include "frontend/Main.h"
 #include "frontend/comfort.h"
 #include "frontend/keys.h"
+#include "frontend/wording.h"
 #include "media/audio.h"
 #include "ui/Form.h"
 #include "ui/application.h"
@@ -129,6 +130,7 @@ int main(int argc, char** argv) {
     app.AfterFirstWindow(media::StartAudio);
     StartWithComforts(scale, parser.isSet(kSoundfont));
     ui::SetGlobalKeyHandler(ComfortKey);
+    RetellWindowsOnLanguageChange();
     Main();
     // The program ends from inside the game, never by leaving this loop.
     return app.exec();
