@@ -14,8 +14,10 @@
 #include "core/GameState.h"
 #include "frontend/GraduationAlbum.h"
 #include "frontend/SettingsWindow.h"
+#include "frontend/StartMenu.h"
 #include "frontend/comfort.h"
 #include "frontend/session.h"
+#include "frontend/wording.h"
 #include "records/settings.h"
 #include "story/story.h"
 #include "story/text.h"
@@ -140,13 +142,22 @@ TEST(Language, TheFirstStartFollowsTheLocaleAndAStoredChoiceOrTheCommandLineWin)
     EXPECT_TRUE(GetComfortSetting(kLanguageKey).isEmpty());
     SeedNewSettingsFile(QString(), QString());
 
-    // The choice in 設定 is kept and takes effect at once.
+    // The choice in 設定 is kept and takes effect at once, on the screens already open too.
+    RetellWindowsOnLanguageChange();
+    CopyGameData();
+    const QString japaneseTip = StartMenu->friendPicture(0).toolTip();
     SettingsWindow->Show();
     SettingsWindow->languageChoice->setCurrentIndex(1);
     EXPECT_EQ(ui::CurrentLanguage(), Language::English);
     EXPECT_EQ(GetComfortSetting(kLanguageKey), "en");
     EXPECT_EQ(GetSetting(kSavedFamilyNameKey), "山田");
+    EXPECT_EQ(StartMenu->friendPicture(0).toolTip(), Q(story::AlbumFriendTooltip()));
+    EXPECT_NE(StartMenu->friendPicture(0).toolTip(), japaneseTip);
+    SettingsWindow->languageChoice->setCurrentIndex(0);
+    EXPECT_EQ(StartMenu->friendPicture(0).toolTip(), japaneseTip);
+    EXPECT_EQ(GetComfortSetting(kLanguageKey), "ja");
     SettingsWindow.Unload();
+    StartMenu.Unload();
 
     // The command line: only ja and en; a good one lets the next option be checked.
     const auto refusal = [](const QStringList& arguments) {
