@@ -27,6 +27,7 @@
 #include "frontend/StartMenu.h"
 #include "tests/support/player.h"
 #include "ui/application.h"
+#include "ui/language.h"
 
 namespace {
 
@@ -239,6 +240,7 @@ int main(int argc, char** argv) {
     const int games = argc > 1 ? std::atoi(argv[1]) : kDefaultGames;
     ui::testing::UseVirtualTime();
     ui::testing::SetStallHandler(FailTest);
+    ui::SetLanguage(ui::Language::Japanese);  // named, never the machine's locale
     QuietOffscreenPlatform();
     ui::Application app(argc, argv);
     QDir::setCurrent(QStringLiteral(VELMORA_DATA_DIR));

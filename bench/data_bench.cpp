@@ -78,6 +78,7 @@ double LookupMs() {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    ui::SetLanguage(ui::Language::Japanese);  // the Japanese file is the one measured
     QTemporaryDir dir;
     QDir::setCurrent(dir.path());
 

@@ -13,6 +13,7 @@
 #include "core/random.h"
 #include "story/story.h"
 #include "story/text.h"
+#include "ui/language.h"
 #include "ui/runtime.h"
 
 namespace {
@@ -21,9 +22,13 @@ constexpr int kIgnoredPenalty = 3;
 
 // Damaged data ends the conversation as if she had left, and tells the player what is wrong.
 void EndConversation(const conversation::DataProblem& problem) {
-    ui::MsgBox(QStringLiteral("会話データ %1 が壊れています。").arg(problem.file) +
+    const bool english = ui::CurrentLanguage() == ui::Language::English;
+    ui::MsgBox((english ? QStringLiteral("The conversation file %1 is damaged.")
+                        : QStringLiteral("会話データ %1 が壊れています。"))
+                       .arg(problem.file) +
                    GameState.lineBreak + problem.what + GameState.lineBreak +
-                   QStringLiteral("この会話はここで終わります。"),
+                   (english ? QStringLiteral("This conversation ends here.")
+                            : QStringLiteral("この会話はここで終わります。")),
                ui::vbOKOnly | ui::vbExclamation, QStringLiteral("Velmora 3rd STORY"));
     AnswerWindow.Unload();
     HeroineLeaves();

@@ -3,11 +3,14 @@
 #include <algorithm>
 #include <limits>
 #include <map>
+#include <optional>
 
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
+
+#include "ui/language.h"
 
 namespace conversation {
 
@@ -21,12 +24,19 @@ bool IsLineEnd(QChar c) {
 }
 
 // A data file's text: UTF-8 when it is marked so or is valid UTF-8, as modern editors save it;
-// else CP932, as the game writes it.
-QString DecodeDataText(const QByteArray& bytes) {
+// else CP932, as the game writes it. A UTF-8-only file that is no UTF-8 has no text.
+std::optional<QString> DecodeDataText(const QByteArray& bytes, DataEncoding encoding) {
+    const bool marked = bytes.startsWith("\xEF\xBB\xBF");
+    const bool utf8 = QByteArrayView(bytes).isValidUtf8();
+    if (encoding == DataEncoding::Utf8 && !utf8) return std::nullopt;
     // A damaged byte decodes to a replacement character; the rest of the file stays readable.
-    if (bytes.startsWith("\xEF\xBB\xBF") || QByteArrayView(bytes).isValidUtf8())
+    if (marked || utf8)
         return QStringDecoder(QStringDecoder::Utf8).decode(bytes);  // drops the byte-order mark
     return QStringDecoder("CP932").decode(bytes);
+}
+
+QString InPlayersLanguage(const QString& japanese, const QString& english) {
+    return ui::CurrentLanguage() == ui::Language::English ? english : japanese;
 }
 
 }  // namespace
@@ -82,15 +92,18 @@ QStringView DelimitedReader::NextField() {
     return field;
 }
 
-std::shared_ptr<const DataFields> ParseDataFields(const QByteArray& bytes) {
+std::shared_ptr<const DataFields> ParseDataFields(const QByteArray& bytes, DataEncoding encoding) {
+    std::optional<QString> text = DecodeDataText(bytes, encoding);
+    if (!text) return nullptr;
     auto fields = std::make_shared<DataFields>();
-    fields->text = DecodeDataText(bytes);
+    fields->text = std::move(*text);
     for (auto reader = DelimitedReader::FromText(fields->text); !reader.AtEnd();)
         fields->fields.push_back(reader.NextField());
     return fields;
 }
 
-std::shared_ptr<const DataFields> ReadDataFields(const QString& path, QString& problem) {
+std::shared_ptr<const DataFields> ReadDataFields(const QString& path, QString& problem,
+                                                 DataEncoding encoding) {
     struct Parsed {
         qint64 size = -1;
         QDateTime modified;
@@ -100,17 +113,23 @@ std::shared_ptr<const DataFields> ReadDataFields(const QString& path, QString& p
 
     const QFileInfo info(path);
     if (!info.exists()) {
-        problem = QStringLiteral("ファイルが見つかりません。");
+        problem = InPlayersLanguage(QStringLiteral("ファイルが見つかりません。"),
+                                    QStringLiteral("The file is missing."));
         return nullptr;
     }
     if (info.size() > kLargestDataFile) {
-        problem = QStringLiteral(
-                      "ファイルが大きすぎます（%1 MB 以上。データファイルは %2 MB までです）。")
-                      .arg(info.size() / kMegabyte)
-                      .arg(kLargestDataFile / kMegabyte);
+        problem =
+            InPlayersLanguage(
+                QStringLiteral(
+                    "ファイルが大きすぎます（%1 MB 以上。データファイルは %2 MB までです）。"),
+                QStringLiteral("The file is too large (%1 MB or more; a data file holds "
+                               "at most %2 MB)."))
+                .arg(info.size() / kMegabyte)
+                .arg(kLargestDataFile / kMegabyte);
         return nullptr;
     }
-    Parsed& known = parsed[info.absoluteFilePath()];
+    // One path is read in one encoding; the encoding is part of the key all the same.
+    Parsed& known = parsed[info.absoluteFilePath() + QChar(u'0' + static_cast<int>(encoding))];
     if (known.fields && known.size == info.size() && known.modified == info.lastModified())
         return known.fields;
 
@@ -120,10 +139,18 @@ std::shared_ptr<const DataFields> ReadDataFields(const QString& path, QString& p
     const QByteArray bytes =
         file.open(QIODevice::ReadOnly) ? file.read(kLargestDataFile + 1) : QByteArray();
     if (file.error() != QFileDevice::NoError || bytes.size() > kLargestDataFile) {
-        problem = QStringLiteral("ファイルを読み込めません。");
+        problem = InPlayersLanguage(QStringLiteral("ファイルを読み込めません。"),
+                                    QStringLiteral("The file cannot be read."));
         return nullptr;
     }
-    known = {bytes.size(), info.lastModified(), ParseDataFields(bytes)};
+    auto fields = ParseDataFields(bytes, encoding);
+    if (!fields) {
+        problem = InPlayersLanguage(
+            QStringLiteral("ファイルが UTF-8 の文字で書かれていません。"),
+            QStringLiteral("The file is not UTF-8 text: save it as UTF-8 in a text editor."));
+        return nullptr;
+    }
+    known = {bytes.size(), info.lastModified(), std::move(fields)};
     return known.fields;
 }
 

@@ -43,14 +43,22 @@ struct DataFields {
     std::vector<QStringView> fields;
 };
 
-// The fields of a data file's bytes: CP932, or UTF-8 with or without a byte-order mark.
-std::shared_ptr<const DataFields> ParseDataFields(const QByteArray& bytes);
+// How a data file's bytes are text. The Japanese files are CP932, as the game always shipped
+// them, or UTF-8 as a modern editor saves a player's copy; the files of the other languages are
+// UTF-8 only.
+enum class DataEncoding { Cp932OrUtf8, Utf8 };
+
+// The fields of a data file's bytes; a byte-order mark is dropped. Null when `encoding` is
+// Utf8 and the bytes are no UTF-8.
+std::shared_ptr<const DataFields> ParseDataFields(
+    const QByteArray& bytes, DataEncoding encoding = DataEncoding::Cp932OrUtf8);
 
 // The fields of a data file read from disk, as ParseDataFields splits them. The parsed
 // file is kept and read again only when its size or modification time changes, so an edited
-// file takes effect at its next use. Null, with the reason in `problem`, when the file is
-// missing, unreadable or too large.
-std::shared_ptr<const DataFields> ReadDataFields(const QString& path, QString& problem);
+// file takes effect at its next use. Null, with the reason in `problem` in the player's
+// language, when the file is missing, unreadable, too large or not in its encoding.
+std::shared_ptr<const DataFields> ReadDataFields(const QString& path, QString& problem,
+                                                 DataEncoding encoding = DataEncoding::Cp932OrUtf8);
 
 // Reads a number the classic way: leading blanks, an optional sign, decimal digits, stopping at
 // the first character that cannot belong to the number. No digits at all gives 0.

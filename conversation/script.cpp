@@ -29,9 +29,19 @@ class FieldCursor {
     size_t next_ = 0;
 };
 
-std::optional<FieldCursor> Open(const QString& file, DataProblem& problem) {
+bool English() {
+    return ui::CurrentLanguage() == ui::Language::English;
+}
+// A message for the player: the words are in the language he reads, whichever file it is about.
+QString Said(const char16_t* japanese, const char16_t* english) {
+    return QString::fromUtf16(English() ? english : japanese);
+}
+
+std::optional<FieldCursor> Open(const QString& name, ui::Language language, DataProblem& problem) {
+    const QString file = DataFileFor(name, language);
+    const DataEncoding encoding = file == name ? DataEncoding::Cp932OrUtf8 : DataEncoding::Utf8;
     QString what;
-    auto fields = ReadDataFields(ui::GameFile(file), what);
+    auto fields = ReadDataFields(ui::GameFile(file), what, encoding);
     if (!fields) {
         problem = {file, what};
         return std::nullopt;
@@ -48,33 +58,42 @@ bool SeekField(FieldCursor& reader, const QString& code) {
 
 }  // namespace
 
+QString DataFileFor(const QString& file, ui::Language language) {
+    if (language == ui::Language::Japanese || file == kCodesFile) return file;
+    return QStringLiteral("en/") + file;
+}
+
 std::optional<Candidates> ReadCandidates(const QString& conversation, DataProblem& problem) {
-    auto reader = Open(kCodesFile, problem);
+    auto reader = Open(kCodesFile, ui::Language::Japanese, problem);
     if (!reader) return std::nullopt;
     if (!SeekField(*reader, conversation)) {
-        problem = {kCodesFile, QStringLiteral("会話 %1 の記録がありません。").arg(conversation)};
+        problem = {kCodesFile,
+                   Said(u"会話 %1 の記録がありません。", u"There is no record of conversation %1.")
+                       .arg(conversation)};
         return std::nullopt;
     }
     Candidates candidates{};
     for (int slot = 1; slot <= kCandidates; ++slot) {
         if (reader->AtEnd()) {
-            problem = {kCodesFile, QStringLiteral("会話 %1 の候補が %2 個しかありません。")
+            problem = {kCodesFile, Said(u"会話 %1 の候補が %2 個しかありません。",
+                                        u"Conversation %1 has only %2 candidate lines.")
                                        .arg(conversation)
                                        .arg(slot - 1)};
             return std::nullopt;
         }
         const QStringView field = reader->Next();
         if (!StartsWithNumber(field)) {
-            problem = {kCodesFile, QStringLiteral("会話 %1 の候補「%2」が数字ではありません。")
+            problem = {kCodesFile, Said(u"会話 %1 の候補「%2」が数字ではありません。",
+                                        u"Candidate \"%2\" of conversation %1 is no number.")
                                        .arg(conversation, field)};
             return std::nullopt;
         }
         // A response code is a 16-bit number; a longer one would wrap into another code.
         const int code = LeadingNumber(field);
         if (code < INT16_MIN || code > INT16_MAX) {
-            problem = {
-                kCodesFile,
-                QStringLiteral("会話 %1 の候補「%2」は大きすぎます。").arg(conversation, field)};
+            problem = {kCodesFile, Said(u"会話 %1 の候補「%2」は大きすぎます。",
+                                        u"Candidate \"%2\" of conversation %1 is too large.")
+                                       .arg(conversation, field)};
             return std::nullopt;
         }
         candidates[static_cast<size_t>(slot)] = static_cast<int16_t>(code);
@@ -82,43 +101,51 @@ std::optional<Candidates> ReadCandidates(const QString& conversation, DataProble
     return candidates;
 }
 
-std::optional<QString> ReadPlayerLine(int responseCode, DataProblem& problem) {
-    auto reader = Open(kLinesFile, problem);
+std::optional<QString> ReadPlayerLine(int responseCode, DataProblem& problem,
+                                      ui::Language language) {
+    auto reader = Open(kLinesFile, language, problem);
     if (!reader) return std::nullopt;
     while (!reader->AtEnd()) {
         const QStringView field = reader->Next();
         if (CodeOf(field) == responseCode) return field.mid(kCodeLength).toString();
     }
-    problem = {kLinesFile, QStringLiteral("セリフ %1 がありません。").arg(responseCode)};
+    problem = {DataFileFor(kLinesFile, language),
+               Said(u"セリフ %1 がありません。", u"There is no line %1.").arg(responseCode)};
     return std::nullopt;
 }
 
-std::optional<Reply> ReadReply(const QString& conversation, int responseCode,
-                               DataProblem& problem) {
-    auto reader = Open(kRepliesFile, problem);
+std::optional<Reply> ReadReply(const QString& conversation, int responseCode, DataProblem& problem,
+                               ui::Language language) {
+    auto reader = Open(kRepliesFile, language, problem);
     if (!reader) return std::nullopt;
+    const QString file = DataFileFor(kRepliesFile, language);
     if (!SeekField(*reader, conversation)) {
-        problem = {kRepliesFile, QStringLiteral("会話 %1 の返事がありません。").arg(conversation)};
+        problem = {file, Said(u"会話 %1 の返事がありません。",
+                              u"There are no replies for conversation %1.")
+                             .arg(conversation)};
         return std::nullopt;
     }
     // The section's own header is the first field tested, as the files were always read.
     QStringView field = conversation;
     while (CodeOf(field) != responseCode) {
         if (reader->AtEnd()) {
-            problem = {kRepliesFile, QStringLiteral("会話 %1 にセリフ %2 への返事がありません。")
-                                         .arg(conversation)
-                                         .arg(responseCode)};
+            problem = {file, Said(u"会話 %1 にセリフ %2 への返事がありません。",
+                                  u"Conversation %1 has no reply to line %2.")
+                                 .arg(conversation)
+                                 .arg(responseCode)};
             return std::nullopt;
         }
         field = reader->Next();
     }
     const QStringView change = field.right(kChangeLength);
     if (field.size() <= kCodeLength + kChangeLength || !StartsWithNumber(change)) {
-        problem = {kRepliesFile, QStringLiteral("会話 %1 のセリフ %2 への返事「%3」が短すぎるか、"
-                                                "好感度の数字がありません。")
-                                     .arg(conversation)
-                                     .arg(responseCode)
-                                     .arg(field)};
+        problem = {file, Said(u"会話 %1 のセリフ %2 への返事「%3」が短すぎるか、"
+                              u"好感度の数字がありません。",
+                              u"The reply \"%3\" to line %2 of conversation %1 is too short or "
+                              u"has no number for the change of affection.")
+                             .arg(conversation)
+                             .arg(responseCode)
+                             .arg(field)};
         return std::nullopt;
     }
     return Reply{field.mid(kCodeLength, field.size() - kCodeLength - kChangeLength).toString(),

@@ -38,6 +38,8 @@ struct GameRecord {
     int16_t currentLocation = 0;
     QString musicFile;
     bool musicMuted = false;
+
+    bool operator==(const GameRecord&) const = default;
 };
 
 inline GameRecord GameState;

@@ -58,13 +58,16 @@ void PlayClosingTime() {
     Say(kGate, call, QStringLiteral("女の子の声"));
 
     const int heroine = g.endingHeroine;
-    const QString name = story::Q(story::HeroineName(heroine));
-    const auto script = story::Confession(heroine, g.targetHeroine == heroine);
-    for (size_t i = 0; i < script.size(); ++i) {
+    const bool mutual = g.targetHeroine == heroine;
+    // Each line in the language of its moment: the player may switch in the middle.
+    for (size_t i = 0; i < story::Confession(heroine, mutual).size(); ++i) {
+        const story::ScriptLine line = story::Confession(heroine, mutual)[i];
         const QString picture = i == 0 ? ConfessionPictureCode(heroine) : QString();
         const QString text =
-            story::Q(script[i].text).replace(story::Q(story::kFamilyName), g.familyName);
-        Say(picture, text, script[i].speaker == story::Speaker::Heroine ? name : QString());
+            story::Q(line.text).replace(story::Q(story::kFamilyName), g.familyName);
+        Say(picture, text,
+            line.speaker == story::Speaker::Heroine ? story::Q(story::HeroineName(heroine))
+                                                    : QString());
     }
     PlayEpilogue();
 }

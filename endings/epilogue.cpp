@@ -44,10 +44,12 @@ void PlayEpilogue() {
     g_winShown = true;
     if (SaveExists()) DeleteSave();
     Say(QStringLiteral("C380D"), story::Q(story::EpilogueCommonLine()));
-    const QString name = story::Q(story::HeroineName(g.endingHeroine));
-    for (const story::ScriptLine& line : story::Epilogue(g.endingHeroine)) {
+    // Each line in the language of its moment: the player may switch in the middle.
+    for (size_t i = 0; i < story::Epilogue(g.endingHeroine).size(); ++i) {
+        const story::ScriptLine line = story::Epilogue(g.endingHeroine)[i];
         Say(QString(), story::Q(line.text).replace(story::Q(story::kGivenName), g.givenName),
-            line.speaker == story::Speaker::Heroine ? name : QString());
+            line.speaker == story::Speaker::Heroine ? story::Q(story::HeroineName(g.endingHeroine))
+                                                    : QString());
     }
     RecordClear();
 }

@@ -49,10 +49,11 @@ class ScaledCheckBox : public QCheckBox, public ui::ScaleAware {
 
 SettingsWindowForm::SettingsWindowForm() {
     SetCaption(QStringLiteral("設定 -Velmora 3rd STORY-"));
-    SetClientSize(5400, 3480);
+    SetClientSize(5400, 3960);
     SetIcon(QStringLiteral("Icon.png"));
-    const char* rows[] = {"音楽の音量", "効果音の音量", "画面の大きさ", "サウンドフォント"};
-    for (int i = 0; i < 4; ++i)
+    const char* rows[] = {"音楽の音量", "効果音の音量", "画面の大きさ", "サウンドフォント",
+                          "言語 (Language)"};
+    for (int i = 0; i < 5; ++i)
         new ui::Label(this, 240, 270 + kRowTwips * i, 1320, 300, QString::fromUtf8(rows[i]));
     const auto slider = [this](int row) {
         auto* s =
@@ -70,9 +71,14 @@ SettingsWindowForm::SettingsWindowForm() {
     scaleChoice->addItem(QStringLiteral("画面に合わせる"));
     for (int n = 1; n <= ui::kMaxScale; ++n) scaleChoice->addItem(QStringLiteral("%1 倍").arg(n));
     soundfontChoice = Place(new QComboBox(this), kFieldLeft, 240 + kRowTwips * 3, 3720, 360);
+    // Each language named in its own words, so that a player who cannot read the other finds
+    // his way back.
+    languageChoice = Place(new QComboBox(this), kFieldLeft, 240 + kRowTwips * 4, 2400, 360);
+    languageChoice->addItem(QStringLiteral("日本語"));
+    languageChoice->addItem(QStringLiteral("English"));
     fullScreenBox = Place(new ScaledCheckBox(QStringLiteral("全画面で遊ぶ (F11)"), this), 240,
-                          240 + kRowTwips * 4, 3000, 330);
-    closeButton = new ui::CommandButton(this, 4080, 2880, 1200, 390, QStringLiteral("閉じる"));
+                          240 + kRowTwips * 5, 3000, 330);
+    closeButton = new ui::CommandButton(this, 4080, 3360, 1200, 390, QStringLiteral("閉じる"));
 
     soundfonts_.append(QString());
     soundfontChoice->addItem(QStringLiteral("標準"));
@@ -86,7 +92,7 @@ SettingsWindowForm::SettingsWindowForm() {
         QObject::connect(s, &QSlider::valueChanged, this, [this] { Changed(); });
     for (QCheckBox* box : {musicMute, effectMute, fullScreenBox})
         QObject::connect(box, &QCheckBox::toggled, this, [this] { Changed(); });
-    for (QComboBox* choice : {scaleChoice, soundfontChoice})
+    for (QComboBox* choice : {scaleChoice, soundfontChoice, languageChoice})
         QObject::connect(choice, &QComboBox::currentIndexChanged, this, [this] { Changed(); });
     closeButton->onClick = [this] { Hide(); };
 
@@ -98,6 +104,8 @@ SettingsWindowForm::SettingsWindowForm() {
                  QStringLiteral("ゲームを何倍の大きさで描くか。全画面では画面に合わせます。"));
     ui::Describe(soundfontChoice, QStringLiteral("サウンドフォント"),
                  QStringLiteral("音楽を鳴らす音色のファイル。"));
+    ui::Describe(languageChoice, QStringLiteral("言語 (Language)"),
+                 QStringLiteral("日本語 / English。すぐに切り替わります。"));
     ui::Describe(fullScreenBox, QStringLiteral("全画面"), QStringLiteral("F11 でも切り替えます。"));
     ui::Describe(closeButton, QStringLiteral("閉じる"), QStringLiteral("Esc でも閉じます。"));
     setTabOrder(musicVolume, musicMute);
@@ -105,12 +113,16 @@ SettingsWindowForm::SettingsWindowForm() {
     setTabOrder(effectVolume, effectMute);
     setTabOrder(effectMute, scaleChoice);
     setTabOrder(scaleChoice, soundfontChoice);
-    setTabOrder(soundfontChoice, fullScreenBox);
+    setTabOrder(soundfontChoice, languageChoice);
+    setTabOrder(languageChoice, fullScreenBox);
     setTabOrder(fullScreenBox, closeButton);
 }
 
 void SettingsWindowForm::Form_Load() {
-    ShowComforts(StoredComforts());
+    // The language in play, which the command line may have chosen over the stored one.
+    Comforts c = StoredComforts();
+    c.language = ui::CurrentLanguage();
+    ShowComforts(c);
     ui::CenterForm(*this);
 }
 
@@ -127,6 +139,7 @@ void SettingsWindowForm::ShowComforts(const Comforts& c) {
         soundfontChoice->addItem(QFileInfo(c.soundfont).completeBaseName());
     }
     soundfontChoice->setCurrentIndex(static_cast<int>(soundfonts_.indexOf(c.soundfont)));
+    languageChoice->setCurrentIndex(c.language == ui::Language::English ? 1 : 0);
     fullScreenBox->setChecked(c.fullScreen);
     // In full screen the game takes the largest scale that fits.
     scaleChoice->setEnabled(!c.fullScreen);
@@ -144,6 +157,8 @@ void SettingsWindowForm::Changed() {
     c.scale = scaleChoice->currentIndex();
     c.soundfont = soundfonts_.value(soundfontChoice->currentIndex());
     c.fullScreen = fullScreenBox->isChecked();
+    c.language =
+        languageChoice->currentIndex() == 1 ? ui::Language::English : ui::Language::Japanese;
     if (c.soundfont != before.soundfont) {
         const QString font = c.soundfont.isEmpty() ? media::DefaultSoundfont() : c.soundfont;
         if (!media::ChangeSoundfont(font)) {
@@ -157,6 +172,9 @@ void SettingsWindowForm::Changed() {
     if (c.scale != before.scale) SetWindowScale(c.scale);
     if (c.fullScreen != before.fullScreen) SetFullScreenComfort(c.fullScreen);
     ShowComforts(c);
+    // Last, with every other comfort settled: the screens show their words again at once, and
+    // the game and its clock go on untouched.
+    ui::SwitchLanguage(c.language);
 }
 
 void SettingsWindowForm::keyPressEvent(QKeyEvent* event) {

@@ -19,6 +19,7 @@ class SettingsWindowForm : public ui::Form {
     QCheckBox* effectMute;
     QComboBox* scaleChoice;  // "画面に合わせる", then 1 to kMaxScale
     QComboBox* soundfontChoice;
+    QComboBox* languageChoice;  // 日本語, English
     QCheckBox* fullScreenBox;
     ui::CommandButton* closeButton;
 

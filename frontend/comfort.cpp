@@ -48,6 +48,10 @@ Comforts StoredComforts() {
     c.scale = StoredNumber(kScaleKey, 1, ui::kMaxScale, 0);
     c.soundfont = GetComfortSetting(kSoundfontKey);
     c.fullScreen = StoredNumber(kFullScreenKey, 0, 1, 0) == 1;
+    const auto language = ui::LanguageOfCode(GetComfortSetting(kLanguageKey));
+    c.language = language            ? *language
+                 : HasSettingsFile() ? ui::Language::Japanese
+                                     : ui::DesktopLanguage();
     return c;
 }
 
@@ -60,6 +64,13 @@ void StoreComforts(const Comforts& c) {
     SaveComfortSetting(kScaleKey, c.scale == 0 ? QString() : number(c.scale));
     SaveComfortSetting(kSoundfontKey, c.soundfont);
     SaveComfortSetting(kFullScreenKey, number(c.fullScreen));
+    SaveComfortSetting(kLanguageKey, ui::LanguageCode(c.language));
+}
+
+ui::Language StartingLanguage(std::optional<ui::Language> requested) {
+    const ui::Language stored = StoredComforts().language;
+    if (!HasSettingsFile()) SeedNewSettingsFile(kLanguageKey, ui::LanguageCode(stored));
+    return requested.value_or(stored);
 }
 
 int StartingScale(int requested) {

@@ -1,6 +1,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -10,10 +11,12 @@
 #include "frontend/Main.h"
 #include "frontend/comfort.h"
 #include "frontend/keys.h"
+#include "frontend/wording.h"
 #include "media/audio.h"
 #include "ui/Form.h"
 #include "ui/application.h"
 #include "ui/folders.h"
+#include "ui/language.h"
 #include "ui/runtime.h"
 #include "ui/twips.h"
 
@@ -34,6 +37,12 @@ const QCommandLineOption kData(
                    "インストールしたゲームでは標準で $XDG_DATA_HOME/velmora3 です。"),
     QStringLiteral("DIR"));
 
+const QCommandLineOption kLanguage(
+    QStringLiteral("lang"),
+    QStringLiteral("言語: ja（日本語）または en（English）。指定しないときは設定の値、"
+                   "初めての起動ではデスクトップのロケールに従います。"),
+    QStringLiteral("LANG"));
+
 const QCommandLineOption kScale(
     QStringLiteral("scale"),
     QStringLiteral("画面の倍率 (1〜3)。指定しないときは設定の値、"
@@ -46,6 +55,7 @@ void DescribeOptions(QCommandLineParser& parser) {
     parser.addVersionOption();
     parser.addOption(kSoundfont);
     parser.addOption(kScale);
+    parser.addOption(kLanguage);
     parser.addOption(kNoMusic);
     parser.addOption(kData);
 }
@@ -85,6 +95,13 @@ int main(int argc, char** argv) {
                               ? parser.errorText()
                               : parser.positionalArguments().join(QLatin1Char(' ')));
     }
+    std::optional<ui::Language> language;
+    if (parser.isSet(kLanguage)) {
+        language = ui::LanguageOfCode(parser.value(kLanguage));
+        if (!language)
+            RefuseCommandLine(QStringLiteral("--lang %1 (ja か en)").arg(parser.value(kLanguage)));
+    }
+    ui::SetLanguage(StartingLanguage(language));
     int scale = 0;
     if (parser.isSet(kScale)) {
         bool number = false;
@@ -113,6 +130,7 @@ int main(int argc, char** argv) {
     app.AfterFirstWindow(media::StartAudio);
     StartWithComforts(scale, parser.isSet(kSoundfont));
     ui::SetGlobalKeyHandler(ComfortKey);
+    RetellWindowsOnLanguageChange();
     Main();
     // The program ends from inside the game, never by leaving this loop.
     return app.exec();

@@ -6,6 +6,7 @@
 #include "campus/HistoryWindow.h"
 #include "campus/clock.h"
 #include "campus/presenter.h"
+#include "campus/retell.h"
 #include "campus/walks.h"
 #include "core/GameState.h"
 #include "core/clock.h"
@@ -27,10 +28,12 @@ void PlayOpening() {
     // He stands in the schoolyard from the first line: a save made during the opening resumes
     // there.
     GameState.currentLocation = kSchoolyard;
-    const auto lines = story::OpeningNarration();
-    for (size_t i = 0; i < lines.size(); ++i) {
+    // Each line is taken as it comes, in the language of that moment: the player may switch
+    // in the middle.
+    for (size_t i = 0; i < story::OpeningNarration().size(); ++i) {
         // The first line shows the schoolyard; the others keep it.
-        Say(i == 0 ? LocationPictureCode(kSchoolyard) : QString(), story::Q(lines[i]));
+        Say(i == 0 ? LocationPictureCode(kSchoolyard) : QString(),
+            story::Q(story::OpeningNarration()[i]));
     }
     GraduationAlbum->ShowModal();
     GraduationAlbum.Unload();
@@ -57,6 +60,7 @@ void StartSession(bool resumed) {
     CampusScreen->onMinute = ClockTick;
     CampusScreen->onTravel = StartWalk;
     CampusScreen->onClosingTime = PlayClosingTime;
+    CampusScreen->onLanguageChange = RetellCampusScreen;
     CampusScreen->Show();
     if (resumed)
         ShowLine(LocationPictureCode(GameState.currentLocation),

@@ -41,6 +41,7 @@
 #include "ui/Form.h"
 #include "ui/application.h"
 #include "ui/gametime.h"
+#include "ui/language.h"
 #include "ui/runtime.h"
 
 namespace {
@@ -292,6 +293,7 @@ int main(int argc, char** argv) {
         for (int i = 0; i < games; ++i) seeds.push_back(first + static_cast<uint32_t>(i));
     }
     ui::testing::UseVirtualTime();
+    ui::SetLanguage(ui::Language::Japanese);  // named, never the machine's locale
     QuietOffscreenPlatform();
     ui::Application app(argc, argv);
 

@@ -1,5 +1,6 @@
 #include "records/settings.h"
 
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -60,8 +61,17 @@ QString Get(const QString& section, const QString& key) {
     return value.toString();
 }
 
+QString g_seedKey;
+QString g_seedValue;
+
 void Save(const QString& section, const QString& key, const QString& value) {
+    const bool born = !HasSettingsFile();
     auto store = Store(section);
+    if (born && !g_seedKey.isEmpty()) {
+        store->endGroup();
+        store->setValue(kComfortSection + QLatin1Char('/') + g_seedKey, g_seedValue);
+        store->beginGroup(section);
+    }
     store->setValue(StoredKey(*store, key), value);
     Sync(*store);
 }
@@ -78,6 +88,15 @@ QString GetComfortSetting(const QString& key) {
 }
 void SaveComfortSetting(const QString& key, const QString& value) {
     Save(kComfortSection, key, value);
+}
+
+bool HasSettingsFile() {
+    return QFileInfo::exists(SettingsFilePath());
+}
+
+void SeedNewSettingsFile(const QString& comfortKey, const QString& value) {
+    g_seedKey = comfortKey;
+    g_seedValue = value;
 }
 
 void DeleteSettingsSection() {

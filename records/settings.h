@@ -15,8 +15,16 @@ QString SettingsFilePath();
 // own, "Comfort", in the same file. DeleteSettingsSection leaves them alone.
 QString GetComfortSetting(const QString& key);
 void SaveComfortSetting(const QString& key, const QString& value);
+// Whether the settings file is there at all, from this version or an earlier one.
+bool HasSettingsFile();
+// A comfort a settings file is born with: written beside the first value ever saved into a file
+// that does not exist yet. The first start decides some comforts (the language) from the
+// desktop; they stay decided once the file exists, though nothing is written before the game
+// has something of the player's to keep.
+void SeedNewSettingsFile(const QString& comfortKey, const QString& value);
 
 inline const QString kClearRecordKey = QStringLiteral("CString");
 inline const QString kSavedFamilyNameKey = QStringLiteral("SavedMyouji");
 inline const QString kSavedGivenNameKey = QStringLiteral("SavedNamae");
 inline const QString kScaleKey = QStringLiteral("Scale");
+inline const QString kLanguageKey = QStringLiteral("Language");

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 
 namespace ui {
@@ -61,6 +62,8 @@ class Form : public QWidget {
     // A key for one of the form's controls: the form may take it first (Form_KeyPreview).
     bool PreviewKey(const QKeyEvent& event) { return Form_KeyPreview(event.key(), event.text()); }
 
+    std::function<void()> onLanguageChange;
+
     // Loaded forms, oldest first.
     static QList<Form*> LoadedForms();
 
@@ -75,6 +78,11 @@ class Form : public QWidget {
     // itself again. By default a centred screen centres itself again, and any other keeps its
     // place in twips.
     virtual void Form_OuterSizeChanged();
+    // The player's language changed (ui::SwitchLanguage): a screen shows its words again, by
+    // itself or through onLanguageChange, which the code that puts words on it sets.
+    virtual void Form_LanguageChanged() {
+        if (onLanguageChange) onLanguageChange();
+    }
     virtual void Form_KeyPress(int keyAscii) { Q_UNUSED(keyAscii); }
     // Sees a key before the control with the keyboard does; true when the form took it.
     virtual bool Form_KeyPreview(int keyCode, const QString& text) {

@@ -101,6 +101,12 @@ void gametime::Cancel(const Entry& entry) {
     TheClock().schedule.erase({entry.due, entry.order});
 }
 
+std::vector<gametime::Entry> gametime::Scheduled() {
+    std::vector<Entry> entries;
+    for (const auto& [key, fire] : TheClock().schedule) entries.push_back({key.first, key.second});
+    return entries;
+}
+
 void gametime::RunUntil(const std::function<bool()>& done, const QString& waitName) {
     Clock& c = TheClock();
     WaitName name(waitName);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include <QString>
 #include <QStringList>
@@ -44,9 +45,12 @@ namespace gametime {
 struct Entry {
     GameMs due = 0;
     uint64_t order = 0;
+    bool operator==(const Entry&) const = default;
 };
 Entry Schedule(GameMs due, std::function<void()> fire);
 void Cancel(const Entry& entry);
+// What is scheduled, soonest first: a test sees that something left the timers alone.
+std::vector<Entry> Scheduled();
 
 // Delivers everything pending and, when nothing is, moves the clock on to the next timer.
 // Returns once `done` holds.

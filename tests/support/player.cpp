@@ -256,6 +256,13 @@ void CopyGameData() {
     for (const QString& name : data.entryList(QDir::Files))
         if (!name.contains(QLatin1Char('@')) && !name.startsWith(QLatin1String("VEL3DATA")))
             QFile::copy(data.filePath(name), name);
+    // The other languages' conversations, in their folders.
+    for (const QString& folder : data.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QDir().mkpath(folder);
+        for (const QString& name : QDir(data.filePath(folder)).entryList(QDir::Files))
+            QFile::copy(data.filePath(folder + QLatin1Char('/') + name),
+                        folder + QLatin1Char('/') + name);
+    }
 }
 
 void BeginTestGame() {

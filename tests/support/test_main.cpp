@@ -8,6 +8,7 @@
 #include "tests/support/player.h"
 #include "ui/application.h"
 #include "ui/gametime.h"
+#include "ui/language.h"
 #include "ui/runtime.h"
 
 namespace {
@@ -32,6 +33,8 @@ void EnterSandbox(const QString& path) {
 
 class SandboxListener : public testing::EmptyTestEventListener {
     void OnTestStart(const testing::TestInfo&) override {
+        // Every test names its language; one that wants English sets it itself.
+        ui::SetLanguage(ui::Language::Japanese);
         if (IsChild()) return;
         dir_ = std::make_unique<QTemporaryDir>();
         qputenv(kSandboxVariable, dir_->path().toLocal8Bit());

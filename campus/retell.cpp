@@ -1,0 +1,66 @@
+#include "campus/retell.h"
+
+#include <optional>
+
+#include "campus/AnswerWindow.h"
+#include "campus/CampusScreen.h"
+#include "campus/presenter.h"
+#include "conversation/script.h"
+#include "core/GameState.h"
+#include "story/counterpart.h"
+#include "ui/language.h"
+
+namespace {
+
+// The heroine's reply on the screen, found among the replies to the lines he was offered.
+std::optional<QString> ReplyCounterpart(const QString& shown, ui::Language to) {
+    const GameRecord& g = GameState;
+    if (g.pendingConversation.isEmpty()) return std::nullopt;
+    for (const ui::Language from : {ui::Language::Japanese, ui::Language::English}) {
+        if (from == to) continue;
+        for (int k = 1; k <= kOfferedLines; ++k) {
+            const int code = g.offeredCodes[static_cast<size_t>(k)];
+            conversation::DataProblem problem;
+            const auto before = conversation::ReadReply(g.pendingConversation, code, problem, from);
+            if (!before || conversation::WithFamilyName(before->text, g.familyName) != shown)
+                continue;
+            const auto after = conversation::ReadReply(g.pendingConversation, code, problem, to);
+            if (after) return conversation::WithFamilyName(after->text, g.familyName);
+        }
+    }
+    return std::nullopt;
+}
+
+QString Retold(const QString& shown, bool mayBeReply) {
+    const ui::Language to = ui::CurrentLanguage();
+    if (auto story = story::Counterpart(shown, to, GameState.familyName, GameState.givenName))
+        return *story;
+    if (mayBeReply)
+        if (auto reply = ReplyCounterpart(shown, to)) return *reply;
+    return shown;
+}
+
+}  // namespace
+
+void RetellCampusScreen() {
+    if (!CampusScreen.IsLoaded()) return;
+    CampusScreenForm& screen = *CampusScreen;
+    screen.speakerLabel->SetCaption(Retold(screen.speakerLabel->Caption(), false));
+    screen.lineLabel->SetCaption(Retold(screen.lineLabel->Caption(), true));
+    screen.phoneScreen->SetCaption(Retold(screen.phoneScreen->Caption(), false));
+    AnnounceLine();
+    RetellAnswers();
+}
+
+void RetellAnswers() {
+    if (!AnswerWindow.IsLoaded()) return;
+    for (int i = 0; i < kOfferedLines; ++i) {
+        conversation::DataProblem problem;
+        // A line the other file lacks keeps its old words: the answer still means the same.
+        if (const auto line = conversation::ReadPlayerLine(
+                GameState.offeredCodes[static_cast<size_t>(i + 1)], problem))
+            AnswerWindow->answerButtons(i).setText(
+                conversation::WithFamilyName(*line, GameState.familyName));
+    }
+    AnswerWindow->AnnounceLines();
+}
