@@ -113,7 +113,8 @@ std::optional<Reply> ReadReply(const QString& conversation, int responseCode,
         field = reader->Next();
     }
     const QStringView change = field.right(kChangeLength);
-    if (field.size() <= kCodeLength + kChangeLength || !StartsWithNumber(change)) {
+    // Five characters are a reply with no words; fewer leave no room for the change.
+    if (field.size() < kCodeLength + kChangeLength || !StartsWithNumber(change)) {
         problem = {kRepliesFile, QStringLiteral("会話 %1 のセリフ %2 への返事「%3」が短すぎるか、"
                                                 "好感度の数字がありません。")
                                      .arg(conversation)

@@ -90,7 +90,7 @@ QList<std::pair<QString, std::string_view>> StoryLines(ui::Language language) {
                 greeting.whileWaiting);
         }
     for (auto text : story::OpeningNarration()) add("opening", text);
-    for (int h = 1; h <= kCampusHeroines; ++h)
+    for (int h = 0; h <= kCampusHeroines; ++h)  // 0: nobody picked
         for (int mail : {1, 2, 4}) {
             add(QStringLiteral("reaction to mail %1").arg(mail),
                 story::ReactionsToMail(mail, h).first);
@@ -118,7 +118,7 @@ QList<std::pair<QString, std::string_view>> StoryTexts(ui::Language language) {
     QList<std::pair<QString, std::string_view>> texts = StoryLines(language);
     ui::SetLanguage(language);
     auto add = [&](const QString& where, std::string_view text) { texts.append({where, text}); };
-    for (int h = 1; h <= kCampusHeroines; ++h) add("hint mail", story::HintMail(h));
+    for (int h = 0; h <= kCampusHeroines; ++h) add("hint mail", story::HintMail(h));
     for (auto text :
          {story::FestivalMail(), story::DateMailBeforeName(), story::DateMailAfterName()})
         add("mail", text);
@@ -251,7 +251,7 @@ TEST(Content, EveryMailFitsThePhoneScreenWithTheLongestName) {
     QStringList mails{
         Q(story::FestivalMail()),
         Q(story::DateMailBeforeName()) + kLongestFullWidthName + Q(story::DateMailAfterName())};
-    for (int h = 1; h <= kCampusHeroines; ++h) mails.append(Q(story::HintMail(h)));
+    for (int h = 0; h <= kCampusHeroines; ++h) mails.append(Q(story::HintMail(h)));
     for (const QString& mail : mails) EXPECT_TRUE(ShowsWhole(phone, mail)) << mail;
     EndTestGame();
 }

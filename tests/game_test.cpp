@@ -368,6 +368,32 @@ TEST_F(Campus, MailsComeInOrderOnLongWalksALateWalkIsWarnedAndAnOpenMailHoldsFiv
     EXPECT_EQ(GameState.currentLocation, 3);
 }
 
+// With nobody picked in the album, the hint mail is the friend urging him to choose.
+TEST_F(Campus, WithNobodyPickedTheFirstLongWalkStillRingsWithTheFriendsNudge) {
+    const story::MailReactions reactions = story::ReactionsToMail(1, 0);
+    player.Now([] { ResumeAt(3, 1, 0); Walk(0); })
+        .Then(
+            "the phone shows the nudge",
+            [] { return !CampusScreen->phoneScreen->Caption().isEmpty(); },
+            [] {
+                EXPECT_TRUE(CampusScreen->phoneScreen->isVisible());
+                EXPECT_EQ(CampusScreen->phoneScreen->Caption(), Q(story::HintMail(0)));
+                EXPECT_EQ(CampusScreen->speakerLabel->Caption(), Q(story::BestFriendName()));
+            },
+            ByMinute(2))
+        .Then(
+            "the mail ends",
+            [] { return GameState.mailCount == 1 && GameState.phase == Phase::Walking; },
+            [&] {
+                EXPECT_EQ(CampusScreen->lineLabel->Caption(), Q(reactions.second));
+                EXPECT_FALSE(CampusScreen->phoneScreen->isVisible());
+            })
+        .Run("he arrives", Asked, ByMinute(4));
+    EXPECT_FALSE(Q(story::HintMail(0)).isEmpty());
+    EXPECT_EQ(player.clickedThrough, (QStringList{Q(story::RingNarration()),
+                                                  Q(story::HintMail(0)), Q(reactions.first)}));
+}
+
 TEST_F(Campus, ClicksBeforeAWaitDoNotCountAKeyReleasesItAndTheClockRunsMeanwhile) {
     player.autoClick = false;
     player.Now([] { ResumeAt(3, 1, 1); }).Wait(1);
@@ -1029,6 +1055,9 @@ TEST_F(FrontDoor, ANewGameNarratesPicksInTheAlbumRollsAffectionAndStoresTheNames
     QStringList opening;
     for (auto line : story::OpeningNarration()) opening.append(Q(line));
     EXPECT_EQ(player.clickedThrough.mid(0, 7), opening);  // one click per line
+    // The ceremony has only just ended as he stands in the schoolyard.
+    EXPECT_TRUE(opening.value(1).startsWith("卒業式は、ついさっき終わったばかりだ。"))
+        << opening.value(1);
     // The first movement brings his first thought, each photo its own line, the same photo
     // nothing new.
     EXPECT_EQ(hints, (QStringList{"俺がちょっと気になっていたコは…", Q(story::AlbumHint(2)),

@@ -84,6 +84,12 @@ TEST(ClearRecord, MarkersGainEntriesAndVariantBitsInPlace) {
     // A stray character stays where it stands; a digit that is no digit counts as 0.
     EXPECT_EQ(UpdatedClearRecord("x1和?", 7, kConfessionBit), "x1和1");
     EXPECT_EQ(UpdatedClearRecord("和", 7, kConfessionBit), "和1");
+    // A hand-edited digit takes the bit as it stands, written back as one hexadecimal digit;
+    // only an ASCII digit counts as one.
+    EXPECT_EQ(UpdatedClearRecord("恵9敬2", 3, kMutualLoveBit), "恵B敬2");
+    EXPECT_EQ(UpdatedClearRecord("恵8敬2", 3, kConfessionBit), "恵9敬2");
+    EXPECT_EQ(UpdatedClearRecord("恵7", 3, kMutualLoveBit), "恵7");
+    EXPECT_EQ(UpdatedClearRecord("恵３敬2", 3, kMutualLoveBit), "恵2敬2");
 }
 
 TEST(SaveFile, EveryFieldRoundTripsInCp932WithCrLf) {
