@@ -71,6 +71,10 @@ bool QuitPromptOffersSave() {
            GameState.targetHeroine != 0;
 }
 
+QFont LineFont() {
+    return ui::DesignFont(ui::kPGothic, 9.75);
+}
+
 CampusScreenForm::CampusScreenForm() {
     SetCaption(QStringLiteral("Velmora 3rd STORY"));
     SetClientSize(kClientWidth, kClientHeight);
@@ -151,7 +155,7 @@ void CampusScreenForm::BuildSideBar() {
 void CampusScreenForm::BuildTextArea() {
     speakerLabel = new ui::Label(this, 120, 3120, 1575, 240);
     lineLabel = new ui::Label(this, 120, 3360, 5535, 855);
-    lineLabel->setFont(ui::DesignFont(ui::kPGothic, 9.75));
+    lineLabel->setFont(LineFont());
     promptLabel = new ui::Label(this, 3960, 3960, 1575, 230);
     promptLabel->setAlignment(Qt::AlignRight | Qt::AlignTop);
     promptLabel->SetForeColor(ui::BgrColor(0x000000FF));
@@ -289,7 +293,12 @@ void CampusScreenForm::Form_KeyDown(int keyCode, int) {
     if (keyCode == Qt::Key_F12) ShowNotice(SaveScreenshot(*this));
 }
 
-bool CampusScreenForm::Form_KeyPreview(int keyCode, const QString& text) {
+bool CampusScreenForm::AtClickWait() {
+    const QStringList waits = ui::RunningWaits();
+    return !waits.isEmpty() && waits.last() == QLatin1String("WaitForClick");
+}
+
+bool CampusScreenForm::Form_KeyPreview(int keyCode, int keyAscii) {
     // The key that ends a pause does nothing else.
     const bool modifierOnly = keyCode == Qt::Key_Shift || keyCode == Qt::Key_Control ||
                               keyCode == Qt::Key_Alt || keyCode == Qt::Key_Meta;
@@ -302,13 +311,11 @@ bool CampusScreenForm::Form_KeyPreview(int keyCode, const QString& text) {
         Form_KeyDown(keyCode, 0);
         return true;
     }
-    // While a line waits for its click, a key reads on, even with a travel button focused.
-    const QStringList waits = ui::RunningWaits();
-    if (waits.isEmpty() || waits.last() != QLatin1String("WaitForClick")) return false;
-    const bool reads = keyCode == Qt::Key_Return || keyCode == Qt::Key_Enter ||
-                       (!text.isEmpty() && text.at(0).isPrint());
-    if (reads) GameState.clickFlag = true;
-    return reads;
+    // While a line waits for its click, every character key reads on, even with a travel button
+    // focused: Backspace, Esc and Ctrl with a letter too. P never gets here; it pauses.
+    if (!AtClickWait() || keyAscii == 0) return false;
+    GameState.clickFlag = true;
+    return true;
 }
 
 void CampusScreenForm::ShowNotice(const QString& notice) {

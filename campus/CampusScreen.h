@@ -10,6 +10,9 @@
 // the available area of a screen, where each window has `frame` around it.
 int LargestFittingScale(const QRect& screen, const QRect& available, const QMargins& frame);
 
+// The font of the text line, which carries the longest lines with the player's names.
+QFont LineFont();
+
 // The campus screen: the whole thirty minutes are played here.
 class CampusScreenForm : public ui::Form {
   public:
@@ -44,6 +47,9 @@ class CampusScreenForm : public ui::Form {
     void Resume();
     bool Paused() const { return paused_; }
 
+    // At a click wait Esc reads on, in full screen too; F11 still leaves full screen.
+    bool WantsEscape() const override { return AtClickWait(); }
+
     // Tells a screen reader where the travel button to place index + 1 leads, and how far it is
     // from here: `minutes` of walk, 0 when no path joins them.
     void DescribeWalk(int index, int minutes);
@@ -58,10 +64,11 @@ class CampusScreenForm : public ui::Form {
     void Form_OuterSizeChanged() override;
     void Form_QueryUnload(int& cancel, int reason) override;
     void Form_KeyPress(int keyAscii) override;
-    bool Form_KeyPreview(int keyCode, const QString& text) override;
+    bool Form_KeyPreview(int keyCode, int keyAscii) override;
     void Form_KeyDown(int keyCode, int shift) override;
 
   private:
+    static bool AtClickWait();
     void PlaceOnScreen();
     void BuildScene();
     void BuildSideBar();

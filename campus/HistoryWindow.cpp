@@ -174,7 +174,7 @@ void HistoryWindowForm::Turn(int delta) {
     if (lineList->Turn(delta)) Unload();
 }
 
-bool HistoryWindowForm::Form_KeyPreview(int keyCode, const QString&) {
+bool HistoryWindowForm::Form_KeyPreview(int keyCode, int) {
     return TakeClosingKey(keyCode);
 }
 

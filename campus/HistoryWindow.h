@@ -56,7 +56,7 @@ class HistoryWindowForm : public ui::Form {
     void Form_Load() override { lineList->AppendNewLines(); }
     void Form_OuterSizeChanged() override;
     void Form_QueryUnload(int& cancel, int reason) override;
-    bool Form_KeyPreview(int keyCode, const QString& text) override;
+    bool Form_KeyPreview(int keyCode, int keyAscii) override;
     void Form_KeyDown(int keyCode, int) override { TakeClosingKey(keyCode); }
 
   private:

@@ -10,11 +10,17 @@
 
 namespace {
 
-// The mail of each eligible walk: the hint about the picked girl, the festival, the date.
+// The girl the hint mail is about; 0, nobody picked, for any other target.
+int HintedHeroine() {
+    const int target = GameState.targetHeroine;
+    return target >= 1 && target <= kCampusHeroines ? target : 0;
+}
+
+// The mail of each ringing walk: the hint about the picked girl, the festival, the date.
 QString MailText(int mailCount) {
     switch (mailCount) {
         case 1:
-            return story::Q(story::HintMail(GameState.targetHeroine));
+            return story::Q(story::HintMail(HintedHeroine()));
         case 2:
             return story::Q(story::FestivalMail());
         case 4:
@@ -28,7 +34,7 @@ QString MailText(int mailCount) {
 void PlayMailScene(const QString& mail) {
     const QString phone = QStringLiteral("C300A");
     const story::MailReactions reactions =
-        story::ReactionsToMail(GameState.mailCount, GameState.targetHeroine);
+        story::ReactionsToMail(GameState.mailCount, HintedHeroine());
     sndPlaySound(QStringLiteral("Keitai3.WAV"), SND_ASYNC);
     CampusScreen->phoneScreen->show();
     Say(phone, story::Q(story::RingNarration()));
@@ -46,8 +52,9 @@ void ReceivePhoneMail() {
     ++g.mailCount;
     g.phase = Phase::PhoneMail;
     CampusScreen->phoneScreen->SetCaption(QString());
-    const QString mail = MailText(g.mailCount);
-    if (!mail.isEmpty()) PlayMailScene(mail);
+    // The hint mail comes even when nobody was picked: the friend then urges him to choose.
+    if (g.mailCount == 1 || g.mailCount == 2 || g.mailCount == 4)
+        PlayMailScene(MailText(g.mailCount));
     // The clock ran on while he read; closing time waited for the mail to end.
     if (g.elapsedMinutes > kMinutesUntilClosing - 1) {
         Say(QStringLiteral("C300A"), story::Q(story::FiveOClockLine()));

@@ -138,7 +138,8 @@ std::optional<Reply> ReadReply(const QString& conversation, int responseCode, Da
         field = reader->Next();
     }
     const QStringView change = field.right(kChangeLength);
-    if (field.size() <= kCodeLength + kChangeLength || !StartsWithNumber(change)) {
+    // Five characters are a reply with no words; fewer leave no room for the change.
+    if (field.size() < kCodeLength + kChangeLength || !StartsWithNumber(change)) {
         problem = {file, Said(u"会話 %1 のセリフ %2 への返事「%3」が短すぎるか、"
                               u"好感度の数字がありません。",
                               u"The reply \"%3\" to line %2 of conversation %1 is too short or "

@@ -21,5 +21,3 @@ bool ReadSave(QString& problem);
 
 // Why a name cannot be registered, or empty when it can: it must survive the save file.
 QString NameProblem(const QString& name);
-// The longest name, in characters of either width, that every screen and message has room for.
-inline constexpr int kLongestName = 8;

@@ -18,6 +18,7 @@
 #include "story/text.h"
 #include "ui/accessible.h"
 #include "ui/runtime.h"
+#include "ui/textroom.h"
 #include "ui/twips.h"
 
 namespace {
@@ -93,8 +94,6 @@ void StartMenuForm::BuildNamePanel() {
     familyNameBox = new ui::TextBox(namePanel, 120, 360, 2535, 375);
     givenNameLabel = new ui::Label(namePanel, 120, 960, 2055, 255, QStringLiteral("なまえ"));
     givenNameBox = new ui::TextBox(namePanel, 120, 1200, 2535, 375);
-    familyNameBox->setMaxLength(kLongestName);
-    givenNameBox->setMaxLength(kLongestName);
     const QString nameTip = QStringLiteral("ちゃんと入力した方が、あとで楽しいよ。");
     familyNameBox->setToolTip(nameTip);
     givenNameBox->setToolTip(nameTip);
@@ -211,6 +210,12 @@ void StartMenuForm::NameOk_Click() {
         return;
     }
     for (const QString& name : {family, given}) {
+        // A name is never cut short: one that has no room in the lines is handed back.
+        if (!ui::NameFits(name, LineFont())) {
+            balloonLabel->SetCaption(QStringLiteral(
+                "その名前じゃ長すぎて、名簿に書ききれないよ。もう少し短くしてくれ。"));
+            return;
+        }
         if (const QString problem = NameProblem(name); !problem.isEmpty()) {
             balloonLabel->SetCaption(problem);
             return;

@@ -44,7 +44,7 @@ bool ComfortKey(const QKeyEvent& key, QWidget* window) {
             ChooseFullScreen(!ui::IsFullScreen());
             return true;
         case Qt::Key_Escape: {
-            // Message boxes and windows that close on Esc keep it.
+            // Message boxes, windows that close on Esc and a line waiting for its click keep it.
             const auto* screen = dynamic_cast<ui::Form*>(window);
             if (!ui::IsFullScreen() || qobject_cast<QMessageBox*>(window) ||
                 (screen && screen->WantsEscape()))

@@ -32,11 +32,12 @@ std::vector<QString> Collect() {
         }
     for (const auto text : OpeningNarration()) add(text);
     add(RingNarration());
-    for (int h = 1; h <= kCampusHeroines; ++h) add(HintMail(h));
+    // 0: the mails of a game in which nobody was picked.
+    for (int h = 0; h <= kCampusHeroines; ++h) add(HintMail(h));
     add(FestivalMail());
     // The date mail is shown whole, with his family name between its two halves.
     texts.push_back(Q(DateMailBeforeName()) + Q(kFamilyName) + Q(DateMailAfterName()));
-    for (int h = 1; h <= kCampusHeroines; ++h)
+    for (int h = 0; h <= kCampusHeroines; ++h)
         for (const int mail : {1, 2, 4}) {
             const MailReactions reactions = ReactionsToMail(mail, h);
             add(reactions.first);

@@ -9,18 +9,22 @@ namespace {
 
 // clang-format off
 // The phone's screen holds about five characters by five lines, so a mail stays within 22
-// characters, the date mail counting an eight-character family name.
-constexpr std::array<std::string_view, 6> kHintMails = {
+// characters, the date mail counting an eight-character family name. Index 0 is for a game in
+// which no girl was picked in the album.
+constexpr std::array<std::string_view, 7> kHintMails = {
+    "まだ迷ってるのか？五時までに決めろよ！",
     "桐島は元生徒会長。礼儀正しくいけよ！",
     "森川はファミレスの子だ。普段どおりいけ！",
     "早乙女はコスプレ娘。衣装をほめてやれ！",
-    "白石は花と本が好きな子。静かに話してみな。",
+    "白石は園芸委員の子。静かに話してみな。",
     "藤咲はアイドルでも同級生。普通に接しろよ！",
     "大貫はテニス部の元部長。気取らず素直にな！",
 };
 
-// Mail 1: how he takes the hint about the girl he is looking for.
-constexpr std::array<MailReactions, 6> kHintReactions = {{
+// Mail 1: how he takes the hint about the girl he is looking for (0: nobody picked).
+constexpr std::array<MailReactions, 7> kHintReactions = {{
+    {"簡単に言ってくれるよな。誰を探すのかも、まだ決めてないのに…。",
+     "でも、あいつの言うとおりだ。時間がない。とにかく歩きながら考えよう。"},
     {"なんで俺が桐島さんを探してるって知ってるんだ、あいつ…。",
      "礼儀正しく、か。まずは彼女を見つけないと始まらないな。"},
     {"剛のやつ、俺があの店に通ってる理由までお見通しなのか…？",
@@ -54,8 +58,8 @@ std::string_view RingNarration() {
 }
 
 std::string_view HintMail(int heroine) {
-    if (heroine < 1 || heroine > static_cast<int>(kHintMails.size())) return {};
-    return kHintMails[heroine - 1];
+    if (heroine < 0 || heroine >= static_cast<int>(kHintMails.size())) return {};
+    return kHintMails[heroine];
 }
 
 std::string_view FestivalMail() {
@@ -73,10 +77,10 @@ std::string_view DateMailAfterName() {
 MailReactions ReactionsToMail(int mailCount, int targetHeroine) {
     switch (mailCount) {
         case 1:
-            if (targetHeroine < 1 || targetHeroine > static_cast<int>(kHintReactions.size())) {
+            if (targetHeroine < 0 || targetHeroine >= static_cast<int>(kHintReactions.size())) {
                 return {};
             }
-            return kHintReactions[targetHeroine - 1];
+            return kHintReactions[targetHeroine];
         case 2:
             return kFestivalReactions;
         case 4:

@@ -44,7 +44,7 @@ struct MailReactions {
     std::span<const std::string_view> OpeningNarration();                                       \
     /* The best friend's phone mails. */                                                        \
     std::string_view RingNarration();                                                           \
-    /* About the heroine picked in the album, 1 to 6. */                                        \
+    /* About the heroine picked in the album, 1 to 6; 0 when nobody was. */                     \
     std::string_view HintMail(int heroine);                                                     \
     std::string_view FestivalMail();                                                            \
     std::string_view DateMailBeforeName();                                                      \

@@ -19,7 +19,6 @@
 #include "core/GameState.h"
 #include "core/encounters.h"
 #include "core/places.h"
-#include "core/savefile.h"
 #include "media/audio.h"
 #include "media/midifile.h"
 #include "media/scene.h"
@@ -27,13 +26,23 @@
 #include "story/text.h"
 #include "tests/support/player.h"
 #include "ui/language.h"
+#include "ui/textroom.h"
 
 namespace {
 
 using story::Q;
 
-// The longest names the name entry takes.
-const QString kLongestFullWidthName(kLongestName, QChar(u'Ｗ'));
+// The longest name of one letter repeated that the name entry takes.
+QString LongestNameOf(QChar letter) {
+    QString name;
+    while (ui::NameFits(name + letter, LineFont())) name += letter;
+    return name;
+}
+
+// The widest name the name entry takes: ideographs, a full em each.
+QString LongestFullWidthName() {
+    return LongestNameOf(QChar(u'高'));
+}
 
 // Whether `text` shows whole in a control with the control's own font: all its lines when it is
 // wrapped to the control's width, or its one line. (A wrapped line may hang a pixel over, as a
@@ -69,12 +78,14 @@ bool SurvivesCp932(const QString& text) {
     return !encoder.hasError() && !decoder.hasError() && back == text;
 }
 
-QString WithNames(std::string_view text, const QString& name = kLongestFullWidthName) {
+QString WithNames(std::string_view text, const QString& name = LongestFullWidthName()) {
     return Q(text).replace(Q(story::kFamilyName), name).replace(Q(story::kGivenName), name);
 }
 
 // The widest names an English line may have to hold: typed in Latin or in full width.
-const QStringList kLongestNames{QString(kLongestName, QChar(u'W')), kLongestFullWidthName};
+QStringList LongestNames() {
+    return {LongestNameOf(QChar(u'W')), LongestFullWidthName()};
+}
 
 // Every line of prose the screens show in `language`, with where it comes from.
 QList<std::pair<QString, std::string_view>> StoryLines(ui::Language language) {
@@ -90,7 +101,7 @@ QList<std::pair<QString, std::string_view>> StoryLines(ui::Language language) {
                 greeting.whileWaiting);
         }
     for (auto text : story::OpeningNarration()) add("opening", text);
-    for (int h = 1; h <= kCampusHeroines; ++h)
+    for (int h = 0; h <= kCampusHeroines; ++h)  // 0: nobody picked
         for (int mail : {1, 2, 4}) {
             add(QStringLiteral("reaction to mail %1").arg(mail),
                 story::ReactionsToMail(mail, h).first);
@@ -118,7 +129,7 @@ QList<std::pair<QString, std::string_view>> StoryTexts(ui::Language language) {
     QList<std::pair<QString, std::string_view>> texts = StoryLines(language);
     ui::SetLanguage(language);
     auto add = [&](const QString& where, std::string_view text) { texts.append({where, text}); };
-    for (int h = 1; h <= kCampusHeroines; ++h) add("hint mail", story::HintMail(h));
+    for (int h = 0; h <= kCampusHeroines; ++h) add("hint mail", story::HintMail(h));
     for (auto text :
          {story::FestivalMail(), story::DateMailBeforeName(), story::DateMailAfterName()})
         add("mail", text);
@@ -216,8 +227,9 @@ TEST(Content, EveryEnglishLineFitsTheTextLabelAndThePhoneInOpenSans) {
     double tightest = 0;
     QString tightestLine;
     int checked = 0;
+    const QStringList longestNames = LongestNames();
     for (const auto& [where, text] : StoryLines(ui::Language::English))
-        for (const QString& name : kLongestNames) {
+        for (const QString& name : longestNames) {
             const QString shown = WithNames(text, name);
             const double share = ShareOfRoom(label, labelFont, shown);
             EXPECT_LE(share, 1.0) << where << " does not fit: " << shown;
@@ -230,7 +242,7 @@ TEST(Content, EveryEnglishLineFitsTheTextLabelAndThePhoneInOpenSans) {
 
     ui::SetLanguage(ui::Language::English);
     QStringList mails{Q(story::FestivalMail())};
-    for (const QString& name : kLongestNames)
+    for (const QString& name : longestNames)
         mails.append(Q(story::DateMailBeforeName()) + name + Q(story::DateMailAfterName()));
     for (int h = 0; h <= kCampusHeroines; ++h) mails.append(Q(story::HintMail(h)));
     ui::SetLanguage(ui::Language::Japanese);
@@ -250,8 +262,8 @@ TEST(Content, EveryMailFitsThePhoneScreenWithTheLongestName) {
     const ui::Label& phone = *CampusScreen->phoneScreen;
     QStringList mails{
         Q(story::FestivalMail()),
-        Q(story::DateMailBeforeName()) + kLongestFullWidthName + Q(story::DateMailAfterName())};
-    for (int h = 1; h <= kCampusHeroines; ++h) mails.append(Q(story::HintMail(h)));
+        Q(story::DateMailBeforeName()) + LongestFullWidthName() + Q(story::DateMailAfterName())};
+    for (int h = 0; h <= kCampusHeroines; ++h) mails.append(Q(story::HintMail(h)));
     for (const QString& mail : mails) EXPECT_TRUE(ShowsWhole(phone, mail)) << mail;
     EndTestGame();
 }
@@ -270,6 +282,7 @@ TEST(Content, EveryConversationOfTheTimetableReadsFromTheDataFilesAndFitsWithThe
         cp932.decode(bytes);
         EXPECT_FALSE(cp932.hasError()) << file;
     }
+    const QString longest = LongestFullWidthName();
     int conversations = 0;
     QSet<QString> fourPleasing;  // the conversations with four or more lines that please her
     for (int minute = 0; minute < 30; ++minute)
@@ -286,12 +299,11 @@ TEST(Content, EveryConversationOfTheTimetableReadsFromTheDataFilesAndFitsWithThe
                     const int response = (*candidates)[slot];
                     const auto line = conversation::ReadPlayerLine(response, problem);
                     ASSERT_TRUE(line) << response;
-                    const QString said = conversation::WithFamilyName(*line, kLongestFullWidthName);
+                    const QString said = conversation::WithFamilyName(*line, longest);
                     EXPECT_TRUE(ShowsWhole(answer, said, false, answerPadding)) << said;
                     const auto reply = conversation::ReadReply(code, response, problem);
                     ASSERT_TRUE(reply) << code << " " << response << problem.what;
-                    const QString heard =
-                        conversation::WithFamilyName(reply->text, kLongestFullWidthName);
+                    const QString heard = conversation::WithFamilyName(reply->text, longest);
                     EXPECT_TRUE(ShowsWhole(*CampusScreen->lineLabel, heard)) << heard;
                     if (reply->change >= 3) pleasing.append(reply->change);
                 }

@@ -169,6 +169,23 @@ TEST(DataFiles, Utf8IsReadAnEditTakesEffectAndAnOversizedFileIsRefusedByName) {
     EXPECT_TRUE(problem.what.contains("大きすぎます")) << problem.what;
 }
 
+TEST(DataFiles, AFiveCharacterReplyHasNoWordsAndOnlyAShorterOneIsDamaged) {
+    using conversation::kRepliesFile;
+    WriteBytes(kRepliesFile, QStringLiteral("21A\n210+5\n211…-3\n2121\n").toUtf8());
+    conversation::DataProblem problem;
+    const auto silent = conversation::ReadReply("21A", 210, problem);
+    ASSERT_TRUE(silent) << problem.what;
+    EXPECT_EQ(silent->text, "");
+    EXPECT_EQ(silent->change, 5);
+    const auto dots = conversation::ReadReply("21A", 211, problem);
+    ASSERT_TRUE(dots) << problem.what;
+    EXPECT_EQ(dots->text, "…");
+    EXPECT_EQ(dots->change, -3);
+    EXPECT_FALSE(conversation::ReadReply("21A", 212, problem));
+    EXPECT_EQ(problem.file, kRepliesFile);
+    EXPECT_TRUE(problem.what.contains("2121")) << problem.what;
+}
+
 TEST(DataFiles, AFileInTheRunTimeFolderOverridesTheInstalledOneWhileItIsThere) {
     using conversation::kLinesFile;
     QDir().mkdir("installed");

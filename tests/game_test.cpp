@@ -96,14 +96,15 @@ class Game : public testing::Test {
     // From the title to a new game's campus, idle at 4:31 PM with heroine `pick` chosen;
     // `inAlbum` runs as the album opens. Pick 0 stops at the opening.
     static void NewGame(
-        Player& player, int pick, const std::function<void()>& inAlbum = [] {}) {
+        Player& player, int pick, const std::function<void()>& inAlbum = [] {},
+        const QString& familyName = QStringLiteral("山田")) {
         player
             .Then("the title", Showing(TitleScreen), [] { driver::Click(TitleScreen->startLabel); })
-            .Then("the menu", Showing(StartMenu), [] {
+            .Then("the menu", Showing(StartMenu), [familyName] {
                 driver::Click(&StartMenu->entries(0));
                 StartMenu->familyNameBox->clear();
                 StartMenu->givenNameBox->clear();
-                driver::TypeJapanese(StartMenu->familyNameBox, QStringLiteral("山田"));
+                driver::TypeJapanese(StartMenu->familyNameBox, familyName);
                 driver::TypeJapanese(StartMenu->givenNameBox, QStringLiteral("太郎"));
                 driver::Click(StartMenu->nameOkButton);
             });
@@ -338,6 +339,36 @@ TEST_F(Campus, MailsComeInOrderOnLongWalksALateWalkIsWarnedAndAnOpenMailHoldsFiv
     EXPECT_EQ(GameState.currentLocation, 3);
 }
 
+// With nobody picked in the album, the hint mail is the friend urging him to choose.
+TEST_F(Campus, WithNobodyPickedTheFirstLongWalkStillRingsWithTheFriendsNudge) {
+    const story::MailReactions reactions = story::ReactionsToMail(1, 0);
+    player
+        .Now([] {
+            ResumeAt(3, 1, 0);
+            Walk(0);
+        })
+        .Then(
+            "the phone shows the nudge",
+            [] { return !CampusScreen->phoneScreen->Caption().isEmpty(); },
+            [] {
+                EXPECT_TRUE(CampusScreen->phoneScreen->isVisible());
+                EXPECT_EQ(CampusScreen->phoneScreen->Caption(), Q(story::HintMail(0)));
+                EXPECT_EQ(CampusScreen->speakerLabel->Caption(), Q(story::BestFriendName()));
+            },
+            ByMinute(2))
+        .Then(
+            "the mail ends",
+            [] { return GameState.mailCount == 1 && GameState.phase == Phase::Walking; },
+            [&] {
+                EXPECT_EQ(CampusScreen->lineLabel->Caption(), Q(reactions.second));
+                EXPECT_FALSE(CampusScreen->phoneScreen->isVisible());
+            })
+        .Run("he arrives", Asked, ByMinute(4));
+    EXPECT_FALSE(Q(story::HintMail(0)).isEmpty());
+    EXPECT_EQ(player.clickedThrough,
+              (QStringList{Q(story::RingNarration()), Q(story::HintMail(0)), Q(reactions.first)}));
+}
+
 TEST_F(Campus, ClicksBeforeAWaitDoNotCountAKeyReleasesItAndTheClockRunsMeanwhile) {
     player.autoClick = false;
     player.Now([] { ResumeAt(3, 1, 1); }).Wait(1);
@@ -364,6 +395,64 @@ TEST_F(Campus, ClicksBeforeAWaitDoNotCountAKeyReleasesItAndTheClockRunsMeanwhile
             driver::TypeKey(CampusScreen.operator->(), Qt::Key_A);
         });
     WaitForClick();
+}
+
+// Every key that produces a character reads on at a click wait: Backspace, Esc and Ctrl with a
+// letter too. P is kept for the pause, F11 for full screen, which Esc at a wait does not leave.
+TEST_F(Campus, EveryCharacterKeyReadsOnAtAWaitButPAndF11KeepTheirComforts) {
+    ui::SetGlobalKeyHandler(ComfortKey);
+    player.autoClick = false;
+    player.Now([] { ResumeAt(3, 1, 1); }).Wait(1);
+    const auto press = [](int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        driver::TypeKey(CampusScreen.operator->(), key, modifiers);
+    };
+    // One line waits for its click while `type` types; the wait must end at once.
+    const auto waitTyping = [this](const std::function<void()>& type) {
+        bool ended = false;
+        player
+            .Now([&ended] {
+                WaitForClick();
+                ended = true;
+            })
+            .Then(
+                "the prompt shows",
+                [] {
+                    return CampusScreen->promptLabel->Caption() ==
+                           QStringLiteral("クリックしてください");
+                },
+                type)
+            .Run(
+                "the line reads on", [&ended] { return ended; }, Seconds(1));
+    };
+    for (const auto& [key, modifiers] : {std::pair{Qt::Key_Backspace, Qt::NoModifier},
+                                         {Qt::Key_Escape, Qt::NoModifier},
+                                         {Qt::Key_A, Qt::ControlModifier},
+                                         {Qt::Key_Return, Qt::NoModifier}}) {
+        SCOPED_TRACE(key);
+        waitTyping([key, modifiers, press] {
+            press(Qt::Key_Up);  // the day's lines: no character
+            if (HistoryWindow.IsLoaded()) HistoryWindow.Unload();
+            EXPECT_FALSE(GameState.clickFlag);
+            press(key, modifiers);
+        });
+    }
+    waitTyping([press] {
+        press(Qt::Key_P);
+        EXPECT_TRUE(CampusScreen->Paused());
+        press(Qt::Key_Space);  // ends the pause and counts for nothing else
+        EXPECT_FALSE(CampusScreen->Paused());
+        press(Qt::Key_F11);
+        EXPECT_TRUE(ui::IsFullScreen());
+        EXPECT_FALSE(GameState.clickFlag);
+        press(Qt::Key_Escape);
+        EXPECT_TRUE(ui::IsFullScreen());
+    });
+    waitTyping([press] {
+        press(Qt::Key_F11);
+        EXPECT_FALSE(ui::IsFullScreen());
+        EXPECT_FALSE(GameState.clickFlag);
+        press(Qt::Key_X);
+    });
 }
 
 // The day's lines are read back over the scene while she waits for an answer and the clock runs;
@@ -917,6 +1006,16 @@ TEST_F(FrontDoor, TheMenuGreetsHighlightsAsksForASaveAndAWinAndForNamesThatFit) 
     menu.givenNameBox->SetText("一,郎");
     driver::Click(menu.nameOkButton);
     EXPECT_EQ(menu.balloonLabel->Caption(), NameProblem("一,郎"));
+    // A family name without room in the lines is handed back as typed, never cut short. (The
+    // given name stays refused, so that a wrongly taken one cannot start the game.)
+    const QString tooLong =
+        QStringLiteral("その名前じゃ長すぎて、名簿に書ききれないよ。もう少し短くしてくれ。");
+    for (const QString& name : {QString(17, QChar(u'ｱ')), QString(9, QChar(u'高'))}) {
+        menu.familyNameBox->SetText(name);
+        driver::Click(menu.nameOkButton);
+        EXPECT_EQ(menu.balloonLabel->Caption(), tooLong) << name;
+        EXPECT_EQ(menu.familyNameBox->Text(), name);
+    }
     EXPECT_EQ(GetSetting(kSavedGivenNameKey), "一郎");  // nothing stored for a refused name
     EXPECT_TRUE(menu.namePanel->isVisible());
 }
@@ -982,23 +1081,29 @@ TEST_F(FrontDoor, ANewGameNarratesPicksInTheAlbumRollsAffectionAndStoresTheNames
     QStringList hints;
     int rolled = 0;
     TitleScreen->Show();
-    NewGame(player, 3, [&] {
-        EXPECT_EQ(CampusScreen->clockLabel->Caption(), "4:30 PM");  // no clock in the opening
-        rolled = GameState.affection[3];
-        for (auto [photo, at] : {std::pair{2, QPoint(-1, -1)},
-                                 {2, QPoint(5, 5)},
-                                 {2, QPoint(9, 9)},
-                                 {3, QPoint(-1, -1)}}) {
-            driver::MoveMouse(&GraduationAlbum->photos(photo), at);
-            hints.append(GraduationAlbum->messageLabel->Caption());
-        }
-        driver::Click(&GraduationAlbum->photos(6));  // a friend's photo picks nobody
-    });
+    NewGame(
+        player, 3,
+        [&] {
+            EXPECT_EQ(CampusScreen->clockLabel->Caption(), "4:30 PM");  // no clock in the opening
+            rolled = GameState.affection[3];
+            for (auto [photo, at] : {std::pair{2, QPoint(-1, -1)},
+                                     {2, QPoint(5, 5)},
+                                     {2, QPoint(9, 9)},
+                                     {3, QPoint(-1, -1)}}) {
+                driver::MoveMouse(&GraduationAlbum->photos(photo), at);
+                hints.append(GraduationAlbum->messageLabel->Caption());
+            }
+            driver::Click(&GraduationAlbum->photos(6));  // a friend's photo picks nobody
+        },
+        "Takahashix");  // a name of ten letters has room, and is taken whole
     player.Run(
         "the clock starts", [] { return GameState.phase == Phase::Idle; }, Seconds(10));
     QStringList opening;
     for (auto line : story::OpeningNarration()) opening.append(Q(line));
     EXPECT_EQ(player.clickedThrough.mid(0, 7), opening);  // one click per line
+    // The ceremony has only just ended as he stands in the schoolyard.
+    EXPECT_TRUE(opening.value(1).startsWith("卒業式は、ついさっき終わったばかりだ。"))
+        << opening.value(1);
     // The first movement brings his first thought, each photo its own line, the same photo
     // nothing new.
     EXPECT_EQ(hints, (QStringList{"俺がちょっと気になっていたコは…", Q(story::AlbumHint(2)),
@@ -1013,7 +1118,8 @@ TEST_F(FrontDoor, ANewGameNarratesPicksInTheAlbumRollsAffectionAndStoresTheNames
     EXPECT_EQ(CampusScreen->lineLabel->Caption(),
               "さて、初めはどこに行こうかな。それとも、ここにじっとしていようか…");
     EXPECT_EQ(GameState.musicFile, "M394C.mid");
-    EXPECT_EQ(GetSetting(kSavedFamilyNameKey), "山田");
+    EXPECT_EQ(GameState.familyName, "Takahashix");
+    EXPECT_EQ(GetSetting(kSavedFamilyNameKey), "Takahashix");
     EXPECT_EQ(GetSetting(kSavedGivenNameKey), "太郎");
     EXPECT_FALSE(StartMenu.IsLoaded());  // the game closed the menu
 }

@@ -19,8 +19,10 @@
 #include "records/clearrecord.h"
 #include "tests/support/files.h"
 #include "tests/support/player.h"
+#include "ui/Form.h"
 #include "ui/Timer.h"
 #include "ui/runtime.h"
+#include "ui/textroom.h"
 
 namespace {
 
@@ -84,6 +86,12 @@ TEST(ClearRecord, MarkersGainEntriesAndVariantBitsInPlace) {
     // A stray character stays where it stands; a digit that is no digit counts as 0.
     EXPECT_EQ(UpdatedClearRecord("x1和?", 7, kConfessionBit), "x1和1");
     EXPECT_EQ(UpdatedClearRecord("和", 7, kConfessionBit), "和1");
+    // A hand-edited digit takes the bit as it stands, written back as one hexadecimal digit;
+    // only an ASCII digit counts as one.
+    EXPECT_EQ(UpdatedClearRecord("恵9敬2", 3, kMutualLoveBit), "恵B敬2");
+    EXPECT_EQ(UpdatedClearRecord("恵8敬2", 3, kConfessionBit), "恵9敬2");
+    EXPECT_EQ(UpdatedClearRecord("恵7", 3, kMutualLoveBit), "恵7");
+    EXPECT_EQ(UpdatedClearRecord("恵３敬2", 3, kMutualLoveBit), "恵2敬2");
 }
 
 TEST(SaveFile, EveryFieldRoundTripsInCp932WithCrLf) {
@@ -117,6 +125,40 @@ TEST(SaveFile, NamesTheFormatCannotCarryAreRefused) {
         EXPECT_TRUE(NameProblem(fine).isEmpty()) << fine;
     for (const char* refused : {"山,田", "\"山田\"", " 山田", "山田 ", "山田　", "😀", "山田\t"})
         EXPECT_FALSE(NameProblem(refused).isEmpty()) << refused;
+}
+
+// A name has the room of eight full-width characters in the text line, measured by the room it
+// takes there rather than by its count of characters.
+TEST(Names, ANameFitsByTheRoomItTakesInTheTextLine) {
+    const QFont line = LineFont();
+    EXPECT_TRUE(ui::NameFits(QString(16, QChar(u'ｱ')), line));
+    EXPECT_FALSE(ui::NameFits(QString(17, QChar(u'ｱ')), line));
+    EXPECT_TRUE(ui::NameFits(QString(8, QChar(u'高')), line));
+    EXPECT_FALSE(ui::NameFits(QString(9, QChar(u'高')), line));
+    EXPECT_TRUE(ui::NameFits(QString(15, QChar(u'ｱ')) + QChar(u'i'), line));
+    EXPECT_TRUE(ui::NameFits("Takahashix", line));
+}
+
+// Character keys give the codes of the classic event model; the rest give 0.
+TEST(WindowLayer, EveryKeyThatProducesACharacterHasItsClassicCode) {
+    const auto code = [](int key, Qt::KeyboardModifiers modifiers, const QString& text = {}) {
+        return ui::KeyAscii(QKeyEvent(QEvent::KeyPress, key, modifiers, text));
+    };
+    EXPECT_EQ(code(Qt::Key_A, Qt::NoModifier, "a"), 'a');
+    EXPECT_EQ(code(Qt::Key_A, Qt::ShiftModifier, "A"), 'A');
+    EXPECT_EQ(code(Qt::Key_Space, Qt::NoModifier, " "), ' ');
+    EXPECT_EQ(code(Qt::Key_Return, Qt::NoModifier, "\r"), 13);
+    EXPECT_EQ(code(Qt::Key_Enter, Qt::KeypadModifier, "\r"), 13);
+    EXPECT_EQ(code(Qt::Key_Backspace, Qt::NoModifier, "\b"), 8);
+    EXPECT_EQ(code(Qt::Key_Escape, Qt::NoModifier, "\x1b"), 27);
+    EXPECT_EQ(code(Qt::Key_A, Qt::ControlModifier, "a"), 1);  // as a test tool spells it
+    EXPECT_EQ(code(Qt::Key_Z, Qt::ControlModifier, "\x1a"), 26);
+    EXPECT_EQ(code(Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier, "A"), 1);
+    for (const int key : {Qt::Key_Up, Qt::Key_F11, Qt::Key_Shift, Qt::Key_Tab})
+        EXPECT_EQ(code(key, Qt::NoModifier), 0) << key;
+    EXPECT_EQ(code(Qt::Key_Delete, Qt::NoModifier, "\x7f"), 0);
+    EXPECT_EQ(code(Qt::Key_A, Qt::AltModifier, "a"), 0);
+    EXPECT_EQ(code(Qt::Key_1, Qt::ControlModifier, "1"), 0);
 }
 
 using conversation::DelimitedReader;

@@ -332,12 +332,38 @@ void Form::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Control) shift |= kCtrlMask;
     if (event->key() == Qt::Key_Alt) shift |= kAltMask;
     Form_KeyDown(event->key(), shift);
-    const QString text = event->text();
-    // Return and Enter count as characters, as Enter has always been one.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        Form_KeyPress('\r');
-    else if (!text.isEmpty() && text.at(0).isPrint())
-        Form_KeyPress(text.at(0).unicode());
+    if (const int keyAscii = KeyAscii(*event); keyAscii != 0) Form_KeyPress(keyAscii);
+}
+
+bool Form::PreviewKey(const QKeyEvent& event) {
+    return Form_KeyPreview(event.key(), KeyAscii(event));
+}
+
+int KeyAscii(const QKeyEvent& event) {
+    constexpr int kBackspace = 8, kLineFeed = 10, kCarriageReturn = 13, kEscape = 27;
+    constexpr int kDelete = 127;
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    const bool ctrl = modifiers & Qt::ControlModifier;
+    if (modifiers & (Qt::AltModifier | Qt::MetaModifier)) return 0;
+    const int key = event.key();
+    switch (key) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return ctrl ? kLineFeed : kCarriageReturn;
+        case Qt::Key_Backspace:
+            return ctrl ? kDelete : kBackspace;
+        case Qt::Key_Escape:
+            return kEscape;
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            return 0;
+        default:
+            break;
+    }
+    // By the key, not by its text: not every platform spells Ctrl+A as the character 1.
+    if (ctrl) return key >= Qt::Key_A && key <= Qt::Key_Z ? key - Qt::Key_A + 1 : 0;
+    const QString text = event.text();
+    return !text.isEmpty() && text.at(0).isPrint() ? text.at(0).unicode() : 0;
 }
 
 void Form::mouseMoveEvent(QMouseEvent* event) {

@@ -60,7 +60,7 @@ class Form : public QWidget {
     // screen.
     virtual bool WantsEscape() const { return false; }
     // A key for one of the form's controls: the form may take it first (Form_KeyPreview).
-    bool PreviewKey(const QKeyEvent& event) { return Form_KeyPreview(event.key(), event.text()); }
+    bool PreviewKey(const QKeyEvent& event);
 
     std::function<void()> onLanguageChange;
 
@@ -83,11 +83,13 @@ class Form : public QWidget {
     virtual void Form_LanguageChanged() {
         if (onLanguageChange) onLanguageChange();
     }
+    // A character key (see KeyAscii) pressed while the form itself has the keyboard.
     virtual void Form_KeyPress(int keyAscii) { Q_UNUSED(keyAscii); }
     // Sees a key before the control with the keyboard does; true when the form took it.
-    virtual bool Form_KeyPreview(int keyCode, const QString& text) {
+    // `keyAscii` is its character code, 0 for a key that produces none.
+    virtual bool Form_KeyPreview(int keyCode, int keyAscii) {
         Q_UNUSED(keyCode);
-        Q_UNUSED(text);
+        Q_UNUSED(keyAscii);
         return false;
     }
     virtual void Form_KeyDown(int keyCode, int shift) {
@@ -152,6 +154,12 @@ class DefaultInstance {
   private:
     QPointer<F> form_;
 };
+
+// The character code a key produces, as the classic event model hands it to KeyPress: the
+// character typed, 13 for Return and Enter, 8 for Backspace, 27 for Esc, 1 to 26 for Ctrl with
+// a letter. 0 for a key that produces none: arrows, function keys, modifiers alone, Alt or Meta
+// chords, and Tab, which moves the keyboard.
+int KeyAscii(const QKeyEvent& event);
 
 // Centres a window on the screen by its outer size, raised by `raiseTwips` above the centre.
 void CenterForm(Form& form, int raiseTwips = 0);
