@@ -1006,6 +1006,11 @@ TEST_F(FrontDoor, TheMenuGreetsHighlightsAsksForASaveAndAWinAndForNamesThatFit) 
     menu.givenNameBox->SetText("一,郎");
     driver::Click(menu.nameOkButton);
     EXPECT_EQ(menu.balloonLabel->Caption(), NameProblem("一,郎"));
+    // The save file is CP932, which has no letter with a diaeresis.
+    menu.givenNameBox->SetText("Zoë");
+    driver::Click(menu.nameOkButton);
+    EXPECT_FALSE(NameProblem("Zoë").isEmpty());
+    EXPECT_EQ(menu.balloonLabel->Caption(), NameProblem("Zoë"));
     // A family name without room in the lines is handed back as typed, never cut short. (The
     // given name stays refused, so that a wrongly taken one cannot start the game.)
     const QString tooLong =

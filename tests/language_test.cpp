@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <QDir>
+#include <QFontInfo>
 #include <QMessageBox>
 #include <QProcess>
 #include <QStringEncoder>
@@ -26,6 +27,7 @@
 #include "ui/folders.h"
 #include "ui/gametime.h"
 #include "ui/language.h"
+#include "ui/twips.h"
 
 namespace {
 
@@ -266,6 +268,12 @@ TEST_F(Switch, WhileSheWaitsForAnAnswerTheGreetingTheAnswersAndHerReplyChange) {
                 EXPECT_EQ(Line(), Q(story::GreetingAt(6, 6).whileWaiting));
                 EXPECT_EQ(Speaker(), "Ryoko Onuki");
                 EXPECT_EQ(shownAnswers(), answers(Language::English));
+                // In the reading face, at the size the design gave the line.
+                const QFont line = CampusScreen->lineLabel->font();
+                EXPECT_EQ(QFontInfo(line).family(), ui::kEnglishFace);
+                EXPECT_EQ(line.pixelSize(), LineFont().pixelSize());
+                EXPECT_EQ(QFontInfo(AnswerWindow->answerButtons(0).font()).family(),
+                          ui::kEnglishFace);
                 EXPECT_TRUE(AnswerWindow->isVisible());
 
                 driver::Click(&AnswerWindow->answerButtons(1));
@@ -281,6 +289,7 @@ TEST_F(Switch, WhileSheWaitsForAnAnswerTheGreetingTheAnswersAndHerReplyChange) {
                 ExpectUntouched(replied);
                 EXPECT_EQ(Line(), conversation::WithFamilyName(japanese->text, "山田"));
                 EXPECT_EQ(Speaker(), Q(story::ja::HeroineName(6)));
+                EXPECT_EQ(CampusScreen->lineLabel->font().families(), QStringList{ui::kPGothic});
             },
             ByMinute(6))
         .Run(

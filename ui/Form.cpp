@@ -129,7 +129,10 @@ bool Form::FrameNews() const {
 bool Form::event(QEvent* event) {
     if (event->type() == QEvent::DeferredDelete) return QWidget::event(event);
     const bool handled = QWidget::event(event);
-    if (event->type() == QEvent::LanguageChange) Form_LanguageChanged();
+    if (event->type() == QEvent::LanguageChange) {
+        SetFacesForLanguage(this);
+        Form_LanguageChanged();
+    }
     // Under X11 the frame comes from the window manager some time after the show, with
     // whatever event follows it: the window moves to where its outer edge belongs.
     if (FrameNews()) {

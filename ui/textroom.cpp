@@ -2,6 +2,8 @@
 
 #include <QFontMetricsF>
 
+#include "ui/twips.h"
+
 namespace ui {
 
 namespace {
@@ -14,9 +16,16 @@ bool NameFits(const QString& name, const QFont& lineFont) {
     QFont font = lineFont;
     font.setPixelSize(kMeasuringPixels);
     font.setHintingPreference(QFont::PreferNoHinting);
-    const QFontMetricsF metrics(font);
-    const qreal room = kNameRoomEms * metrics.horizontalAdvance(kFullWidthSpace);
-    return metrics.horizontalAdvance(name) <= room + 0.5;  // half a pixel in a thousand
+    QStringList japanese = font.families();
+    japanese.removeAll(kEnglishFace);
+    font.setFamilies(japanese);
+    const qreal room = kNameRoomEms * QFontMetricsF(font).horizontalAdvance(kFullWidthSpace);
+    // A switch of language never makes a line overflow: the name fits in both faces.
+    for (const bool english : {false, true}) {
+        font.setFamilies(english ? QStringList{kEnglishFace} + japanese : japanese);
+        if (QFontMetricsF(font).horizontalAdvance(name) > room + 0.5) return false;  // ½ px in 1000
+    }
+    return true;
 }
 
 }  // namespace ui

@@ -9,7 +9,8 @@ namespace ui {
 // sixteen half-width ones.
 inline constexpr int kNameRoomEms = 8;
 
-// Whether `name`, set in the font of the line that carries it, takes no more than that room.
+// Whether `name`, set in the font of the line that carries it, takes no more than that room, in
+// the Japanese face and in the English one alike.
 bool NameFits(const QString& name, const QFont& lineFont);
 
 }  // namespace ui

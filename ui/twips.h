@@ -6,6 +6,8 @@
 #include <QFont>
 #include <QString>
 
+class QWidget;
+
 namespace ui {
 
 // The screens were designed in twips at 96 dots per inch: 15 twips make one logical pixel at
@@ -42,8 +44,15 @@ inline QColor BgrColor(unsigned int bgr) {
 
 // A design font: family and size in points as the screens were laid out at 96 dots per inch.
 // The size is set in pixels, times the scale, so that text fills the same space whatever the
-// display's DPI.
+// display's DPI. In English the face is kEnglishFace, with the design's family behind it for
+// the full-width names a player may type.
 QFont DesignFont(const QString& family, double points, bool bold = false, bool italic = false);
+// Sets the own font of `window` and of every control on it in the face of the current
+// language, size and style kept.
+void SetFacesForLanguage(QWidget* window);
+
+// A face made for reading Latin text on screen, from fonts-open-sans.
+inline const QString kEnglishFace = QStringLiteral("Open Sans");
 
 inline const QString kPGothic = QStringLiteral("ＭＳ Ｐゴシック");
 inline const QString kPMincho = QStringLiteral("ＭＳ Ｐ明朝");
