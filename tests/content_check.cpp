@@ -19,6 +19,7 @@
 #include "core/GameState.h"
 #include "core/encounters.h"
 #include "core/places.h"
+#include "endings/StaffRoll.h"
 #include "media/audio.h"
 #include "media/midifile.h"
 #include "media/scene.h"
@@ -27,6 +28,7 @@
 #include "tests/support/player.h"
 #include "ui/language.h"
 #include "ui/textroom.h"
+#include "ui/twips.h"
 
 namespace {
 
@@ -60,13 +62,6 @@ double ShareOfRoom(const QWidget& control, const QFont& font, const QString& tex
 bool ShowsWhole(const QWidget& control, const QString& text, bool wrap = true,
                 const QMargins& padding = {}) {
     return ShareOfRoom(control, control.font(), text, wrap, padding) <= 1.0;
-}
-
-// English is set in Open Sans at the pixel size the control has.
-QFont EnglishFont(const QWidget& control) {
-    QFont font = control.font();
-    font.setFamilies({QStringLiteral("Open Sans")});
-    return font;
 }
 
 // The data files and the save file are CP932: a text that does not come back unchanged from a
@@ -216,63 +211,102 @@ TEST(Content, EveryJapaneseStoryTextHasItsEnglishCounterpart) {
     EXPECT_EQ(names.size(), kHeroineCount);
 }
 
-TEST(Content, EveryEnglishLineFitsTheTextLabelAndThePhoneInOpenSans) {
+// The tightest of the texts laid out on one control.
+struct Fit {
+    int layouts = 0;
+    double tightest = 0;
+    QString text;
+
+    void Check(const QWidget& control, const QString& where, const QString& shown, bool wrap = true,
+               const QMargins& padding = {}) {
+        const double share = ShareOfRoom(control, control.font(), shown, wrap, padding);
+        EXPECT_LE(share, 1.0) << where << " does not fit at scale " << ui::Scale() << ": " << shown;
+        ++layouts;
+        if (share > tightest) tightest = share, text = shown;
+    }
+};
+
+// Every text on the control that shows it, in both languages at every scale, with the widest
+// names the entry takes, in the face each language is set in. The box never grows: a text that
+// does not fit is written again.
+TEST(Content, EveryTextFitsItsControlInBothLanguagesAtEveryScale) {
     BeginTestGame();
+    const QStringList longestNames = LongestNames();
     const ui::Label& label = *CampusScreen->lineLabel;
     const ui::Label& phone = *CampusScreen->phoneScreen;
-    const QFont labelFont = EnglishFont(label);
-    const QFont phoneFont = EnglishFont(phone);
-    ASSERT_EQ(QFontInfo(labelFont).family(), QStringLiteral("Open Sans"))
-        << "the English font (fonts-open-sans) is not installed";
-    double tightest = 0;
-    QString tightestLine;
-    int checked = 0;
-    const QStringList longestNames = LongestNames();
-    for (const auto& [where, text] : StoryLines(ui::Language::English))
-        for (const QString& name : longestNames) {
-            const QString shown = WithNames(text, name);
-            const double share = ShareOfRoom(label, labelFont, shown);
-            EXPECT_LE(share, 1.0) << where << " does not fit: " << shown;
-            if (share > tightest) tightest = share, tightestLine = shown;
-            ++checked;
-        }
-    std::cout << "English on the line label: " << checked << " layouts, tightest "
-              << qRound(tightest * 100) << "% of its height: " << tightestLine.toStdString()
-              << "\n";
-
-    ui::SetLanguage(ui::Language::English);
-    QStringList mails{Q(story::FestivalMail())};
-    for (const QString& name : longestNames)
-        mails.append(Q(story::DateMailBeforeName()) + name + Q(story::DateMailAfterName()));
-    for (int h = 0; h <= kCampusHeroines; ++h) mails.append(Q(story::HintMail(h)));
-    ui::SetLanguage(ui::Language::Japanese);
-    tightest = 0;
-    for (const QString& mail : mails) {
-        const double share = ShareOfRoom(phone, phoneFont, mail);
-        EXPECT_LE(share, 1.0) << "does not fit the phone: " << mail;
-        if (share > tightest) tightest = share, tightestLine = mail;
-    }
-    std::cout << "English on the phone: " << mails.size() << " mails, tightest "
-              << qRound(tightest * 100) << "%: " << tightestLine.toStdString() << "\n";
-    EndTestGame();
-}
-
-TEST(Content, EveryMailFitsThePhoneScreenWithTheLongestName) {
-    BeginTestGame();
-    const ui::Label& phone = *CampusScreen->phoneScreen;
-    QStringList mails{
-        Q(story::FestivalMail()),
-        Q(story::DateMailBeforeName()) + LongestFullWidthName() + Q(story::DateMailAfterName())};
-    for (int h = 0; h <= kCampusHeroines; ++h) mails.append(Q(story::HintMail(h)));
-    for (const QString& mail : mails) EXPECT_TRUE(ShowsWhole(phone, mail)) << mail;
-    EndTestGame();
-}
-
-TEST(Content, EveryConversationOfTheTimetableReadsFromTheDataFilesAndFitsWithTheLongestName) {
-    BeginTestGame();
     const ui::CommandButton& answer = AnswerWindow->answerButtons(0);
-    // The answers' left padding is half the font's height, and their frame a few pixels.
-    const QMargins answerPadding(answer.font().pixelSize() / 2 + 2, 0, 4, 0);
+    const ui::Label& credits = *StaffRoll->creditsLabel;
+    QSet<int> responses;  // every player's line of the timetable's conversations
+    QList<std::pair<QString, int>> replies;
+    for (int minute = 0; minute < 30; ++minute)
+        for (int location = 1; location <= kLocationCount; ++location)
+            if (const int heroine = HeroineAt(minute, location))
+                for (bool onArrival : {true, false}) {
+                    const QString code = ConversationCode(location, heroine, onArrival);
+                    conversation::DataProblem problem;
+                    const auto candidates = conversation::ReadCandidates(code, problem);
+                    ASSERT_TRUE(candidates) << code << problem.what;
+                    for (size_t slot = 1; slot < candidates->size(); ++slot) {
+                        responses.insert((*candidates)[slot]);
+                        replies.append({code, (*candidates)[slot]});
+                    }
+                }
+    for (const int scale : {1, 2, 3}) {
+        ui::SetScale(scale);
+        for (const ui::Language language : {ui::Language::Japanese, ui::Language::English}) {
+            ui::SwitchLanguage(language);
+            if (language == ui::Language::English) {
+                ASSERT_EQ(QFontInfo(label.font()).family(), ui::kEnglishFace)
+                    << "the English face (fonts-open-sans) is not installed";
+            }
+            Fit line, mail, answers, roll;
+            for (const QString& name : longestNames) {
+                for (const auto& [where, text] : StoryLines(language))
+                    line.Check(label, where, WithNames(text, name));
+                ui::SetLanguage(language);
+                QStringList mails{Q(story::FestivalMail()), Q(story::DateMailBeforeName()) + name +
+                                                                Q(story::DateMailAfterName())};
+                for (int h = 0; h <= kCampusHeroines; ++h) mails.append(Q(story::HintMail(h)));
+                for (const QString& text : mails) mail.Check(phone, "a mail", text);
+                // The answers' left padding is half the font's height, and their frame a few
+                // pixels.
+                const QMargins padding(answer.font().pixelSize() / 2 + 2, 0, 4, 0);
+                conversation::DataProblem problem;
+                for (const int response : responses) {
+                    const auto said = conversation::ReadPlayerLine(response, problem, language);
+                    ASSERT_TRUE(said) << response;
+                    answers.Check(answer, QStringLiteral("answer %1").arg(response),
+                                  conversation::WithFamilyName(*said, name), false, padding);
+                }
+                for (const auto& [code, response] : replies) {
+                    const auto reply = conversation::ReadReply(code, response, problem, language);
+                    ASSERT_TRUE(reply) << code << " " << response << problem.what;
+                    line.Check(label, code, conversation::WithFamilyName(reply->text, name));
+                }
+            }
+            const QString& br = GameState.lineBreak;
+            roll.Check(credits, "the music's credits",
+                       Q(story::Credit(1)) + br + Q(story::Credit(2)) + br + Q(story::Credit(3)));
+            for (int credit = 1; credit <= 5; ++credit)
+                roll.Check(credits, "a credit", Q(story::Credit(credit)));
+            for (const auto& [what, fit] : {std::pair{"the line", &line},
+                                            {"the phone", &mail},
+                                            {"an answer", &answers},
+                                            {"the staff roll", &roll}})
+                std::cout << (language == ui::Language::English ? "English" : "Japanese")
+                          << " at scale " << scale << ", " << what << ": " << fit->layouts
+                          << " layouts, tightest " << qRound(fit->tightest * 100)
+                          << "% of its room: "
+                          << QString(fit->text).replace(br, " / ").toStdString() << "\n";
+        }
+    }
+    ui::SwitchLanguage(ui::Language::Japanese);
+    StaffRoll.Unload();
+    EndTestGame();
+}
+
+TEST(Content, EveryConversationOfTheTimetableReadsFromTheDataFiles) {
+    CopyGameData();
     for (const char* file : {"VelKCode.dat", "VelKaiwa.dat", "VelResp.dat"}) {
         QFile data(file);
         ASSERT_TRUE(data.open(QIODevice::ReadOnly)) << file;
@@ -282,7 +316,6 @@ TEST(Content, EveryConversationOfTheTimetableReadsFromTheDataFilesAndFitsWithThe
         cp932.decode(bytes);
         EXPECT_FALSE(cp932.hasError()) << file;
     }
-    const QString longest = LongestFullWidthName();
     int conversations = 0;
     QSet<QString> fourPleasing;  // the conversations with four or more lines that please her
     for (int minute = 0; minute < 30; ++minute)
@@ -297,14 +330,9 @@ TEST(Content, EveryConversationOfTheTimetableReadsFromTheDataFilesAndFitsWithThe
                 QList<int> pleasing;  // the strengths of the lines that please her
                 for (size_t slot = 1; slot < candidates->size(); ++slot) {
                     const int response = (*candidates)[slot];
-                    const auto line = conversation::ReadPlayerLine(response, problem);
-                    ASSERT_TRUE(line) << response;
-                    const QString said = conversation::WithFamilyName(*line, longest);
-                    EXPECT_TRUE(ShowsWhole(answer, said, false, answerPadding)) << said;
+                    ASSERT_TRUE(conversation::ReadPlayerLine(response, problem)) << response;
                     const auto reply = conversation::ReadReply(code, response, problem);
                     ASSERT_TRUE(reply) << code << " " << response << problem.what;
-                    const QString heard = conversation::WithFamilyName(reply->text, longest);
-                    EXPECT_TRUE(ShowsWhole(*CampusScreen->lineLabel, heard)) << heard;
                     if (reply->change >= 3) pleasing.append(reply->change);
                 }
                 EXPECT_GE(pleasing.size(), 3) << code << " offers lines that please her";
@@ -317,7 +345,6 @@ TEST(Content, EveryConversationOfTheTimetableReadsFromTheDataFilesAndFitsWithThe
         }
     EXPECT_GE(conversations, 30);
     EXPECT_GT(fourPleasing.size(), 15) << "most of the 30 conversations offer four pleasing lines";
-    EndTestGame();
 }
 
 TEST(Content, EveryPictureTheGameAsksForLoadsAtItsSize) {
