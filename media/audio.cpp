@@ -19,6 +19,7 @@
 #include <thread>
 #include <vector>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
@@ -38,6 +39,11 @@ constexpr int kChunkFrames = 1024;
 constexpr double kMusicGain = 0.35;  // the music sits well under the effects
 constexpr float kAudibleLevel = 1.0f / 1024;
 constexpr int kEffectChannel = 0;
+constexpr int kSpeechChannel = 1;
+// How loud the music stays under speech, and how far it moves toward that in one block (23 ms),
+// so that it fades rather than jumps.
+constexpr float kDuckedGain = 0.3f;
+constexpr float kDuckStep = 0.25f;
 constexpr int kBeepMs = 125;
 // What every reset of the synth selects: the piano on the melodic channels, the standard kit on
 // channel 10. They stay loaded for the whole run, so no reset loads or drops them.
@@ -103,6 +109,11 @@ struct Audio {
     bool paused = false;
     ui::GameMs pausedAtMs = 0;
     std::atomic<float> musicGain{1.0f};
+    std::atomic<bool> speaking{false};  // the speech channel plays; the music ducks
+    float duck = 1.0f;                  // the audio thread's own
+    Mix_Chunk* speech = nullptr;
+    void (*speechFinished)() = nullptr;
+    ui::GameMs speechEndsMs = 0;
     int musicVolume = 100;
     int effectVolume = 100;
     long long pieceLengthMs = 0;
@@ -208,9 +219,28 @@ void RenderMusic(void*, Uint8* stream, int bytes) {
                   .count();
     auto* out = reinterpret_cast<float*>(stream);
     Synthesize(a, frames, out, sinceOpenUs);
+    const float from = a.duck;
+    const float target = a.speaking ? kDuckedGain : 1.0f;
+    a.duck = target < from ? std::max(target, from - kDuckStep) : std::min(target, from + kDuckStep);
     const float gain = a.musicGain;
-    if (gain != 1.0f)
-        for (int i = 0; i < 2 * frames; ++i) out[i] *= gain;
+    if (gain != 1.0f || from != 1.0f || a.duck != 1.0f)
+        for (int i = 0; i < frames; ++i) {
+            const float g = gain * (from + (a.duck - from) * static_cast<float>(i) / static_cast<float>(frames));
+            out[2 * i] *= g;
+            out[2 * i + 1] *= g;
+        }
+}
+
+// SDL_mixer's channel-finished callback, on the audio thread: the end of a speech is told to
+// the interface thread.
+void ChannelFinished(int channel) {
+    if (channel != kSpeechChannel) return;
+    Audio& a = State();
+    if (!a.speaking.exchange(false)) return;  // stopped, not finished
+    if (a.speechFinished)
+        QMetaObject::invokeMethod(
+            qApp, [] { if (State().speechFinished && !State().speaking) State().speechFinished(); },
+            Qt::QueuedConnection);
 }
 
 // The game clock as the music knows it: it stands still while the sound is paused.
@@ -416,8 +446,9 @@ void StartAudio() {
     StartSoundfontLoad(a, false);
     a.deviceOpen = OpenDevice();
     if (a.deviceOpen) {
-        Mix_AllocateChannels(1);
+        Mix_AllocateChannels(2);
         Mix_Volume(kEffectChannel, MIX_MAX_VOLUME * a.effectVolume / 100);
+        Mix_ChannelFinished(ChannelFinished);
         Mix_HookMusic(RenderMusic, nullptr);
         MakeBeep(a);
     }
@@ -500,6 +531,7 @@ void StopAudio() {
     if (!a.started) return;
     if (a.deviceOpen) {
         Mix_HookMusic(nullptr, nullptr);
+        a.speaking = false;
         Mix_HaltChannel(-1);
     }
     CloseSequence();
@@ -628,6 +660,47 @@ bool EffectPlaying() {
     const Audio& a = State();
     if (a.mode != Mode::Live) return MusicNow(a) < a.effectEndsMs;
     return a.deviceOpen && Mix_Playing(kEffectChannel) != 0;
+}
+
+void PlaySpeech(const QString& path) {
+    StartAudio();
+    Audio& a = State();
+    if (a.mode != Mode::Live) {
+        const long long length = WavLengthMs(path);
+        a.speechEndsMs = ui::NowMs() + std::max(0LL, length);
+        return;
+    }
+    if (!a.deviceOpen) return;
+    StopSpeech();
+    a.speech = QFile::exists(path) ? Mix_LoadWAV(path.toLocal8Bit().constData()) : nullptr;
+    if (!a.speech) {
+        ReportOnce("a speech could not be played", path);
+        return;
+    }
+    a.speaking = true;
+    if (Mix_PlayChannel(kSpeechChannel, a.speech, 0) < 0) a.speaking = false;
+}
+
+void StopSpeech() {
+    Audio& a = State();
+    a.speechEndsMs = 0;
+    if (!a.deviceOpen) return;
+    a.speaking = false;
+    Mix_HaltChannel(kSpeechChannel);
+    if (a.speech) {
+        Mix_FreeChunk(a.speech);
+        a.speech = nullptr;
+    }
+}
+
+bool SpeechPlaying() {
+    const Audio& a = State();
+    if (a.mode != Mode::Live) return MusicNow(a) < a.speechEndsMs;
+    return a.speaking;
+}
+
+void OnSpeechFinished(void (*finished)()) {
+    State().speechFinished = finished;
 }
 
 MusicProbe ProbeSinceOpen() {
