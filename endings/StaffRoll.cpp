@@ -5,6 +5,7 @@
 #include "core/GameState.h"
 #include "core/encounters.h"
 #include "core/music.h"
+#include "media/speech.h"
 #include "records/clearrecord.h"
 #include "story/story.h"
 #include "story/text.h"
@@ -65,6 +66,7 @@ void StaffRollForm::StepTimer_Timer() {
     auto screen = [this](const QString& role, const QString& credits, const QString& pictureCode) {
         roleLabel->SetCaption(role);
         creditsLabel->SetCaption(credits);
+        media::Voice(role + QStringLiteral("、") + credits);
         ShowPicture(pictureCode);
     };
     const QString& br = GameState.lineBreak;

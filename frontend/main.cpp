@@ -12,6 +12,7 @@
 #include "frontend/comfort.h"
 #include "frontend/keys.h"
 #include "frontend/wording.h"
+#include "frontend/voicing.h"
 #include "media/audio.h"
 #include "ui/Form.h"
 #include "ui/application.h"
@@ -130,6 +131,7 @@ int main(int argc, char** argv) {
     app.AfterFirstWindow(media::StartAudio);
     StartWithComforts(scale, parser.isSet(kSoundfont));
     ui::SetGlobalKeyHandler(ComfortKey);
+    StartVoicing();
     RetellWindowsOnLanguageChange();
     Main();
     // The program ends from inside the game, never by leaving this loop.
