@@ -52,6 +52,7 @@ void StaffRollForm::Form_Load() {
     rollStep_ = 0;
     PlayMidi(QStringLiteral("M393C.mid"));
     creditsLabel->SetCaption(QStringLiteral("'Velmora 3rd STORY' staff"));
+    media::Voice(creditsLabel->Caption());
 }
 
 void StaffRollForm::ShowPicture(const QString& code) {
