@@ -27,6 +27,7 @@ struct Voices {
     QString command;
     QPointer<QProcess> making;  // the utterance being made or, with the player's command, said
     std::deque<Utterance> waiting;
+    std::deque<QString> ready;  // made, to play next
     std::unique_ptr<QTemporaryDir> folder;
     int made = 0;
     bool selfVoicing = false;
@@ -45,9 +46,14 @@ QString Program(ui::Language language) {
 // The program and arguments that make `wavPath` of a text read from standard input.
 QStringList VoiceCommand(ui::Language language, const QString& wavPath) {
     if (language == ui::Language::Japanese)
-        return {Program(language), QStringLiteral("-x"), QString::fromLatin1(kDictionary),
-                QStringLiteral("-m"), QString::fromLatin1(kVoice), QStringLiteral("-ow"), wavPath};
-    return {Program(language), QStringLiteral("-v"), QStringLiteral("en"),
+        return {Program(language),
+                QStringLiteral("-x"),
+                QString::fromLatin1(kDictionary),
+                QStringLiteral("-m"),
+                QString::fromLatin1(kVoice),
+                QStringLiteral("-ow"),
+                wavPath};
+    return {Program(language),         QStringLiteral("-v"), QStringLiteral("en"),
             QStringLiteral("--stdin"), QStringLiteral("-w"), wavPath};
 }
 
@@ -56,6 +62,30 @@ QByteArray OneLine(const QString& text) {
     QString line = text;
     line.replace(QLatin1String("\r\n"), QLatin1String(" ")).replace(QLatin1Char('\n'), ' ');
     return line.toUtf8() + '\n';
+}
+
+// A long line is made a sentence at a time, so that its first words are heard while the rest
+// are still being made.
+QStringList Sentences(const QString& text) {
+    static const QString ends = QStringLiteral("。！？!?.");
+    static const QString closers = QStringLiteral("」』）)\"”’ ");
+    QStringList sentences;
+    qsizetype from = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!ends.contains(text[i])) continue;
+        // A full stop in English ends a sentence only before a space: 4.30, e.g.
+        if (text[i] == QLatin1Char('.') && i + 1 < text.size() && text[i + 1] != QLatin1Char(' '))
+            continue;
+        qsizetype end = i + 1;
+        while (end < text.size() && (closers.contains(text[end]) || ends.contains(text[end])))
+            ++end;
+        sentences << text.mid(from, end - from).trimmed();
+        from = end;
+        i = end - 1;
+    }
+    sentences << text.mid(from).trimmed();
+    sentences.removeAll(QString());
+    return sentences;
 }
 
 void Next();
@@ -68,6 +98,7 @@ void Stop(Voices& v) {
         process->waitForFinished(100);  // a killed child: reaped at once
         process->deleteLater();
     }
+    v.ready.clear();
     StopSpeech();
 }
 
@@ -92,15 +123,14 @@ void Start(Voices& v, const Utterance& u) {
         return;
     }
     if (!v.folder) v.folder = std::make_unique<QTemporaryDir>();
-    // A fresh file each time: the one still open in the mixer is never written over.
-    const QString wav = v.folder->filePath(QStringLiteral("say%1.wav").arg(v.made++ % 2));
+    // One file playing, one made and waiting, one being made: none is written over in use.
+    const QString wav = v.folder->filePath(QStringLiteral("say%1.wav").arg(v.made++ % 3));
     QObject::connect(process, &QProcess::finished, process, [process, wav](int code) {
         State().making = nullptr;
         process->deleteLater();
         if (code == 0 && process->exitStatus() == QProcess::NormalExit)
-            PlaySpeech(wav);
-        else
-            Next();
+            State().ready.push_back(wav);
+        Next();
     });
     QStringList args = VoiceCommand(u.language, wav);
     const QString program = args.takeFirst();
@@ -109,10 +139,15 @@ void Start(Voices& v, const Utterance& u) {
     process->closeWriteChannel();
 }
 
-// The next utterance waiting, once nothing is being made or played.
+// Plays what is made once the speech before it has ended, and makes the next while it plays.
+// The player's own command speaks by itself, one utterance at a time.
 void Next() {
     Voices& v = State();
-    if (v.making || SpeechPlaying()) return;
+    if (!v.ready.empty() && !SpeechPlaying()) {
+        PlaySpeech(v.ready.front());
+        v.ready.pop_front();
+    }
+    if (v.making || !v.ready.empty()) return;
     while (!v.waiting.empty()) {
         const Utterance u = v.waiting.front();
         v.waiting.pop_front();
@@ -138,7 +173,11 @@ void Say(const QString& text, ui::Language language, bool cut) {
         v.waiting.clear();
         Stop(v);
     }
-    v.waiting.push_back(u);
+    if (v.command.isEmpty())
+        for (const QString& sentence : Sentences(text))
+            v.waiting.push_back({sentence, language, cut});
+    else
+        v.waiting.push_back(u);
     Next();
 }
 
@@ -159,7 +198,8 @@ void Voice(const QString& text, bool cut) {
 
 QString SpokenText(const QString& text) {
     static const QRegularExpression tags(QStringLiteral("<[^>]*>"));
-    static const QRegularExpression pictureCodes(QStringLiteral("(?<![A-Za-z0-9])C3[0-9]{2}[A-Z](?![A-Za-z0-9])"));
+    static const QRegularExpression pictureCodes(
+        QStringLiteral("(?<![A-Za-z0-9])C3[0-9]{2}[A-Z](?![A-Za-z0-9])"));
     static const QRegularExpression breaks(QStringLiteral("[\\r\\n]+"));
     QString spoken = text;
     spoken.remove(tags).remove(pictureCodes);
@@ -180,7 +220,7 @@ void StopSpeaking() {
 
 bool Speaking() {
     const Voices& v = State();
-    return v.making || SpeechPlaying() || !v.waiting.empty();
+    return v.making || SpeechPlaying() || !v.waiting.empty() || !v.ready.empty();
 }
 
 void UseSpeechCommand(const QString& command) {
@@ -195,10 +235,10 @@ bool VoiceInstalled(ui::Language language) {
 }
 
 QString VoicePackages(ui::Language language) {
-    return language == ui::Language::Japanese
-               ? QStringLiteral("open-jtalk open-jtalk-mecab-naist-jdic "
-                                "hts-voice-nitech-jp-atr503-m001")
-               : QStringLiteral("espeak-ng");
+    return language == ui::Language::Japanese ? QStringLiteral(
+                                                    "open-jtalk open-jtalk-mecab-naist-jdic "
+                                                    "hts-voice-nitech-jp-atr503-m001")
+                                              : QStringLiteral("espeak-ng");
 }
 
 bool SynthesizeToFile(const QString& text, ui::Language language, const QString& wavPath) {
