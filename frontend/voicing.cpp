@@ -11,6 +11,7 @@
 #include <QDBusVariant>
 #include <QFocusEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QSlider>
@@ -40,6 +41,8 @@ QString Describing(const QWidget& control) {
     QStringList parts{name};
     if (const auto* choice = qobject_cast<const QComboBox*>(&control))
         parts << choice->currentText();
+    else if (const auto* box = qobject_cast<const QLineEdit*>(&control))
+        parts << box->text();  // the name as he typed it
     else if (const auto* slider = qobject_cast<const QSlider*>(&control))
         parts << QString::number(slider->value());
     if (const auto* box = qobject_cast<const QAbstractButton*>(&control); box && box->isCheckable())
@@ -57,11 +60,16 @@ class FocusVoice : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::FocusIn && watched->isWidgetType() && media::SelfVoicing()) {
             const auto reason = static_cast<QFocusEvent*>(event)->reason();
-            const bool players = reason == Qt::TabFocusReason ||
-                                 reason == Qt::BacktabFocusReason ||
+            const bool players = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
                                  reason == Qt::ShortcutFocusReason ||
                                  reason == Qt::MouseFocusReason;
-            media::Voice(Describing(*static_cast<QWidget*>(watched)), players);
+            const auto* control = static_cast<QWidget*>(watched);
+            QString said = Describing(*control);
+            // A message box that opens is heard with its message before its button.
+            if (const auto* box = qobject_cast<const QMessageBox*>(control->window());
+                box && !players)
+                said = box->text() + Words("。", ". ") + said;
+            media::Voice(said, players);
         }
         return false;
     }
@@ -75,10 +83,9 @@ void TellMissingVoice() {
     if (told || media::VoiceInstalled(language)) return;
     told = true;
     const QString packages = media::VoicePackages(language);
-    const QString text =
-        Words("自動読み上げの声がありません。次のパッケージを入れてください: ",
-              "Self-voicing has no voice. Please install these packages: ") +
-        packages;
+    const QString text = Words("自動読み上げの声がありません。次のパッケージを入れてください: ",
+                               "Self-voicing has no voice. Please install these packages: ") +
+                         packages;
     std::fprintf(stderr, "velmora3: %s\n", text.toLocal8Bit().constData());
     auto* box = new QMessageBox(QMessageBox::Information, Words("自動読み上げ", "Self-voicing"),
                                 text, QMessageBox::Ok, QApplication::activeWindow());
@@ -129,7 +136,8 @@ void ChooseVoicing(bool on) {
     Comforts c = StoredComforts();
     c.selfVoicing = on;
     StoreComforts(c);
-    if (!on) media::Say(Words("自動読み上げ、オフ", "Self-voicing off"), ui::CurrentLanguage(), true);
+    if (!on)
+        media::Say(Words("自動読み上げ、オフ", "Self-voicing off"), ui::CurrentLanguage(), true);
     SetVoicing(on);
 }
 
@@ -145,7 +153,8 @@ void VoiceWhereAndWhen() {
         const QWidget& button = campus.travelButtons(i);
         if (button.isEnabled() && button.isVisible()) walks << Describing(button);
     }
-    parts << (walks.isEmpty() ? Words("今は歩けません", "You cannot walk now") : walks.join(Words("。", ". ")));
+    parts << (walks.isEmpty() ? Words("今は歩けません", "You cannot walk now")
+                              : walks.join(Words("。", ". ")));
     media::Voice(parts.join(Words("。", ". ")));
 }
 

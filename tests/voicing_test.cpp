@@ -211,6 +211,21 @@ TEST_F(Voicing, TheSwitchIsKeptAScreenReaderKeepsItOffAndAMissingVoiceIsToldOnce
     EXPECT_EQ(spoken.last().text, "自動読み上げ、オフ");
     SettingsWindow.Unload();
 
+    // A message box that opens is heard with its message, then the button that has the keyboard.
+    Press(Qt::Key_F8);
+    {
+        QMessageBox box(QMessageBox::Question, "Velmora 3rd STORY", "セーブしますか？",
+                        QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.show();
+        QApplication::setActiveWindow(&box);
+        ASSERT_FALSE(spoken.isEmpty());
+        EXPECT_TRUE(spoken.last().text.startsWith("セーブしますか？。"));
+        EXPECT_TRUE(
+            spoken.last().text.contains(media::SpokenText(box.button(QMessageBox::Yes)->text())));
+    }
+    Press(Qt::Key_F8);
+
     // In English it speaks English; picture codes, markup and line breaks are never read.
     ui::SetLanguage(ui::Language::English);
     Press(Qt::Key_F8);
