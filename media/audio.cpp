@@ -110,9 +110,10 @@ struct Audio {
     ui::GameMs pausedAtMs = 0;
     std::atomic<float> musicGain{1.0f};
     std::atomic<bool> speaking{false};  // the speech channel plays; the music ducks
-    float duck = 1.0f;                  // the audio thread's own
+    float duck = 1.0f;  // the renderer's own: the audio thread live, this one in game time
     Mix_Chunk* speech = nullptr;
     void (*speechFinished)() = nullptr;
+    ui::GameMs speechStartsMs = 0;
     ui::GameMs speechEndsMs = 0;
     int musicVolume = 100;
     int effectVolume = 100;
@@ -159,6 +160,31 @@ Audio& State() {
     return audio;
 }
 
+// Moves the music's ducking one block toward where speech wants it; returns the gain at the
+// block's start.
+float StepDuck(Audio& a, bool speaking) {
+    const float from = a.duck;
+    const float target = speaking ? kDuckedGain : 1.0f;
+    a.duck =
+        target < from ? std::max(target, from - kDuckStep) : std::min(target, from + kDuckStep);
+    return from;
+}
+
+// The same ducking on the game clock, where nothing renders between pieces: where the fade
+// stands `at` a moment, from when the last speech started and ended.
+float DuckAt(const Audio& a, ui::GameMs at) {
+    constexpr double kBlockMs = 1000.0 * kChunkFrames / kRate;
+    if (a.speechEndsMs == 0 || at < a.speechStartsMs) return 1.0f;
+    if (at < a.speechEndsMs)
+        return std::max(
+            kDuckedGain,
+            static_cast<float>(1.0 -
+                               kDuckStep * static_cast<double>(at - a.speechStartsMs) / kBlockMs));
+    return std::min(
+        1.0f, static_cast<float>(kDuckedGain +
+                                 kDuckStep * static_cast<double>(at - a.speechEndsMs) / kBlockMs));
+}
+
 // The first frame of `samples` (interleaved stereo) at an audible level, or -1.
 long long FirstAudibleFrame(const float* samples, int frames) {
     for (int i = 0; i < frames; ++i)
@@ -193,6 +219,9 @@ void Synthesize(Audio& a, int frames, float* out, long long startUs) {
         audible += level >= kAudibleLevel;
     }
     a.probe.peak = std::max(a.probe.peak, std::min(peak, 1.0f));
+    const ui::GameMs at = a.openedAtMs + startUs / 1000;
+    const float duck = std::max(DuckAt(a, at), DuckAt(a, at + frames * 1000LL / kRate));
+    a.probe.outputPeak = std::max(a.probe.outputPeak, std::min(peak, 1.0f) * a.musicGain * duck);
     a.probe.audibleFrames += audible;
     if (audible == 0) return;
     int last = frames - 1;
@@ -219,13 +248,12 @@ void RenderMusic(void*, Uint8* stream, int bytes) {
                   .count();
     auto* out = reinterpret_cast<float*>(stream);
     Synthesize(a, frames, out, sinceOpenUs);
-    const float from = a.duck;
-    const float target = a.speaking ? kDuckedGain : 1.0f;
-    a.duck = target < from ? std::max(target, from - kDuckStep) : std::min(target, from + kDuckStep);
+    const float from = StepDuck(a, a.speaking);
     const float gain = a.musicGain;
     if (gain != 1.0f || from != 1.0f || a.duck != 1.0f)
         for (int i = 0; i < frames; ++i) {
-            const float g = gain * (from + (a.duck - from) * static_cast<float>(i) / static_cast<float>(frames));
+            const float g = gain * (from + (a.duck - from) * static_cast<float>(i) /
+                                               static_cast<float>(frames));
             out[2 * i] *= g;
             out[2 * i + 1] *= g;
         }
@@ -239,7 +267,10 @@ void ChannelFinished(int channel) {
     if (!a.speaking.exchange(false)) return;  // stopped, not finished
     if (a.speechFinished)
         QMetaObject::invokeMethod(
-            qApp, [] { if (State().speechFinished && !State().speaking) State().speechFinished(); },
+            qApp,
+            [] {
+                if (State().speechFinished && !State().speaking) State().speechFinished();
+            },
             Qt::QueuedConnection);
 }
 
@@ -667,7 +698,8 @@ void PlaySpeech(const QString& path) {
     Audio& a = State();
     if (a.mode != Mode::Live) {
         const long long length = WavLengthMs(path);
-        a.speechEndsMs = ui::NowMs() + std::max(0LL, length);
+        a.speechStartsMs = ui::NowMs();
+        a.speechEndsMs = a.speechStartsMs + std::max(0LL, length);
         return;
     }
     if (!a.deviceOpen) return;
@@ -683,7 +715,10 @@ void PlaySpeech(const QString& path) {
 
 void StopSpeech() {
     Audio& a = State();
-    a.speechEndsMs = 0;
+    if (a.mode != Mode::Live) {
+        a.speechEndsMs = std::min(a.speechEndsMs, ui::NowMs());  // the music comes back from now
+        return;
+    }
     if (!a.deviceOpen) return;
     a.speaking = false;
     Mix_HaltChannel(kSpeechChannel);

@@ -60,6 +60,9 @@ struct MusicProbe {
     long long firstAudibleUs = -1;  // microseconds from the open to the first audible sample
     long long lastAudibleUs = -1;   // and to the end of the last one, on the game clock only
     long long audibleFrames = 0;
+    // The largest sample as it leaves the mixer, after the music's volume and ducked under
+    // speech; on the game clock only.
+    float outputPeak = 0;
 };
 MusicProbe ProbeSinceOpen();
 

@@ -25,12 +25,14 @@
 #include "frontend/comfort.h"
 #include "frontend/keys.h"
 #include "frontend/voicing.h"
+#include "media/audio.h"
 #include "media/speech.h"
 #include "records/settings.h"
 #include "tests/support/campus.h"
 #include "tests/support/player.h"
 #include "ui/Form.h"
 #include "ui/application.h"
+#include "ui/gametime.h"
 #include "ui/language.h"
 #include "ui/runtime.h"
 
@@ -352,6 +354,45 @@ TEST(Speech, OpenJTalkReadsARealLineAudiblyAndAtTheLengthOfItsText) {
     EXPECT_GT(b.seconds, 28 / 12.0);
     EXPECT_LT(b.seconds, 28 / 4.0 + 1);
     EXPECT_GT(b.seconds, 2.5 * a.seconds);
+}
+
+TEST(Speech, TheMusicDucksUnderSpeechAndComesBackAfterIt) {
+    BeginTestGame();
+    media::testing::RenderMusicInGameTime();
+    media::StartAudio();
+    // Three seconds of speech, as a voice writes it: 16-bit mono.
+    QFile wav("speech.wav");
+    ASSERT_TRUE(wav.open(QIODevice::WriteOnly));
+    const auto le = [&wav](uint32_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i) wav.putChar(static_cast<char>(value >> (8 * i)));
+    };
+    const uint32_t rate = 22050, bytes = 3 * rate * 2;
+    wav.write("RIFF"), le(36 + bytes, 4), wav.write("WAVEfmt "), le(16, 4), le(1, 2), le(1, 2);
+    le(rate, 4), le(rate * 2, 4), le(2, 2), le(16, 2), wav.write("data"), le(bytes, 4);
+    wav.write(QByteArray(bytes, '\0'));
+    wav.close();
+
+    // The loudest the music comes out over its first two seconds.
+    const auto loudest = [] {
+        media::OpenSequence("M310C.mid");
+        media::PlaySequence();
+        ui::gametime::Advance(2000);
+        return media::ProbeSinceOpen().outputPeak;
+    };
+    const float alone = loudest();
+    // The music fades down over a few blocks: the piece starts once it is down.
+    media::PlaySpeech("speech.wav");
+    ui::gametime::Advance(200);
+    const float underSpeech = loudest();
+    EXPECT_TRUE(media::SpeechPlaying());
+    ui::gametime::Advance(1500);
+    EXPECT_FALSE(media::SpeechPlaying());
+    const float after = loudest();
+    media::CloseSequence();
+    EXPECT_GT(alone, 0.02f);
+    EXPECT_LT(underSpeech, 0.5f * alone);
+    EXPECT_NEAR(after, alone, 0.1f * alone);  // the synth's reverb leaves a trace
+    EndTestGame();
 }
 
 }  // namespace
