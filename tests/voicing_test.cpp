@@ -26,6 +26,7 @@
 #include "frontend/keys.h"
 #include "frontend/voicing.h"
 #include "media/audio.h"
+#include "media/midifile.h"
 #include "media/speech.h"
 #include "records/settings.h"
 #include "tests/support/campus.h"
@@ -300,7 +301,8 @@ TEST_F(Voicing, TheSwitchIsKeptAScreenReaderKeepsItOffAndAMissingVoiceIsToldOnce
     EXPECT_TRUE(VoicingOn());
 }
 
-// The peak and the length in seconds of a 16-bit PCM WAV file.
+// The peak and the length in seconds of a voice's WAV file: 16-bit mono after a plain header,
+// as Open JTalk and eSpeak NG write it.
 struct Heard {
     double peak = 0;
     double seconds = 0;
@@ -309,30 +311,13 @@ Heard Measure(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return {};
     const QByteArray wav = file.readAll();
-    const auto u16 = [&](qsizetype at) {
-        return static_cast<int>(static_cast<uint8_t>(wav[at]) | static_cast<uint8_t>(wav[at + 1])
-                                                                    << 8);
-    };
-    const auto u32 = [&](qsizetype at) {
-        return static_cast<qsizetype>(u16(at)) | static_cast<qsizetype>(u16(at + 2)) << 16;
-    };
-    if (wav.size() < 44 || !wav.startsWith("RIFF")) return {};
-    int channels = 1, rate = 0;
     Heard heard;
-    for (qsizetype at = 12; at + 8 <= wav.size();) {
-        const QByteArray id = wav.mid(at, 4);
-        const qsizetype size = u32(at + 4);
-        if (id == "fmt ") {
-            channels = u16(at + 10);
-            rate = static_cast<int>(u32(at + 12));
-        } else if (id == "data" && rate > 0) {
-            const qsizetype end = std::min(wav.size(), at + 8 + size);
-            for (qsizetype s = at + 8; s + 1 < end; s += 2)
-                heard.peak = std::max(heard.peak, std::abs(static_cast<int16_t>(u16(s))) / 32768.0);
-            heard.seconds = static_cast<double>(end - at - 8) / (2.0 * channels * rate);
-        }
-        at += 8 + size + (size & 1);
+    for (qsizetype at = 44; at + 1 < wav.size(); at += 2) {
+        const auto sample = static_cast<int16_t>(static_cast<uint8_t>(wav[at]) |
+                                                 static_cast<uint8_t>(wav[at + 1]) << 8);
+        heard.peak = std::max(heard.peak, std::abs(sample) / 32768.0);
     }
+    heard.seconds = static_cast<double>(media::WavLengthMs(path)) / 1000;
     return heard;
 }
 
@@ -360,17 +345,12 @@ TEST(Speech, TheMusicDucksUnderSpeechAndComesBackAfterIt) {
     BeginTestGame();
     media::testing::RenderMusicInGameTime();
     media::StartAudio();
-    // Three seconds of speech, as a voice writes it: 16-bit mono.
-    QFile wav("speech.wav");
-    ASSERT_TRUE(wav.open(QIODevice::WriteOnly));
-    const auto le = [&wav](uint32_t value, int bytes) {
-        for (int i = 0; i < bytes; ++i) wav.putChar(static_cast<char>(value >> (8 * i)));
-    };
-    const uint32_t rate = 22050, bytes = 3 * rate * 2;
-    wav.write("RIFF"), le(36 + bytes, 4), wav.write("WAVEfmt "), le(16, 4), le(1, 2), le(1, 2);
-    le(rate, 4), le(rate * 2, 4), le(2, 2), le(16, 2), wav.write("data"), le(bytes, 4);
-    wav.write(QByteArray(bytes, '\0'));
-    wav.close();
+    // A few seconds of speech, as eSpeak NG says them.
+    ASSERT_TRUE(media::SynthesizeToFile(
+        "The school gate closes at five. Find her before then, and tell her how you feel.",
+        ui::Language::English, "speech.wav"));
+    const long long speechMs = media::WavLengthMs("speech.wav");
+    ASSERT_GT(speechMs, 2500);
 
     // The loudest the music comes out over its first two seconds.
     const auto loudest = [] {
@@ -385,7 +365,7 @@ TEST(Speech, TheMusicDucksUnderSpeechAndComesBackAfterIt) {
     ui::gametime::Advance(200);
     const float underSpeech = loudest();
     EXPECT_TRUE(media::SpeechPlaying());
-    ui::gametime::Advance(1500);
+    ui::gametime::Advance(speechMs);
     EXPECT_FALSE(media::SpeechPlaying());
     const float after = loudest();
     media::CloseSequence();
