@@ -69,9 +69,9 @@ int main(int argc, char** argv) {
     }
     media::StartAudio();
     media::SetSelfVoicing(true);
-    const QStringList lines = {
-        story::Q(story::RingNarration()), story::Q(story::FiveOClockLine()),
-        story::Q(story::GateClosedNarration()), story::Q(story::EpilogueCommonLine())};
+    const QStringList lines = {story::Q(story::RingNarration()), story::Q(story::FiveOClockLine()),
+                               story::Q(story::GateClosedNarration()),
+                               story::Q(story::EpilogueCommonLine())};
 
     std::vector<double> latencies;
     double spokenMs = 0;
