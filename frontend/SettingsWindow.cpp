@@ -110,8 +110,9 @@ SettingsWindowForm::SettingsWindowForm() {
     ui::Describe(languageChoice, QStringLiteral("言語 (Language)"),
                  QStringLiteral("日本語 / English。すぐに切り替わります。"));
     ui::Describe(fullScreenBox, QStringLiteral("全画面"), QStringLiteral("F11 でも切り替えます。"));
-    ui::Describe(voicingBox, QStringLiteral("自動読み上げ"),
-                 QStringLiteral("ゲームが台詞や選んでいるものを声で読み上げます。F8 でも切り替えます。"));
+    ui::Describe(
+        voicingBox, QStringLiteral("自動読み上げ"),
+        QStringLiteral("ゲームが台詞や選んでいるものを声で読み上げます。F8 でも切り替えます。"));
     ui::Describe(closeButton, QStringLiteral("閉じる"), QStringLiteral("Esc でも閉じます。"));
     setTabOrder(musicVolume, musicMute);
     setTabOrder(musicMute, effectVolume);
