@@ -1,6 +1,7 @@
 #include "campus/AnswerWindow.h"
 
 #include "core/GameState.h"
+#include "media/speech.h"
 #include "ui/accessible.h"
 #include "ui/runtime.h"
 #include "ui/twips.h"
@@ -29,6 +30,7 @@ void AnswerWindowForm::AnnounceLines() {
         all += QStringLiteral("　") + line;
     }
     ui::Announce(promptLabel, all);
+    media::Voice(all, false);
 }
 
 void AnswerWindowForm::PlaceBelowCampus() {

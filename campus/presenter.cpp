@@ -6,6 +6,7 @@
 #include "core/music.h"
 #include "core/places.h"
 #include "media/scene.h"
+#include "media/speech.h"
 #include "story/story.h"
 #include "story/text.h"
 #include "ui/accessible.h"
@@ -15,6 +16,7 @@ void ShowLine(const QString& pictureCode, const QString& text, const QString& sp
     CampusScreen->speakerLabel->SetCaption(speaker);
     CampusScreen->lineLabel->SetCaption(text);
     AnnounceLine();
+    media::Voice(speaker.isEmpty() ? text : speaker + QStringLiteral("、") + text);
     RememberLine(speaker, text);
     if (pictureCode.isEmpty()) return;
     // When neither picture file exists the previous picture stays and the game goes on.

@@ -5,6 +5,7 @@
 #include "core/GameState.h"
 #include "core/encounters.h"
 #include "core/music.h"
+#include "media/speech.h"
 #include "records/clearrecord.h"
 #include "story/story.h"
 #include "story/text.h"
@@ -51,6 +52,7 @@ void StaffRollForm::Form_Load() {
     rollStep_ = 0;
     PlayMidi(QStringLiteral("M393C.mid"));
     creditsLabel->SetCaption(QStringLiteral("'Velmora 3rd STORY' staff"));
+    media::Voice(creditsLabel->Caption());
 }
 
 void StaffRollForm::ShowPicture(const QString& code) {
@@ -65,6 +67,7 @@ void StaffRollForm::StepTimer_Timer() {
     auto screen = [this](const QString& role, const QString& credits, const QString& pictureCode) {
         roleLabel->SetCaption(role);
         creditsLabel->SetCaption(credits);
+        media::Voice(role + QStringLiteral("、") + credits);
         ShowPicture(pictureCode);
     };
     const QString& br = GameState.lineBreak;

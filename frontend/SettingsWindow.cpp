@@ -6,6 +6,7 @@
 #include <QStyle>
 
 #include "campus/CampusScreen.h"
+#include "frontend/voicing.h"
 #include "media/audio.h"
 #include "ui/accessible.h"
 #include "ui/runtime.h"
@@ -78,6 +79,8 @@ SettingsWindowForm::SettingsWindowForm() {
     languageChoice->addItem(QStringLiteral("English"));
     fullScreenBox = Place(new ScaledCheckBox(QStringLiteral("全画面で遊ぶ (F11)"), this), 240,
                           240 + kRowTwips * 5, 3000, 330);
+    voicingBox = Place(new ScaledCheckBox(QStringLiteral("自動読み上げ (F8)"), this), 240,
+                       240 + kRowTwips * 6, 3000, 330);
     closeButton = new ui::CommandButton(this, 4080, 3360, 1200, 390, QStringLiteral("閉じる"));
 
     soundfonts_.append(QString());
@@ -90,7 +93,7 @@ SettingsWindowForm::SettingsWindowForm() {
 
     for (QSlider* s : {musicVolume, effectVolume})
         QObject::connect(s, &QSlider::valueChanged, this, [this] { Changed(); });
-    for (QCheckBox* box : {musicMute, effectMute, fullScreenBox})
+    for (QCheckBox* box : {musicMute, effectMute, fullScreenBox, voicingBox})
         QObject::connect(box, &QCheckBox::toggled, this, [this] { Changed(); });
     for (QComboBox* choice : {scaleChoice, soundfontChoice, languageChoice})
         QObject::connect(choice, &QComboBox::currentIndexChanged, this, [this] { Changed(); });
@@ -107,6 +110,9 @@ SettingsWindowForm::SettingsWindowForm() {
     ui::Describe(languageChoice, QStringLiteral("言語 (Language)"),
                  QStringLiteral("日本語 / English。すぐに切り替わります。"));
     ui::Describe(fullScreenBox, QStringLiteral("全画面"), QStringLiteral("F11 でも切り替えます。"));
+    ui::Describe(
+        voicingBox, QStringLiteral("自動読み上げ"),
+        QStringLiteral("ゲームが台詞や選んでいるものを声で読み上げます。F8 でも切り替えます。"));
     ui::Describe(closeButton, QStringLiteral("閉じる"), QStringLiteral("Esc でも閉じます。"));
     setTabOrder(musicVolume, musicMute);
     setTabOrder(musicMute, effectVolume);
@@ -115,7 +121,8 @@ SettingsWindowForm::SettingsWindowForm() {
     setTabOrder(scaleChoice, soundfontChoice);
     setTabOrder(soundfontChoice, languageChoice);
     setTabOrder(languageChoice, fullScreenBox);
-    setTabOrder(fullScreenBox, closeButton);
+    setTabOrder(fullScreenBox, voicingBox);
+    setTabOrder(voicingBox, closeButton);
 }
 
 void SettingsWindowForm::Form_Load() {
@@ -141,6 +148,7 @@ void SettingsWindowForm::ShowComforts(const Comforts& c) {
     soundfontChoice->setCurrentIndex(static_cast<int>(soundfonts_.indexOf(c.soundfont)));
     languageChoice->setCurrentIndex(c.language == ui::Language::English ? 1 : 0);
     fullScreenBox->setChecked(c.fullScreen);
+    voicingBox->setChecked(c.selfVoicing);
     // In full screen the game takes the largest scale that fits.
     scaleChoice->setEnabled(!c.fullScreen);
     showing_ = false;
@@ -149,7 +157,7 @@ void SettingsWindowForm::ShowComforts(const Comforts& c) {
 void SettingsWindowForm::Changed() {
     if (showing_) return;
     const Comforts before = StoredComforts();
-    Comforts c;
+    Comforts c = before;
     c.musicVolume = musicVolume->value();
     c.musicMuted = musicMute->isChecked();
     c.effectVolume = effectVolume->value();
@@ -157,6 +165,7 @@ void SettingsWindowForm::Changed() {
     c.scale = scaleChoice->currentIndex();
     c.soundfont = soundfonts_.value(soundfontChoice->currentIndex());
     c.fullScreen = fullScreenBox->isChecked();
+    c.selfVoicing = voicingBox->isChecked();
     c.language =
         languageChoice->currentIndex() == 1 ? ui::Language::English : ui::Language::Japanese;
     if (c.soundfont != before.soundfont) {
@@ -172,6 +181,7 @@ void SettingsWindowForm::Changed() {
     if (c.scale != before.scale) SetWindowScale(c.scale);
     if (c.fullScreen != before.fullScreen) SetFullScreenComfort(c.fullScreen);
     ShowComforts(c);
+    if (c.selfVoicing != before.selfVoicing) ChooseVoicing(c.selfVoicing);
     // Last, with every other comfort settled: the screens show their words again at once, and
     // the game and its clock go on untouched.
     ui::SwitchLanguage(c.language);

@@ -21,6 +21,7 @@ class SettingsWindowForm : public ui::Form {
     QComboBox* soundfontChoice;
     QComboBox* languageChoice;  // 日本語, English
     QCheckBox* fullScreenBox;
+    QCheckBox* voicingBox;  // 自動読み上げ
     ui::CommandButton* closeButton;
 
     // Sets the controls to `comforts` without acting on them.

@@ -63,6 +63,7 @@ void StartMenuForm::BuildFriend() {
     balloonShape->SetBorder(Qt::black, 2);
     balloonShape->SetRounded(true);
     balloonLabel = new ui::Label(this, 2400, 150, 3615, 735);
+    balloonLabel->SetVoiced(true);
     ui::Describe(balloonLabel, QString(), QStringLiteral("友だちの吹き出し。"));
 }
 

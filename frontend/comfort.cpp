@@ -20,6 +20,8 @@ const QString kEffectVolumeKey = QStringLiteral("EffectVolume");
 const QString kEffectMutedKey = QStringLiteral("EffectMuted");
 const QString kSoundfontKey = QStringLiteral("Soundfont");
 const QString kFullScreenKey = QStringLiteral("FullScreen");
+const QString kSelfVoicingKey = QStringLiteral("SelfVoicing");
+const QString kSpeechCommandKey = QStringLiteral("SpeechCommand");
 
 int g_windowScale = 1;  // the scale to come back to from full screen
 
@@ -48,6 +50,8 @@ Comforts StoredComforts() {
     c.scale = StoredNumber(kScaleKey, 1, ui::kMaxScale, 0);
     c.soundfont = GetComfortSetting(kSoundfontKey);
     c.fullScreen = StoredNumber(kFullScreenKey, 0, 1, 0) == 1;
+    c.selfVoicing = StoredNumber(kSelfVoicingKey, 0, 1, 0) == 1;
+    c.speechCommand = GetComfortSetting(kSpeechCommandKey);
     const auto language = ui::LanguageOfCode(GetComfortSetting(kLanguageKey));
     c.language = language            ? *language
                  : HasSettingsFile() ? ui::Language::Japanese
@@ -64,6 +68,8 @@ void StoreComforts(const Comforts& c) {
     SaveComfortSetting(kScaleKey, c.scale == 0 ? QString() : number(c.scale));
     SaveComfortSetting(kSoundfontKey, c.soundfont);
     SaveComfortSetting(kFullScreenKey, number(c.fullScreen));
+    SaveComfortSetting(kSelfVoicingKey, number(c.selfVoicing));
+    SaveComfortSetting(kSpeechCommandKey, c.speechCommand);
     SaveComfortSetting(kLanguageKey, ui::LanguageCode(c.language));
 }
 

@@ -21,6 +21,8 @@ struct Comforts {
     // As stored; without a language stored, Japanese when the file is there (it is an earlier
     // version's), else the desktop's.
     ui::Language language = ui::Language::Japanese;
+    bool selfVoicing = false;  // 自動読み上げ
+    QString speechCommand;     // the player's own, given the text as its last argument
 };
 Comforts StoredComforts();
 void StoreComforts(const Comforts& comforts);

@@ -9,6 +9,7 @@
 #include "campus/CampusScreen.h"
 #include "frontend/SettingsWindow.h"
 #include "frontend/comfort.h"
+#include "frontend/voicing.h"
 #include "ui/Form.h"
 
 namespace {
@@ -39,6 +40,13 @@ bool ComfortKey(const QKeyEvent& key, QWidget* window) {
                  !(AnswerWindow.IsLoaded() && window == AnswerWindow.operator->())))
                 return false;
             CampusScreen->Pause();
+            return true;
+        case Qt::Key_F8:
+            ChooseVoicing(!VoicingOn());
+            if (SettingsWindow.IsLoaded()) SettingsWindow->ShowComforts(StoredComforts());
+            return true;
+        case Qt::Key_F9:
+            VoiceWhereAndWhen();
             return true;
         case Qt::Key_F11:
             ChooseFullScreen(!ui::IsFullScreen());

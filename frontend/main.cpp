@@ -11,6 +11,7 @@
 #include "frontend/Main.h"
 #include "frontend/comfort.h"
 #include "frontend/keys.h"
+#include "frontend/voicing.h"
 #include "frontend/wording.h"
 #include "media/audio.h"
 #include "ui/Form.h"
@@ -130,6 +131,7 @@ int main(int argc, char** argv) {
     app.AfterFirstWindow(media::StartAudio);
     StartWithComforts(scale, parser.isSet(kSoundfont));
     ui::SetGlobalKeyHandler(ComfortKey);
+    StartVoicing();
     RetellWindowsOnLanguageChange();
     Main();
     // The program ends from inside the game, never by leaving this loop.

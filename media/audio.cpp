@@ -19,6 +19,7 @@
 #include <thread>
 #include <vector>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
@@ -38,6 +39,11 @@ constexpr int kChunkFrames = 1024;
 constexpr double kMusicGain = 0.35;  // the music sits well under the effects
 constexpr float kAudibleLevel = 1.0f / 1024;
 constexpr int kEffectChannel = 0;
+constexpr int kSpeechChannel = 1;
+// How loud the music stays under speech, and how far it moves toward that in one block (23 ms),
+// so that it fades rather than jumps.
+constexpr float kDuckedGain = 0.3f;
+constexpr float kDuckStep = 0.25f;
 constexpr int kBeepMs = 125;
 // What every reset of the synth selects: the piano on the melodic channels, the standard kit on
 // channel 10. They stay loaded for the whole run, so no reset loads or drops them.
@@ -103,6 +109,12 @@ struct Audio {
     bool paused = false;
     ui::GameMs pausedAtMs = 0;
     std::atomic<float> musicGain{1.0f};
+    std::atomic<bool> speaking{false};  // the speech channel plays; the music ducks
+    float duck = 1.0f;  // the renderer's own: the audio thread live, this one in game time
+    Mix_Chunk* speech = nullptr;
+    void (*speechFinished)() = nullptr;
+    ui::GameMs speechStartsMs = 0;
+    ui::GameMs speechEndsMs = 0;
     int musicVolume = 100;
     int effectVolume = 100;
     long long pieceLengthMs = 0;
@@ -148,6 +160,31 @@ Audio& State() {
     return audio;
 }
 
+// Moves the music's ducking one block toward where speech wants it; returns the gain at the
+// block's start.
+float StepDuck(Audio& a, bool speaking) {
+    const float from = a.duck;
+    const float target = speaking ? kDuckedGain : 1.0f;
+    a.duck =
+        target < from ? std::max(target, from - kDuckStep) : std::min(target, from + kDuckStep);
+    return from;
+}
+
+// The same ducking on the game clock, where nothing renders between pieces: where the fade
+// stands `at` a moment, from when the last speech started and ended.
+float DuckAt(const Audio& a, ui::GameMs at) {
+    constexpr double kBlockMs = 1000.0 * kChunkFrames / kRate;
+    if (a.speechEndsMs == 0 || at < a.speechStartsMs) return 1.0f;
+    if (at < a.speechEndsMs)
+        return std::max(
+            kDuckedGain,
+            static_cast<float>(1.0 -
+                               kDuckStep * static_cast<double>(at - a.speechStartsMs) / kBlockMs));
+    return std::min(
+        1.0f, static_cast<float>(kDuckedGain +
+                                 kDuckStep * static_cast<double>(at - a.speechEndsMs) / kBlockMs));
+}
+
 // The first frame of `samples` (interleaved stereo) at an audible level, or -1.
 long long FirstAudibleFrame(const float* samples, int frames) {
     for (int i = 0; i < frames; ++i)
@@ -182,6 +219,9 @@ void Synthesize(Audio& a, int frames, float* out, long long startUs) {
         audible += level >= kAudibleLevel;
     }
     a.probe.peak = std::max(a.probe.peak, std::min(peak, 1.0f));
+    const ui::GameMs at = a.openedAtMs + startUs / 1000;
+    const float duck = std::max(DuckAt(a, at), DuckAt(a, at + frames * 1000LL / kRate));
+    a.probe.outputPeak = std::max(a.probe.outputPeak, std::min(peak, 1.0f) * a.musicGain * duck);
     a.probe.audibleFrames += audible;
     if (audible == 0) return;
     int last = frames - 1;
@@ -208,9 +248,30 @@ void RenderMusic(void*, Uint8* stream, int bytes) {
                   .count();
     auto* out = reinterpret_cast<float*>(stream);
     Synthesize(a, frames, out, sinceOpenUs);
+    const float from = StepDuck(a, a.speaking);
     const float gain = a.musicGain;
-    if (gain != 1.0f)
-        for (int i = 0; i < 2 * frames; ++i) out[i] *= gain;
+    if (gain != 1.0f || from != 1.0f || a.duck != 1.0f)
+        for (int i = 0; i < frames; ++i) {
+            const float g = gain * (from + (a.duck - from) * static_cast<float>(i) /
+                                               static_cast<float>(frames));
+            out[2 * i] *= g;
+            out[2 * i + 1] *= g;
+        }
+}
+
+// SDL_mixer's channel-finished callback, on the audio thread: the end of a speech is told to
+// the interface thread.
+void ChannelFinished(int channel) {
+    if (channel != kSpeechChannel) return;
+    Audio& a = State();
+    if (!a.speaking.exchange(false)) return;  // stopped, not finished
+    if (a.speechFinished)
+        QMetaObject::invokeMethod(
+            qApp,
+            [] {
+                if (State().speechFinished && !State().speaking) State().speechFinished();
+            },
+            Qt::QueuedConnection);
 }
 
 // The game clock as the music knows it: it stands still while the sound is paused.
@@ -416,8 +477,9 @@ void StartAudio() {
     StartSoundfontLoad(a, false);
     a.deviceOpen = OpenDevice();
     if (a.deviceOpen) {
-        Mix_AllocateChannels(1);
+        Mix_AllocateChannels(2);
         Mix_Volume(kEffectChannel, MIX_MAX_VOLUME * a.effectVolume / 100);
+        Mix_ChannelFinished(ChannelFinished);
         Mix_HookMusic(RenderMusic, nullptr);
         MakeBeep(a);
     }
@@ -500,6 +562,7 @@ void StopAudio() {
     if (!a.started) return;
     if (a.deviceOpen) {
         Mix_HookMusic(nullptr, nullptr);
+        a.speaking = false;
         Mix_HaltChannel(-1);
     }
     CloseSequence();
@@ -628,6 +691,51 @@ bool EffectPlaying() {
     const Audio& a = State();
     if (a.mode != Mode::Live) return MusicNow(a) < a.effectEndsMs;
     return a.deviceOpen && Mix_Playing(kEffectChannel) != 0;
+}
+
+void PlaySpeech(const QString& path) {
+    StartAudio();
+    Audio& a = State();
+    if (a.mode != Mode::Live) {
+        const long long length = WavLengthMs(path);
+        a.speechStartsMs = ui::NowMs();
+        a.speechEndsMs = a.speechStartsMs + std::max(0LL, length);
+        return;
+    }
+    if (!a.deviceOpen) return;
+    StopSpeech();
+    a.speech = QFile::exists(path) ? Mix_LoadWAV(path.toLocal8Bit().constData()) : nullptr;
+    if (!a.speech) {
+        ReportOnce("a speech could not be played", path);
+        return;
+    }
+    a.speaking = true;
+    if (Mix_PlayChannel(kSpeechChannel, a.speech, 0) < 0) a.speaking = false;
+}
+
+void StopSpeech() {
+    Audio& a = State();
+    if (a.mode != Mode::Live) {
+        a.speechEndsMs = std::min(a.speechEndsMs, ui::NowMs());  // the music comes back from now
+        return;
+    }
+    if (!a.deviceOpen) return;
+    a.speaking = false;
+    Mix_HaltChannel(kSpeechChannel);
+    if (a.speech) {
+        Mix_FreeChunk(a.speech);
+        a.speech = nullptr;
+    }
+}
+
+bool SpeechPlaying() {
+    const Audio& a = State();
+    if (a.mode != Mode::Live) return MusicNow(a) < a.speechEndsMs;
+    return a.speaking;
+}
+
+void OnSpeechFinished(void (*finished)()) {
+    State().speechFinished = finished;
 }
 
 MusicProbe ProbeSinceOpen() {

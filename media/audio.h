@@ -45,6 +45,14 @@ void CloseSequence();
 void PlayEffect(const QString& path, bool noDefault);
 bool EffectPlaying();
 
+// Speech: a WAV on a channel of its own, beside the effect, with the music ducked under it while
+// it plays. A new one cuts off the one still speaking. `finished` runs on this thread once a
+// speech has played to its end, not when it was cut off or stopped.
+void PlaySpeech(const QString& path);
+void StopSpeech();
+bool SpeechPlaying();
+void OnSpeechFinished(void (*finished)());
+
 // What the music renderer produced since the last OpenSequence, for tests and benchmarks. Live,
 // only the first audible sample is looked for; the level is measured in game time.
 struct MusicProbe {
@@ -52,6 +60,9 @@ struct MusicProbe {
     long long firstAudibleUs = -1;  // microseconds from the open to the first audible sample
     long long lastAudibleUs = -1;   // and to the end of the last one, on the game clock only
     long long audibleFrames = 0;
+    // The largest sample as it leaves the mixer, after the music's volume and ducked under
+    // speech; on the game clock only.
+    float outputPeak = 0;
 };
 MusicProbe ProbeSinceOpen();
 

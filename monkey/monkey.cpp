@@ -200,10 +200,10 @@ bool Step() {
     } else if (roll < 91000) {
         QTest::mouseDClick(control, Qt::LeftButton, {}, point);
     } else if (roll < 95000) {
-        // The comfort keys too: pause, the day's lines, the settings and full screen.
+        // The comfort keys too: pause, the day's lines, self-voicing, the settings and full screen.
         static const Qt::Key kKeys[] = {Qt::Key_Return, Qt::Key_Space, Qt::Key_Escape, Qt::Key_A,
                                         Qt::Key_1,      Qt::Key_Shift, Qt::Key_P,      Qt::Key_Up,
-                                        Qt::Key_F10,    Qt::Key_F11};
+                                        Qt::Key_F8,     Qt::Key_F9,    Qt::Key_F10,    Qt::Key_F11};
         QTest::keyClick(control, kKeys[Pick(std::size(kKeys))]);
     } else if (roll < 99990) {
         const QList<QLineEdit*> boxes = window->findChildren<QLineEdit*>();

@@ -209,6 +209,19 @@ void Label::SetTransparent() {
     setAutoFillBackground(false);
 }
 
+namespace {
+void (*g_voicedCaption)(const QString&) = nullptr;
+}  // namespace
+
+void SetVoicedCaptionHook(void (*hook)(const QString&)) {
+    g_voicedCaption = hook;
+}
+
+void Label::SetCaption(const QString& caption) {
+    setText(caption);
+    if (voiced_ && g_voicedCaption) g_voicedCaption(caption);
+}
+
 void Label::keyPressEvent(QKeyEvent* e) {
     if (!HandleKey(this, e)) QLabel::keyPressEvent(e);
 }

@@ -83,7 +83,9 @@ class Label : public QLabel, public MouseEvents {
   public:
     Label(QWidget* parent, int left, int top, int width, int height, const QString& caption = {});
     QString Caption() const { return text(); }
-    void SetCaption(const QString& caption) { setText(caption); }
+    void SetCaption(const QString& caption);
+    // A label whose every new caption is news to be spoken, through the hook below.
+    void SetVoiced(bool voiced) { voiced_ = voiced; }
     void SetForeColor(const QColor& color);
     void SetBackColor(const QColor& color);  // also makes the background opaque
     QColor BackColor() const { return backColor_; }
@@ -100,7 +102,11 @@ class Label : public QLabel, public MouseEvents {
 
   private:
     QColor backColor_;
+    bool voiced_ = false;
 };
+
+// Where a voiced label's new caption goes: self-voicing, which lives above this layer.
+void SetVoicedCaptionHook(void (*hook)(const QString& caption));
 
 // A picture box without a frame. Without stretch the picture is drawn at its own size from the
 // top left corner; with stretch it fills the control.

@@ -1,0 +1,380 @@
+// Self-voicing: what the game says of itself, heard through the speech seam's recorder in game
+// time, and one real line made by Open JTalk.
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QDBusAbstractAdaptor>
+#include <QDBusConnection>
+#include <QFile>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cmath>
+#include <cstdio>
+
+#include "campus/AnswerWindow.h"
+#include "campus/CampusScreen.h"
+#include "core/GameState.h"
+#include "endings/StaffRoll.h"
+#include "frontend/GraduationAlbum.h"
+#include "frontend/Main.h"
+#include "frontend/SettingsWindow.h"
+#include "frontend/StartMenu.h"
+#include "frontend/TitleScreen.h"
+#include "frontend/comfort.h"
+#include "frontend/keys.h"
+#include "frontend/voicing.h"
+#include "media/audio.h"
+#include "media/midifile.h"
+#include "media/speech.h"
+#include "records/settings.h"
+#include "tests/support/campus.h"
+#include "tests/support/player.h"
+#include "ui/Form.h"
+#include "ui/application.h"
+#include "ui/gametime.h"
+#include "ui/language.h"
+#include "ui/runtime.h"
+
+namespace {
+
+QList<media::Utterance> spoken;
+
+void Listen() {
+    spoken.clear();
+    media::testing::RecordSpeech([](const media::Utterance& u) { spoken.append(u); });
+}
+
+// A key goes where a person's would: to the control with the keyboard, else its window, else
+// the game's window in front, as a player would bring it to the front first.
+void Press(Qt::Key key) {
+    QWidget* to =
+        QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
+    for (ui::Form* form : ui::Form::LoadedForms())
+        if (!to && form->isVisible()) to = form;
+    to ? QTest::keyClick(to, key) : FailTest(QStringLiteral("no window is open"));
+}
+
+template <class F>
+std::function<bool()> Showing(ui::DefaultInstance<F>& screen) {
+    return [&screen] { return screen.IsLoaded() && screen->isVisible(); };
+}
+
+// The utterances since `from` that hold `words`, in order; -1 when none does.
+qsizetype SpokenAfter(qsizetype from, const QString& words) {
+    for (qsizetype i = std::max<qsizetype>(from, 0); i < spoken.size(); ++i)
+        if (spoken[i].text.contains(words)) return i;
+    return -1;
+}
+
+class Voicing : public testing::Test {
+  protected:
+    void SetUp() override {
+        BeginTestGame();
+        ui::SetLanguage(ui::Language::Japanese);
+        Listen();
+    }
+    void TearDown() override {
+        ChooseVoicing(false);
+        media::testing::RecordSpeech(nullptr);
+        EndTestGame();
+    }
+};
+
+// What a sighted player sees, to be found in what was said, in the same order.
+struct Seen {
+    QString what;   // for the report
+    QString words;  // as the screen shows them, less what speech leaves out
+};
+
+// From the title to the staff roll by keyboard alone, with self-voicing turned on at the title:
+// every line the screen shows, with its speaker, every answer, the walks, the time and the staff
+// must have been said, in that order and in the player's language.
+void PlayAWholeGameByKeyboard(ui::Language language) {
+    EXPECT_EXIT(
+        {
+            ui::SetLanguage(language);
+            ui::SetGlobalKeyHandler(ComfortKey);
+            StartVoicing();
+            QList<Seen> seen;
+            const auto see = [&](const QString& what, const QString& words) {
+                seen.append({what, media::SpokenText(words)});
+            };
+            Player player(11);
+            player.autoClick = false;
+            player.Always([&] {  // a line read, and Enter reads on
+                if (ui::RunningWaits().last() != "WaitForClick" || Showing(GraduationAlbum)())
+                    return false;
+                if (CampusScreen.IsLoaded() && CampusScreen->isVisible()) {
+                    see("speaker", CampusScreen->speakerLabel->Caption());
+                    see("line", CampusScreen->lineLabel->Caption());
+                }
+                return Press(Qt::Key_Return), true;
+            });
+            player
+                .Then("the title", Showing(TitleScreen),
+                      [&] {
+                          Press(Qt::Key_F8);  // from the title onwards
+                          see("voicing on", language == ui::Language::English
+                                                ? QStringLiteral("Self-voicing on")
+                                                : QStringLiteral("自動読み上げ、オン"));
+                          Press(Qt::Key_Return);
+                      })
+                .Then("the menu", Showing(StartMenu),
+                      [&] {
+                          see("the friend", StartMenu->balloonLabel->Caption());
+                          Press(Qt::Key_Space);
+                      })
+                .Then("the names", Showing(StartMenu),
+                      [&] {
+                          see("the friend asks", StartMenu->balloonLabel->Caption());
+                          driver::TypeJapanese(QApplication::focusWidget(), "山田");
+                          Press(Qt::Key_Tab);
+                          driver::TypeJapanese(QApplication::focusWidget(), "太郎");
+                          Press(Qt::Key_Return);
+                      })
+                .Then("the album", Showing(GraduationAlbum),
+                      [&] { Press(Qt::Key_Tab), Press(Qt::Key_Tab), Press(Qt::Key_Return); })
+                .Then("its question", Showing(GraduationAlbum), [&] { Press(Qt::Key_Space); })
+                .Then("the schoolyard", IdleAt(3),
+                      [&] {
+                          Press(Qt::Key_F9);
+                          see("the time", CampusScreen->clockLabel->Caption());
+                          see("the place", CampusScreen->Caption());
+                          for (int i = 0; i < kLocationCount; ++i)
+                              if (CampusScreen->travelButtons(i).isEnabled())
+                                  see("a walk", CampusScreen->travelButtons(i).accessibleName());
+                          CampusScreen->travelButtons(0).setFocus(Qt::TabFocusReason);
+                          see("the button", CampusScreen->travelButtons(0).accessibleName());
+                          Press(Qt::Key_Space);
+                      })
+                .Then(
+                    "her question", Showing(AnswerWindow),
+                    [&] {
+                        for (int i = 0; i < kOfferedLines; ++i)
+                            see("an answer", AnswerWindow->answerButtons(i).text());
+                        Press(Qt::Key_Tab), Press(Qt::Key_Return);
+                        see("her reply", CampusScreen->lineLabel->Caption());
+                    },
+                    ByMinute(29))
+                .Then(
+                    "the staff roll", Showing(StaffRoll),
+                    [&] { see("the staff", StaffRoll->creditsLabel->Caption()); }, ByMinute(40));
+            ui::AtEndProgram([&] {
+                qsizetype at = 0;
+                int missing = 0;
+                for (const Seen& s : seen) {
+                    if (s.words.isEmpty()) continue;
+                    const qsizetype found = SpokenAfter(at, s.words);
+                    if (found < 0 && ++missing == 1)
+                        std::fprintf(stderr, "unspoken %s: %s\n", qUtf8Printable(s.what),
+                                     qUtf8Printable(s.words));
+                    if (found >= 0) at = found;
+                }
+                bool inHisLanguage = true;
+                for (const media::Utterance& u : spoken)
+                    inHisLanguage = inHisLanguage && u.language == language;
+                std::fprintf(stderr, "seen=%lld missing=%d in-his-language=%d\n",
+                             static_cast<long long>(seen.size()), missing, inHisLanguage);
+            });
+            Main();
+            player.Run(
+                "the program ends", [] { return false; }, ByMinute(40));
+        },
+        testing::ExitedWithCode(0), "seen=[1-9][0-9]+ missing=0 in-his-language=1");
+    EXPECT_EQ(GetComfortSetting(QStringLiteral("SelfVoicing")), "1");
+}
+
+TEST_F(Voicing, AWholeGameByKeyboardSpeaksEveryLineTheAnswersTheWalksAndTheTime) {
+    PlayAWholeGameByKeyboard(ui::Language::Japanese);
+}
+
+TEST_F(Voicing, AWholeEnglishGameByKeyboardIsSpokenInEnglish) {
+    PlayAWholeGameByKeyboard(ui::Language::English);
+}
+
+// Stands for a screen reader on the desktop's accessibility bus.
+class ScreenReaderStatus : public QDBusAbstractAdaptor {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.a11y.Status")
+    Q_PROPERTY(bool ScreenReaderEnabled READ ScreenReaderEnabled)
+  public:
+    explicit ScreenReaderStatus(QObject* parent) : QDBusAbstractAdaptor(parent) {}
+    bool ScreenReaderEnabled() const { return true; }
+};
+
+TEST_F(Voicing, TheSwitchIsKeptAScreenReaderKeepsItOffAndAMissingVoiceIsToldOnce) {
+    ui::SetGlobalKeyHandler(ComfortKey);
+    StartVoicing();
+    // Off: nothing is said, whatever appears.
+    ResumeAt(3, 1, 2);
+    EXPECT_TRUE(spoken.isEmpty());
+
+    // F8 turns it on and keeps it; the settings window shows it and turns it off again.
+    Press(Qt::Key_F8);
+    EXPECT_TRUE(VoicingOn());
+    EXPECT_EQ(GetComfortSetting(QStringLiteral("SelfVoicing")), "1");
+    ASSERT_FALSE(spoken.isEmpty());
+    EXPECT_EQ(spoken.last().text, "自動読み上げ、オン");
+    SettingsWindow->Show();
+    EXPECT_TRUE(SettingsWindow->voicingBox->isChecked());
+    QApplication::setActiveWindow(SettingsWindow.operator->());
+    SettingsWindow->voicingBox->setFocus(Qt::TabFocusReason);
+    EXPECT_TRUE(spoken.last().text.startsWith("自動読み上げ、オン、"));  // the box, described
+    SettingsWindow->voicingBox->click();
+    EXPECT_FALSE(VoicingOn());
+    EXPECT_EQ(GetComfortSetting(QStringLiteral("SelfVoicing")), "0");
+    EXPECT_EQ(spoken.last().text, "自動読み上げ、オフ");
+    SettingsWindow.Unload();
+
+    // A message box that opens is heard with its message, then the button that has the keyboard.
+    Press(Qt::Key_F8);
+    {
+        QMessageBox box(QMessageBox::Question, "Velmora 3rd STORY", "セーブしますか？",
+                        QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.show();
+        QApplication::setActiveWindow(&box);
+        ASSERT_FALSE(spoken.isEmpty());
+        EXPECT_TRUE(spoken.last().text.startsWith("セーブしますか？。"));
+        EXPECT_TRUE(
+            spoken.last().text.contains(media::SpokenText(box.button(QMessageBox::Yes)->text())));
+    }
+    Press(Qt::Key_F8);
+
+    // In English it speaks English; picture codes, markup and line breaks are never read.
+    ui::SetLanguage(ui::Language::English);
+    Press(Qt::Key_F8);
+    EXPECT_EQ(spoken.last().text, "Self-voicing on");
+    EXPECT_EQ(spoken.last().language, ui::Language::English);
+    media::Voice(QStringLiteral("<b>C301A</b> Hello\r\nthere &&you"));
+    EXPECT_EQ(spoken.last().text, "Hello there &you");
+    ui::SetLanguage(ui::Language::Japanese);
+    media::Voice(QStringLiteral("今日はC301A晴天"));
+    EXPECT_EQ(spoken.last().text, "今日は晴天");
+
+    // Stored on, but a screen reader runs: it stays off at the start until the player asks.
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    QObject status;
+    new ScreenReaderStatus(&status);
+    if (bus.registerService(QStringLiteral("org.a11y.Bus")) &&
+        bus.registerObject(QStringLiteral("/org/a11y/bus"), &status,
+                           QDBusConnection::ExportAdaptors)) {
+        EXPECT_TRUE(ScreenReaderRunning());
+        media::SetSelfVoicing(false);
+        StartVoicing();
+        EXPECT_FALSE(VoicingOn());
+        Press(Qt::Key_F8);
+        EXPECT_TRUE(VoicingOn());
+        bus.unregisterObject(QStringLiteral("/org/a11y/bus"));
+        bus.unregisterService(QStringLiteral("org.a11y.Bus"));
+    } else {
+        ADD_FAILURE() << "no session bus to stand a screen reader on";
+    }
+    ChooseVoicing(false);
+
+    // Without the Japanese voice, turning it on says once which packages to install, on the
+    // screen and aloud in English, and the game goes on.
+    QTemporaryDir onlyESpeak;
+    ASSERT_TRUE(QFile::link("/usr/bin/espeak-ng", onlyESpeak.filePath("espeak-ng")));
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(onlyESpeak.path()));
+    Press(Qt::Key_F8);
+    Press(Qt::Key_F8);
+    Press(Qt::Key_F8);
+    qputenv("PATH", path);
+    int told = 0;
+    for (const media::Utterance& u : spoken)
+        told += u.text.contains("open-jtalk open-jtalk-mecab-naist-jdic") &&
+                u.language == ui::Language::English;
+    EXPECT_EQ(told, 1);
+    int boxes = 0;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
+            ++boxes;
+            EXPECT_TRUE(box->text().contains("hts-voice-nitech-jp-atr503-m001"));
+            EXPECT_FALSE(box->isModal());
+            box->close();
+        }
+    EXPECT_EQ(boxes, 1);
+    EXPECT_TRUE(VoicingOn());
+}
+
+// The peak and the length in seconds of a voice's WAV file: 16-bit mono after a plain header,
+// as Open JTalk and eSpeak NG write it.
+struct Heard {
+    double peak = 0;
+    double seconds = 0;
+};
+Heard Measure(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    const QByteArray wav = file.readAll();
+    Heard heard;
+    for (qsizetype at = 44; at + 1 < wav.size(); at += 2) {
+        const auto sample = static_cast<int16_t>(static_cast<uint8_t>(wav[at]) |
+                                                 static_cast<uint8_t>(wav[at + 1]) << 8);
+        heard.peak = std::max(heard.peak, std::abs(sample) / 32768.0);
+    }
+    heard.seconds = static_cast<double>(media::WavLengthMs(path)) / 1000;
+    return heard;
+}
+
+TEST(Speech, OpenJTalkReadsARealLineAudiblyAndAtTheLengthOfItsText) {
+    ASSERT_TRUE(media::VoiceInstalled(ui::Language::Japanese))
+        << "install " << media::VoicePackages(ui::Language::Japanese) << " (scripts/setup)";
+    QTemporaryDir folder;
+    const QString shortLine = folder.filePath("short.wav"), longLine = folder.filePath("long.wav");
+    // 5 and 28 morae.
+    ASSERT_TRUE(media::SynthesizeToFile("今日は晴天。", ui::Language::Japanese, shortLine));
+    ASSERT_TRUE(media::SynthesizeToFile("今日は晴天です。卒業式の後、屋上で待っていてください。",
+                                        ui::Language::Japanese, longLine));
+    const Heard a = Measure(shortLine), b = Measure(longLine);
+    EXPECT_GT(a.peak, 0.05);
+    EXPECT_GT(b.peak, 0.05);
+    // Speech runs at some six to ten morae a second, with a little silence at each end.
+    EXPECT_GT(a.seconds, 5 / 12.0);
+    EXPECT_LT(a.seconds, 5 / 4.0 + 1);
+    EXPECT_GT(b.seconds, 28 / 12.0);
+    EXPECT_LT(b.seconds, 28 / 4.0 + 1);
+    EXPECT_GT(b.seconds, 2.5 * a.seconds);
+}
+
+TEST(Speech, TheMusicDucksUnderSpeechAndComesBackAfterIt) {
+    BeginTestGame();
+    media::testing::RenderMusicInGameTime();
+    media::StartAudio();
+    // A few seconds of speech, as eSpeak NG says them.
+    ASSERT_TRUE(media::SynthesizeToFile(
+        "The school gate closes at five. Find her before then, and tell her how you feel.",
+        ui::Language::English, "speech.wav"));
+    const long long speechMs = media::WavLengthMs("speech.wav");
+    ASSERT_GT(speechMs, 2500);
+
+    // The loudest the music comes out over its first two seconds.
+    const auto loudest = [] {
+        media::OpenSequence("M310C.mid");
+        media::PlaySequence();
+        ui::gametime::Advance(2000);
+        return media::ProbeSinceOpen().outputPeak;
+    };
+    const float alone = loudest();
+    // The music fades down over a few blocks: the piece starts once it is down.
+    media::PlaySpeech("speech.wav");
+    ui::gametime::Advance(200);
+    const float underSpeech = loudest();
+    EXPECT_TRUE(media::SpeechPlaying());
+    ui::gametime::Advance(speechMs);
+    EXPECT_FALSE(media::SpeechPlaying());
+    const float after = loudest();
+    media::CloseSequence();
+    EXPECT_GT(alone, 0.02f);
+    EXPECT_LT(underSpeech, 0.5f * alone);
+    EXPECT_NEAR(after, alone, 0.1f * alone);  // the synth's reverb leaves a trace
+    EndTestGame();
+}
+
+}  // namespace
+
+#include "voicing_test.moc"
