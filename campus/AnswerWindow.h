@@ -21,9 +21,14 @@ class AnswerWindowForm : public ui::Form {
 
     // Centred across the screen, its top at the campus screen's dialogTop.
     void PlaceBelowCampus();
+    void ShowWords();
 
   protected:
     void Form_Load() override { PlaceBelowCampus(); }
+    void Form_LanguageChanged() override {
+        ShowWords();
+        Form::Form_LanguageChanged();
+    }
     void Form_OuterSizeChanged() override { PlaceBelowCampus(); }
     void Form_QueryUnload(int& cancel, int reason) override;
 };

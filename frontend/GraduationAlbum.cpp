@@ -1,5 +1,7 @@
 #include "frontend/GraduationAlbum.h"
 
+#include <QCoreApplication>
+
 #include <QPixmap>
 #include <QPointer>
 
@@ -41,7 +43,8 @@ GraduationAlbumForm::GraduationAlbumForm() {
     pageFrame = new ui::Shape(this, 0, 0, 7815, 6300);
     pageFrame->SetBorder(QColor(192, 64, 0), 3);
     messageLabel = new ui::Label(this, 120, 6360, 7575, 255);
-    ui::Describe(messageLabel, QString(), QStringLiteral("写真を見て思ったこと。"));
+    ui::Describe(messageLabel, QString(),
+                 QCoreApplication::translate("Album", "写真を見て思ったこと。"));
     for (int i = 0; i < static_cast<int>(std::size(kPhotos)); ++i) {
         const Region& r = kPhotos[i];
         auto* region = new ui::Image(this, r.left, r.top, r.width, r.height);
@@ -52,10 +55,11 @@ GraduationAlbumForm::GraduationAlbumForm() {
         const std::string_view who = i < kPickablePhotos    ? story::HeroineName(i + 1)
                                      : i == kPickablePhotos ? story::AlbumFriendName()
                                                             : story::BestFriendName();
-        ui::Describe(region, story::Q(who) + QStringLiteral("の写真"),
+        ui::Describe(region, story::Q(who) + QCoreApplication::translate("Album", "の写真"),
                      i < kPickablePhotos
-                         ? QStringLiteral("クリックすると、このコを探しに行くと決めます。")
-                         : QStringLiteral("友だちの写真です。"));
+                         ? QCoreApplication::translate(
+                               "Album", "クリックすると、このコを探しに行くと決めます。")
+                         : QCoreApplication::translate("Album", "友だちの写真です。"));
         if (i > 0) setTabOrder(&photos(i - 1), region);
         photos.Add(i, region);
     }
@@ -72,7 +76,8 @@ void GraduationAlbumForm::Form_Load() {
 
 void GraduationAlbumForm::Photo_MouseMove(int index) {
     if (lastHovered_ == kNotHoveredYet) {
-        messageLabel->SetCaption(QStringLiteral("俺がちょっと気になっていたコは…"));
+        messageLabel->SetCaption(
+            QCoreApplication::translate("Album", "俺がちょっと気になっていたコは…"));
         lastHovered_ = kFirstThoughtShown;
         return;
     }
