@@ -117,19 +117,21 @@ void DataRoomForm::Form_Load() {
 }
 
 void DataRoomForm::ShowWords() {
-    const auto tr = [](const char* text) { return QCoreApplication::translate("DataRoom", text); };
-    titleLabel->SetCaption(tr(QT_TRANSLATE_NOOP("DataRoom", "データルーム")));
-    ui::Describe(iconPicture, tr(QT_TRANSLATE_NOOP("DataRoom", "ゲームのアイコン")), QString());
-    listTitleLabel->SetCaption(tr(QT_TRANSLATE_NOOP("DataRoom", "クリアした女の子　一覧表")));
+    const auto words = [](const char* text) {
+        return QCoreApplication::translate("DataRoom", text);
+    };
+    titleLabel->SetCaption(words(QT_TRANSLATE_NOOP("DataRoom", "データルーム")));
+    ui::Describe(iconPicture, words(QT_TRANSLATE_NOOP("DataRoom", "ゲームのアイコン")), QString());
+    listTitleLabel->SetCaption(words(QT_TRANSLATE_NOOP("DataRoom", "クリアした女の子　一覧表")));
     static const char* const markNames[] = {QT_TRANSLATE_NOOP("DataRoom", "告白"),
                                             QT_TRANSLATE_NOOP("DataRoom", "両想い")};
     for (int m = 0; m < 2; ++m) {
-        const QString name = tr(markNames[m]);
-        ui::Describe(&markPictures(m), tr(QT_TRANSLATE_NOOP("DataRoom", "%1のマーク")).arg(name),
-                     tr(QT_TRANSLATE_NOOP("DataRoom", "一覧のしるしの意味。")));
+        const QString name = words(markNames[m]);
+        ui::Describe(&markPictures(m), words(QT_TRANSLATE_NOOP("DataRoom", "%1のマーク")).arg(name),
+                     words(QT_TRANSLATE_NOOP("DataRoom", "一覧のしるしの意味。")));
         markLabels(m).SetCaption(QStringLiteral("=") + name);
     }
-    const QString empty = tr(QT_TRANSLATE_NOOP("DataRoom", "空いている欄"));
+    const QString empty = words(QT_TRANSLATE_NOOP("DataRoom", "空いている欄"));
     for (int i = 0; i < kRows; ++i) {
         const int heroine = rowHeroine_[static_cast<size_t>(i)];
         const int mark = rowMark_[static_cast<size_t>(i)];
@@ -137,18 +139,18 @@ void DataRoomForm::ShowWords() {
         rowNames(i).SetCaption(name);
         ui::Describe(
             &rowPictures(i),
-            heroine != 0 ? tr(QT_TRANSLATE_NOOP("DataRoom", "%1の顔")).arg(name) : empty,
-            tr(QT_TRANSLATE_NOOP("DataRoom", "%1番目にクリアした女の子の顔。")).arg(i + 1));
+            heroine != 0 ? words(QT_TRANSLATE_NOOP("DataRoom", "%1の顔")).arg(name) : empty,
+            words(QT_TRANSLATE_NOOP("DataRoom", "%1番目にクリアした女の子の顔。")).arg(i + 1));
         ui::Describe(&rowPictures(kMarkOffset + i),
                      mark >= 0 ? markPictures(mark).accessibleName() : empty,
-                     tr(QT_TRANSLATE_NOOP("DataRoom", "%1番目のクリアのしるし。")).arg(i + 1));
+                     words(QT_TRANSLATE_NOOP("DataRoom", "%1番目のクリアのしるし。")).arg(i + 1));
         ui::Describe(
             &rowNames(i), QString(),
-            tr(QT_TRANSLATE_NOOP("DataRoom", "%1番目にクリアした女の子の名前。")).arg(i + 1));
+            words(QT_TRANSLATE_NOOP("DataRoom", "%1番目にクリアした女の子の名前。")).arg(i + 1));
     }
-    optionButton->setText(tr(QT_TRANSLATE_NOOP("DataRoom", "オプションセット")));
-    clearButton->setText(tr(QT_TRANSLATE_NOOP("DataRoom", "データ消去")));
-    backButton->setText(tr(QT_TRANSLATE_NOOP("DataRoom", "戻る")));
+    optionButton->setText(words(QT_TRANSLATE_NOOP("DataRoom", "オプションセット")));
+    clearButton->setText(words(QT_TRANSLATE_NOOP("DataRoom", "データ消去")));
+    backButton->setText(words(QT_TRANSLATE_NOOP("DataRoom", "戻る")));
     ui::Describe(helpLabel, QString(),
                  QCoreApplication::translate("DataRoom", "データルームの説明。"));
     ui::Describe(

@@ -55,7 +55,7 @@ GraduationAlbumForm::GraduationAlbumForm() {
         const std::string_view who = i < kPickablePhotos    ? story::HeroineName(i + 1)
                                      : i == kPickablePhotos ? story::AlbumFriendName()
                                                             : story::BestFriendName();
-        ui::Describe(region, story::Q(who) + QCoreApplication::translate("Album", "の写真"),
+        ui::Describe(region, QCoreApplication::translate("Album", "%1の写真").arg(story::Q(who)),
                      i < kPickablePhotos
                          ? QCoreApplication::translate(
                                "Album", "クリックすると、このコを探しに行くと決めます。")

@@ -105,11 +105,14 @@ void StartMenuForm::ShowWords() {
         QT_TRANSLATE_NOOP("StartMenu", "名前を書いて、新しいゲームを始めます。"),
         QT_TRANSLATE_NOOP("StartMenu", "セーブしたゲームの続きを遊びます。"),
         QT_TRANSLATE_NOOP("StartMenu", "クリアした女の子の一覧を見ます。")};
-    const auto tr = [](const char* text) { return QCoreApplication::translate("StartMenu", text); };
-    ui::Describe(balloonLabel, QString(), tr(QT_TRANSLATE_NOOP("StartMenu", "友だちの吹き出し。")));
+    const auto words = [](const char* text) {
+        return QCoreApplication::translate("StartMenu", text);
+    };
+    ui::Describe(balloonLabel, QString(),
+                 words(QT_TRANSLATE_NOOP("StartMenu", "友だちの吹き出し。")));
     for (int i = 0; i < kEntries; ++i) {
-        entries(i).SetCaption(tr(captions[i]));
-        ui::Describe(&entries(i), QString(), tr(descriptions[i]));
+        entries(i).SetCaption(words(captions[i]));
+        ui::Describe(&entries(i), QString(), words(descriptions[i]));
     }
     const QString family = QCoreApplication::translate("StartMenu", "みょうじ");
     const QString given = QCoreApplication::translate("StartMenu", "なまえ");

@@ -85,7 +85,10 @@ void AnswerHelpOrVersion(int& argc, char** argv) {
                 for (int j = 1; j + 1 < argc; ++j)
                     if (std::strcmp(argv[j], "--lang") == 0)
                         requested = ui::LanguageOfCode(QString::fromLocal8Bit(argv[j + 1]));
-                ui::SetLanguage(requested.value_or(StoredComforts().language));
+                const ui::Language language = requested.value_or(StoredComforts().language);
+                // Qt's own lines of the help stay in English, as they always were.
+                ui::SetTablesLanguage(language);
+                if (language == ui::Language::English) ui::SetTextsLanguage(language);
                 QCommandLineParser parser;
                 DescribeOptions(parser);
                 parser.process(core);  // prints the answer and ends the program
