@@ -27,6 +27,8 @@ class AnswerWindowForm : public ui::Form {
     void Form_Load() override { PlaceBelowCampus(); }
     void Form_LanguageChanged() override {
         ShowWords();
+        // The answers' own names, which the words above put back to "返事1" and so on.
+        if (!answerButtons(0).text().isEmpty()) AnnounceLines();
         Form::Form_LanguageChanged();
     }
     void Form_OuterSizeChanged() override { PlaceBelowCampus(); }

@@ -11,6 +11,22 @@
 namespace {
 // A walk arriving at 4:58 PM or later may well miss the gate.
 constexpr int kLateArrivalMinute = 28;
+
+// The places as a line names them: the Japanese as on the buttons, 校　庭 spaced out too.
+struct PlaceInLine {
+    const char* source;
+    const char* comment;
+};
+constexpr PlaceInLine kPlacesInLines[] = {
+    {"", ""},
+    QT_TRANSLATE_NOOP3("Places", "校舎Ａ", "in a line"),
+    QT_TRANSLATE_NOOP3("Places", "校舎Ｂ", "in a line"),
+    QT_TRANSLATE_NOOP3("Places", "校　庭", "in a line"),
+    QT_TRANSLATE_NOOP3("Places", "体育館", "in a line"),
+    QT_TRANSLATE_NOOP3("Places", "プール", "in a line"),
+    QT_TRANSLATE_NOOP3("Places", "コート", "in a line"),
+    QT_TRANSLATE_NOOP3("Places", "自然園", "in a line"),
+};
 }  // namespace
 
 void StartWalk(int index) {
@@ -31,9 +47,8 @@ QString WalkingCaption(ui::Language language) {
 
 QString WalkingLine(ui::Language language) {
     const GameRecord& g = GameState;
-    // The place as its button names it, 校　庭 spaced out too.
-    const QString place = ui::TextIn(language, "Places",
-                                     kLocations[static_cast<size_t>(g.destination)].buttonCaption);
+    const PlaceInLine& where = kPlacesInLines[static_cast<size_t>(g.destination)];
+    const QString place = ui::TextIn(language, "Places", where.source, where.comment);
     const int minutes = WalkingMinutes(g.currentLocation, g.destination);
     if (g.arrivalMinute >= kLateArrivalMinute)
         return ui::TextIn(language, "Campus",

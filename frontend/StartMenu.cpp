@@ -56,8 +56,6 @@ StartMenuForm::StartMenuForm() {
 void StartMenuForm::BuildFriend() {
     auto* portrait = new ui::Image(this, 0, 240, 2250, 3000);
     portrait->LoadPicture(QStringLiteral("Friend.png"));
-    portrait->setToolTip(story::Q(story::AlbumFriendTooltip()));
-    ui::Describe(portrait, story::Q(story::AlbumFriendName()), portrait->toolTip());
     friendPicture.Add(0, portrait);
     // The balloon's tail points down to the friend.
     for (int i = 0; i < 3; ++i) new ui::Line(this, 2220 + 15 * i, 780, 1860, 1140, Qt::black, 1);
@@ -139,6 +137,10 @@ void StartMenuForm::ShowWords() {
     ui::Describe(settingsButton, QCoreApplication::translate("StartMenu", "設定"),
                  QCoreApplication::translate(
                      "StartMenu", "音量、画面の大きさ、サウンドフォント、全画面を決めます。"));
+    ui::Image& portrait = friendPicture(0);
+    portrait.setToolTip(story::Q(story::AlbumFriendTooltip()));
+    ui::Describe(&portrait, story::Q(story::AlbumFriendName()), portrait.toolTip());
+    captionLabel->SetCaption(story::Q(story::StartMenuCaption()));
     if (balloonWords_) balloonLabel->SetCaption(balloonWords_());
 }
 

@@ -221,11 +221,11 @@ a key to go on</translation>
     </message>
     <message>
         <source>%1に向かって歩きだしたけど、はたして閉門時刻に間に合うだろうか。</source>
-        <translation>I set off for %1, but will I make it before the gate closes?</translation>
+        <translation>I headed for %1, but will I make it before the gate closes?</translation>
     </message>
     <message>
         <source>%1に向かって歩きだした。あそこまでは%2分くらいかかる。</source>
-        <translation>I set off for %1. It takes about %2 minutes to get there.</translation>
+        <translation>I headed for %1. It&apos;s about a %2-minute walk.</translation>
     </message>
     <message>
         <source>%1、%2</source>
@@ -471,6 +471,41 @@ The game will save in the current folder, %1.</translation>
     <message>
         <source>【自然園】 -Velmora 3rd STORY-</source>
         <translation>[Nature Garden] -Velmora 3rd STORY-</translation>
+    </message>
+    <message>
+        <source>校舎Ａ</source>
+        <comment>in a line</comment>
+        <translation>Building A</translation>
+    </message>
+    <message>
+        <source>校舎Ｂ</source>
+        <comment>in a line</comment>
+        <translation>Building B</translation>
+    </message>
+    <message>
+        <source>校&#x3000;庭</source>
+        <comment>in a line</comment>
+        <translation>the schoolyard</translation>
+    </message>
+    <message>
+        <source>体育館</source>
+        <comment>in a line</comment>
+        <translation>the gym</translation>
+    </message>
+    <message>
+        <source>プール</source>
+        <comment>in a line</comment>
+        <translation>the pool</translation>
+    </message>
+    <message>
+        <source>コート</source>
+        <comment>in a line</comment>
+        <translation>the tennis courts</translation>
+    </message>
+    <message>
+        <source>自然園</source>
+        <comment>in a line</comment>
+        <translation>the nature garden</translation>
     </message>
 </context>
 <context>

@@ -61,9 +61,10 @@ void SetTextsLanguage(Language language) {
     if (!in.isEmpty()) QCoreApplication::installTranslator(&in);
 }
 
-QString TextIn(Language language, const char* context, const char* source) {
+QString TextIn(Language language, const char* context, const char* source,
+               const char* disambiguation) {
     if (language == Language::Japanese) return QString::fromUtf8(source);
-    const QString english = English().translate(context, source);
+    const QString english = English().translate(context, source, disambiguation);
     return english.isEmpty() ? QString::fromUtf8(source) : english;
 }
 

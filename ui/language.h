@@ -21,7 +21,8 @@ void SetTablesLanguage(Language language);
 // ones, or Qt's own Japanese ones (the message boxes' buttons). Needs the application object.
 void SetTextsLanguage(Language language);
 // A text written in code, as `language` reads it, whatever language is current.
-QString TextIn(Language language, const char* context, const char* source);
+QString TextIn(Language language, const char* context, const char* source,
+               const char* disambiguation = nullptr);
 // Changes the language while the game runs: every window gets a LanguageChange event at once,
 // and the screens show their words again in the new language. Nothing else moves: the game's
 // state, its clock and its timers go on as they were.
