@@ -360,7 +360,7 @@ TEST_F(Switch, EveryScreenReadsEnglishAfterASwitchAndTheExactJapaneseAfterOneBac
                 EXPECT_EQ(english.size(), japanese.size());
                 EXPECT_EQ(JapaneseIn(english).join("\n"), "");
                 EXPECT_EQ(SettingsWindow->languageChoice->itemText(0), "日本語");
-                EXPECT_EQ(CampusScreen->travelButtons(2).text(), "Schoolyard");
+                EXPECT_EQ(CampusScreen->travelButtons(2).text(), "Yard");
                 EXPECT_EQ(DataRoom->rowNames(1).Caption(), "Ryoko Onuki");
                 // Qt's own buttons follow: its Japanese is put away in English.
                 const bool qtJapanese = QFile::exists(

@@ -305,7 +305,7 @@ The game will save in the current folder, %1.</translation>
     </message>
     <message>
         <source>&#x3000;「告白」、「両想い」の両方をクリアした場合は、「両想い」マークがつきます。</source>
-        <translation>A girl won with both a confession and mutual love gets the &quot;Mutual love&quot; mark.</translation>
+        <translation>Win a girl both ways, and she gets the &quot;Mutual&quot; mark.</translation>
     </message>
     <message>
         <source>&#x3000;一定数クリアすると、下の「オプションセット」ボタンが有効になります。</source>
@@ -321,11 +321,11 @@ The game will save in the current folder, %1.</translation>
     </message>
     <message>
         <source>告白</source>
-        <translation>Confession</translation>
+        <translation>Crush</translation>
     </message>
     <message>
         <source>両想い</source>
-        <translation>Mutual love</translation>
+        <translation>Mutual</translation>
     </message>
     <message>
         <source>データルーム</source>
@@ -418,7 +418,7 @@ The game will save in the current folder, %1.</translation>
     <name>Places</name>
     <message>
         <source>校舎Ａ</source>
-        <translation>Building A</translation>
+        <translation>Bldg. A</translation>
     </message>
     <message>
         <source>【校舎Ａ：屋上】 -Velmora 3rd STORY-</source>
@@ -426,7 +426,7 @@ The game will save in the current folder, %1.</translation>
     </message>
     <message>
         <source>校舎Ｂ</source>
-        <translation>Building B</translation>
+        <translation>Bldg. B</translation>
     </message>
     <message>
         <source>【校舎Ｂ：教室】 -Velmora 3rd STORY-</source>
@@ -434,7 +434,7 @@ The game will save in the current folder, %1.</translation>
     </message>
     <message>
         <source>校&#x3000;庭</source>
-        <translation>Schoolyard</translation>
+        <translation>Yard</translation>
     </message>
     <message>
         <source>【校庭】 -Velmora 3rd STORY-</source>
