@@ -11,6 +11,7 @@
 #include "story/story.h"
 #include "story/text.h"
 #include "ui/accessible.h"
+#include "ui/language.h"
 #include "ui/runtime.h"
 #include "ui/twips.h"
 
@@ -41,11 +42,35 @@ StaffRollForm::StaffRollForm() {
     stepTimer = new ui::Timer(this, kStepMs, true);
     stepTimer->onTimer = [this] { StepTimer_Timer(); };
     creditsLabel->onDblClick = [this] { Credits_DblClick(); };
+    ShowWords();
+}
+
+void StaffRollForm::ShowWords() {
     ui::Describe(rollPicture, QCoreApplication::translate("StaffRoll", "スタッフロールの絵"),
                  QCoreApplication::translate("StaffRoll", "思い出の場面。"));
     ui::Describe(roleLabel, QString(), QCoreApplication::translate("StaffRoll", "担当。"));
     ui::Describe(creditsLabel, QString(),
                  QCoreApplication::translate("StaffRoll", "スタッフの名前。"));
+    // The roles and the last words shown now, written here rather than in the story.
+    static const char* const words[] = {QT_TRANSLATE_NOOP("StaffRoll", "CG(人物)"),
+                                        QT_TRANSLATE_NOOP("StaffRoll", "CG(背景)"),
+                                        QT_TRANSLATE_NOOP("StaffRoll", "プログラミング"),
+                                        QT_TRANSLATE_NOOP("StaffRoll", "想い出の提供"),
+                                        QT_TRANSLATE_NOOP("StaffRoll", "スーパーバイザ"),
+                                        QT_TRANSLATE_NOOP("StaffRoll", "企画"),
+                                        QT_TRANSLATE_NOOP("StaffRoll", "製作"),
+                                        QT_TRANSLATE_NOOP("StaffRoll", "また　遊んでね。")};
+    for (ui::Label* label : {roleLabel, creditsLabel})
+        for (const char* text : words)
+            for (const ui::Language language : {ui::Language::Japanese, ui::Language::English})
+                if (label->Caption() == ui::TextIn(language, "StaffRoll", text))
+                    label->SetCaption(QCoreApplication::translate("StaffRoll", text));
+    if (!pictureCode_.isEmpty()) rollPicture->setAccessibleName(ScenePictureName(pictureCode_));
+}
+
+void StaffRollForm::Form_LanguageChanged() {
+    ShowWords();
+    Form::Form_LanguageChanged();
 }
 
 void StaffRollForm::Form_Load() {
@@ -58,8 +83,10 @@ void StaffRollForm::Form_Load() {
 
 void StaffRollForm::ShowPicture(const QString& code) {
     // The roll never waits on a picture: a missing one leaves the last in place.
-    if (rollPicture->LoadPicture(code + QStringLiteral(".VEL")))
+    if (rollPicture->LoadPicture(code + QStringLiteral(".VEL"))) {
+        pictureCode_ = code;
         rollPicture->setAccessibleName(ScenePictureName(code));
+    }
 }
 
 void StaffRollForm::StepTimer_Timer() {

@@ -56,12 +56,16 @@ LogoDemoForm::LogoDemoForm() {
     spriteFrameA->LoadPicture(QStringLiteral("SpriteA.png"));
     spriteFrameB = new ui::Image(this, 5055, 135, 480, 960);
     spriteFrameB->LoadPicture(QStringLiteral("SpriteB.png"));
+    ShowWords();
+    tickTimer = new ui::Timer(this);
+    tickTimer->onTimer = [this] { TickTimer_Timer(); };
+}
+
+void LogoDemoForm::ShowWords() {
     ui::Describe(yearLabel, QString(), QCoreApplication::translate("Logo", "ロゴの年。"));
     ui::Describe(sprite, QCoreApplication::translate("Logo", "跳ねるキャラクター"),
                  QCoreApplication::translate(
                      "Logo", "メーカーのロゴ。Shift などを押すとジングルを止めます。"));
-    tickTimer = new ui::Timer(this);
-    tickTimer->onTimer = [this] { TickTimer_Timer(); };
 }
 
 void LogoDemoForm::Form_Load() {
