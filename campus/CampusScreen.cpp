@@ -1,9 +1,9 @@
 #include "campus/CampusScreen.h"
 
-#include <QCoreApplication>
-
 #include <algorithm>
 #include <cmath>
+
+#include <QCoreApplication>
 
 #include "campus/AnswerWindow.h"
 #include "campus/HistoryWindow.h"

@@ -1,11 +1,10 @@
 #include "campus/HistoryWindow.h"
 
-#include <QCoreApplication>
-
 #include <cmath>
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>

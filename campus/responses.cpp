@@ -1,8 +1,8 @@
 #include "campus/responses.h"
 
-#include <QCoreApplication>
-
 #include <array>
+
+#include <QCoreApplication>
 
 #include "campus/AnswerWindow.h"
 #include "campus/CampusScreen.h"

@@ -1,8 +1,7 @@
 #include "campus/screenshot.h"
 
-#include <QCoreApplication>
-
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>

@@ -1,10 +1,9 @@
 #include "core/savefile.h"
 
-#include <QCoreApplication>
-
 #include <algorithm>
 #include <optional>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>

@@ -1,7 +1,6 @@
 #include "frontend/GraduationAlbum.h"
 
 #include <QCoreApplication>
-
 #include <QPixmap>
 #include <QPointer>
 

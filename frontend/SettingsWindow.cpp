@@ -1,8 +1,7 @@
 #include "frontend/SettingsWindow.h"
 
-#include <QCoreApplication>
-
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
 #include <QStyle>

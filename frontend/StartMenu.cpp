@@ -1,9 +1,8 @@
 #include "frontend/StartMenu.h"
 
-#include <QCoreApplication>
-
 #include <array>
 
+#include <QCoreApplication>
 #include <QTime>
 
 #include "campus/CampusScreen.h"

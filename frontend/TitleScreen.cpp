@@ -1,7 +1,6 @@
 #include "frontend/TitleScreen.h"
 
 #include <QCoreApplication>
-
 #include <QPainter>
 #include <QPixmap>
 #include <QPointer>

@@ -1,8 +1,8 @@
 #include "frontend/session.h"
 
-#include <QCoreApplication>
-
 #include <cstdio>
+
+#include <QCoreApplication>
 
 #include "campus/CampusScreen.h"
 #include "campus/HistoryWindow.h"

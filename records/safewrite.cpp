@@ -1,7 +1,5 @@
 #include "records/safewrite.h"
 
-#include <QCoreApplication>
-
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>

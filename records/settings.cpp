@@ -1,7 +1,6 @@
 #include "records/settings.h"
 
 #include <QCoreApplication>
-
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>

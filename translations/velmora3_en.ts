@@ -381,6 +381,35 @@ The game will save in the current folder, %1.</translation>
     </message>
 </context>
 <context>
+    <name>Folders</name>
+    <message>
+        <source>実行フォルダ %1 にありません</source>
+        <translation>not in the run-time folder %1</translation>
+    </message>
+    <message>
+        <source>実行フォルダ %1 にもデータフォルダ %2 にもありません</source>
+        <translation>neither in the run-time folder %1 nor in the data folder %2</translation>
+    </message>
+    <message>
+        <source>velmora3: ファイル %1 が見つかりません（%2）。
+</source>
+        <translation>velmora3: the file %1 is missing (%2).
+</translation>
+    </message>
+    <message>
+        <source>実行フォルダ %1 はフォルダではなくファイルです。</source>
+        <translation>The run-time folder %1 is a file, not a folder.</translation>
+    </message>
+    <message>
+        <source>実行フォルダ %1 を作れません（書き込みが許されていないか、ディスクが読み込み専用です）。</source>
+        <translation>The run-time folder %1 cannot be made (writing there is not allowed, or the disk is read-only).</translation>
+    </message>
+    <message>
+        <source>実行フォルダ %1 に入れません（開くことが許されていません）。</source>
+        <translation>The run-time folder %1 cannot be entered (opening it is not allowed).</translation>
+    </message>
+</context>
+<context>
     <name>History</name>
     <message>
         <source>テキスト履歴 -Velmora 3rd STORY-</source>
