@@ -58,6 +58,8 @@ void SetTextsLanguage(Language language) {
     QTranslator& out = english ? QtJapanese() : English();
     QTranslator& in = english ? English() : QtJapanese();
     QCoreApplication::removeTranslator(&out);
+    // Out first, so that it is never installed twice.
+    QCoreApplication::removeTranslator(&in);
     if (!in.isEmpty()) QCoreApplication::installTranslator(&in);
 }
 
