@@ -52,6 +52,10 @@ std::optional<QString> CodeLineCounterpart(const QString& shown, ui::Language to
         for (const char* line : kCodeLines)
             if (ui::TextIn(from, "Campus", line) == shown) return ui::TextIn(to, "Campus", line);
         if (GameState.phase == Phase::Walking && WalkingLine(from) == shown) return WalkingLine(to);
+        if (GameState.phase == Phase::ClosingTime) {
+            if (CallFromBehind(from) == shown) return CallFromBehind(to);
+            if (CallerFromBehind(from) == shown) return CallerFromBehind(to);
+        }
     }
     return std::nullopt;
 }
@@ -83,12 +87,28 @@ QString RetoldCaption(const QString& shown) {
 
 }  // namespace
 
+QString CallFromBehind(ui::Language language) {
+    // Kazumi, the fan club's leader, calls him Senpai; the others call him by his family name.
+    constexpr int kFanClubLeader = 7;
+    const QString call = ui::TextIn(language, "Closing",
+                                    GameState.endingHeroine == kFanClubLeader
+                                        ? QT_TRANSLATE_NOOP("Closing", "%1先輩…")
+                                        : QT_TRANSLATE_NOOP("Closing", "%1君…"));
+    return call.contains(QLatin1String("%1")) ? call.arg(GameState.familyName) : call;
+}
+
+QString CallerFromBehind(ui::Language language) {
+    return ui::TextIn(language, "Closing", QT_TRANSLATE_NOOP("Closing", "女の子の声"));
+}
+
 void RetellCampusScreen() {
     if (!CampusScreen.IsLoaded()) return;
     CampusScreenForm& screen = *CampusScreen;
     screen.SetCaption(RetoldCaption(screen.Caption()));
     RenameScenePicture();
-    screen.speakerLabel->SetCaption(Retold(screen.speakerLabel->Caption(), false));
+    const QString speaker = screen.speakerLabel->Caption();
+    const auto caller = CodeLineCounterpart(speaker, ui::CurrentLanguage());
+    screen.speakerLabel->SetCaption(caller ? *caller : Retold(speaker, false));
     screen.lineLabel->SetCaption(Retold(screen.lineLabel->Caption(), true));
     screen.phoneScreen->SetCaption(Retold(screen.phoneScreen->Caption(), false));
     AnnounceLine();

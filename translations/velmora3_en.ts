@@ -237,6 +237,21 @@ a key to go on</translation>
     </message>
 </context>
 <context>
+    <name>Closing</name>
+    <message>
+        <source>%1先輩…</source>
+        <translation>Senpai...</translation>
+    </message>
+    <message>
+        <source>%1君…</source>
+        <translation>%1...</translation>
+    </message>
+    <message>
+        <source>女の子の声</source>
+        <translation>A girl&apos;s voice</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>音楽に使う General MIDI サウンドフォント (SF2)。読み込めないときは標準のサウンドフォントを使います。</source>
