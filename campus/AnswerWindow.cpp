@@ -1,5 +1,7 @@
 #include "campus/AnswerWindow.h"
 
+#include <QCoreApplication>
+
 #include "core/GameState.h"
 #include "media/speech.h"
 #include "ui/accessible.h"
@@ -10,24 +12,32 @@ AnswerWindowForm::AnswerWindowForm() {
     SetCaption(QStringLiteral("Velmora 3rd STORY Serif"));
     SetClientSize(kAnswerWindowWidth, kAnswerWindowHeight);
     SetIcon(QStringLiteral("Icon.png"));
-    promptLabel = new ui::Label(this, 0, 0, 2655, 255, QStringLiteral("返事は…"));
-    ui::Describe(promptLabel, QString(), QStringLiteral("彼女への返事を、下の五つから選びます。"));
+    promptLabel = new ui::Label(this, 0, 0, 2655, 255);
     for (int i = 0; i < kOfferedLines; ++i) {
         auto* button = new ui::CommandButton(this, 0, 240 + 360 * i, 7575, 375);
         button->setStyleSheet(QStringLiteral("text-align: left; padding-left: 0.5em;"));
-        ui::Describe(button, QStringLiteral("返事%1").arg(i + 1),
-                     QStringLiteral("この言葉で返事をします。"));
         answerButtons.Add(i, button);
     }
     for (int i = 1; i < kOfferedLines; ++i) setTabOrder(&answerButtons(i - 1), &answerButtons(i));
+    ShowWords();
+}
+
+void AnswerWindowForm::ShowWords() {
+    promptLabel->SetCaption(QCoreApplication::translate("Answer", "返事は…"));
+    ui::Describe(promptLabel, QString(),
+                 QCoreApplication::translate("Answer", "彼女への返事を、下の五つから選びます。"));
+    for (int i = 0; i < kOfferedLines; ++i)
+        ui::Describe(&answerButtons(i), QCoreApplication::translate("Answer", "返事%1").arg(i + 1),
+                     QCoreApplication::translate("Answer", "この言葉で返事をします。"));
 }
 
 void AnswerWindowForm::AnnounceLines() {
     QString all = promptLabel->Caption();
     for (int i = 0; i < kOfferedLines; ++i) {
-        const QString line = QStringLiteral("%1　%2").arg(i + 1).arg(answerButtons(i).text());
+        const QString line =
+            QCoreApplication::translate("Answer", "%1　%2").arg(i + 1).arg(answerButtons(i).text());
         answerButtons(i).setAccessibleName(line);
-        all += QStringLiteral("　") + line;
+        all += QCoreApplication::translate("Answer", "　%1").arg(line);
     }
     ui::Announce(promptLabel, all);
     media::Voice(all, false);

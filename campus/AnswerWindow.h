@@ -21,9 +21,16 @@ class AnswerWindowForm : public ui::Form {
 
     // Centred across the screen, its top at the campus screen's dialogTop.
     void PlaceBelowCampus();
+    void ShowWords();
 
   protected:
     void Form_Load() override { PlaceBelowCampus(); }
+    void Form_LanguageChanged() override {
+        ShowWords();
+        // The answers' own names, which the words above put back to "返事1" and so on.
+        if (!answerButtons(0).text().isEmpty()) AnnounceLines();
+        Form::Form_LanguageChanged();
+    }
     void Form_OuterSizeChanged() override { PlaceBelowCampus(); }
     void Form_QueryUnload(int& cancel, int reason) override;
 };

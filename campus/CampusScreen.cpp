@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QCoreApplication>
+
 #include "campus/AnswerWindow.h"
 #include "campus/HistoryWindow.h"
 #include "campus/screenshot.h"
@@ -33,17 +35,18 @@ const QString kGameTitle = QStringLiteral("Velmora 3rd STORY");
 void QuitPrompt(int& cancel, int reason) {
     if (reason == ui::kCloseFromCode) return;
     if (!QuitPromptOffersSave()) {
-        ui::MsgBox(QStringLiteral("ここではゲームの中断はできません"),
+        ui::MsgBox(QCoreApplication::translate("Campus", "ここではゲームの中断はできません"),
                    ui::vbOKOnly | ui::vbExclamation, QStringLiteral("Velmora"));
         cancel = 1;
         return;
     }
     const QString& br = GameState.lineBreak;
-    const int answer =
-        ui::MsgBox(QStringLiteral("Velmora を終了します。") + br +
-                       QStringLiteral("次回、続きを遊ぶために、データをセーブしますか？") + br +
-                       QStringLiteral("（セーブしないと次回、続きができません）"),
-                   ui::vbYesNoCancel | ui::vbExclamation | ui::vbDefaultButton1, kGameTitle);
+    const int answer = ui::MsgBox(
+        QCoreApplication::translate("Campus", "Velmora を終了します。") + br +
+            QCoreApplication::translate("Campus",
+                                        "次回、続きを遊ぶために、データをセーブしますか？") +
+            br + QCoreApplication::translate("Campus", "（セーブしないと次回、続きができません）"),
+        ui::vbYesNoCancel | ui::vbExclamation | ui::vbDefaultButton1, kGameTitle);
     if (answer == ui::vbCancel) {
         cancel = 1;
         return;
@@ -52,8 +55,9 @@ void QuitPrompt(int& cancel, int reason) {
         QString problem;
         if (!WriteSave(problem)) {
             // The earlier save stays as it was, and so does the game.
-            ui::MsgBox(QStringLiteral("セーブできませんでした。") + br + problem + br +
-                           QStringLiteral("ゲームを続けます。"),
+            ui::MsgBox(QCoreApplication::translate("Campus", "セーブできませんでした。") + br +
+                           problem + br +
+                           QCoreApplication::translate("Campus", "ゲームを続けます。"),
                        ui::vbOKOnly | ui::vbExclamation, kGameTitle);
             cancel = 1;
             return;
@@ -84,42 +88,62 @@ CampusScreenForm::CampusScreenForm() {
     BuildTextArea();
     BuildPhoneAndTimers();
     ConnectEvents();
+    for (int i = 1; i < kLocationCount; ++i) setTabOrder(&travelButtons(i - 1), &travelButtons(i));
     DescribeControls();
 }
 
+void CampusScreenForm::Form_LanguageChanged() {
+    DescribeControls();
+    Form::Form_LanguageChanged();
+}
+
+// The words written here, accessible ones included: at the start and after a language switch.
 void CampusScreenForm::DescribeControls() {
-    const QString readOn = QStringLiteral("クリックするか、キーを押すと先へ進みます。");
-    ui::Describe(scenePicture, QStringLiteral("場面の絵"),
-                 QStringLiteral("今いる場面の絵。") + readOn);
-    ui::Describe(clockLabel, QString(), QStringLiteral("時計。五時に校門が閉まります。"));
+    pauseVeil->SetCaption(QCoreApplication::translate(
+        "Campus", "一時停止\n\nクリックするか、\nキーを押すと続きます"));
+    if (!promptLabel->Caption().isEmpty())
+        promptLabel->SetCaption(QCoreApplication::translate("Campus", "クリックしてください"));
+    const QString readOn =
+        QCoreApplication::translate("Campus", "クリックするか、キーを押すと先へ進みます。");
+    ui::Describe(scenePicture, QCoreApplication::translate("Campus", "場面の絵"),
+                 QCoreApplication::translate("Campus", "今いる場面の絵。") + readOn);
+    ui::Describe(clockLabel, QString(),
+                 QCoreApplication::translate("Campus", "時計。五時に校門が閉まります。"));
     for (int i = 0; i < kLocationCount; ++i) {
-        DescribeWalk(i, 0);
-        if (i > 0) setTabOrder(&travelButtons(i - 1), &travelButtons(i));
+        travelButtons(i).setText(PlaceButtonCaption(i + 1));
+        DescribeWalk(i, WalkingMinutes(GameState.currentLocation, i + 1));
     }
     walkingFigure.ForEach([](int, ui::Image& frame) {
-        ui::Describe(&frame, QStringLiteral("歩いている自分"), QStringLiteral("移動中のしるし。"));
+        ui::Describe(&frame, QCoreApplication::translate("Campus", "歩いている自分"),
+                     QCoreApplication::translate("Campus", "移動中のしるし。"));
     });
-    ui::Describe(speakerLabel, QString(), QStringLiteral("話している人の名前。"));
-    ui::Describe(lineLabel, QStringLiteral("台詞"), QStringLiteral("台詞と地の文。") + readOn);
-    ui::Describe(promptLabel, QString(), QStringLiteral("クリックを待っている合図。"));
-    ui::Describe(phoneScreen, QString(), QStringLiteral("携帯電話の画面。親友からのメール。"));
-    ui::Describe(pauseVeil, QStringLiteral("一時停止"),
-                 QStringLiteral("ゲームは止まっています。クリックするか、キーを押すと続きます。"));
+    ui::Describe(speakerLabel, QString(),
+                 QCoreApplication::translate("Campus", "話している人の名前。"));
+    ui::Describe(lineLabel, QCoreApplication::translate("Campus", "台詞"),
+                 QCoreApplication::translate("Campus", "台詞と地の文。") + readOn);
+    ui::Describe(promptLabel, QString(),
+                 QCoreApplication::translate("Campus", "クリックを待っている合図。"));
+    ui::Describe(phoneScreen, QString(),
+                 QCoreApplication::translate("Campus", "携帯電話の画面。親友からのメール。"));
+    ui::Describe(pauseVeil, QCoreApplication::translate("Campus", "一時停止"),
+                 QCoreApplication::translate(
+                     "Campus", "ゲームは止まっています。クリックするか、キーを押すと続きます。"));
 }
 
 void CampusScreenForm::DescribeWalk(int index, int minutes) {
     const int place = index + 1;
-    QString where = QString::fromUtf8(kLocations[static_cast<size_t>(place)].buttonCaption);
+    QString where = PlaceButtonCaption(place);
     where.remove(QChar(0x3000));  // 校　庭 is spaced out for the button only
     QString walk;
     if (place == GameState.currentLocation)
-        walk = QStringLiteral("今いる場所です。");
+        walk = QCoreApplication::translate("Campus", "今いる場所です。");
     else if (minutes > 0)
-        walk = QStringLiteral("ここから歩いて%1分かかります。").arg(minutes);
+        walk = QCoreApplication::translate("Campus", "ここから歩いて%1分かかります。").arg(minutes);
     else
-        walk = QStringLiteral("ここからは直接行けません。");
-    ui::Describe(&travelButtons(index), where + QStringLiteral("へ行く"),
-                 where + QStringLiteral("まで歩きます。") + walk);
+        walk = QCoreApplication::translate("Campus", "ここからは直接行けません。");
+    ui::Describe(&travelButtons(index),
+                 QCoreApplication::translate("Campus", "%1へ行く").arg(where),
+                 QCoreApplication::translate("Campus", "%1まで歩きます。").arg(where) + walk);
 }
 
 void CampusScreenForm::BuildScene() {
@@ -137,8 +161,8 @@ void CampusScreenForm::BuildSideBar() {
     clockLabel->SetBackColor(ui::BgrColor(0x0080C0FF));
 
     for (int i = 0; i < kLocationCount; ++i) {
-        auto* button = new ui::CommandButton(this, 4920, 480 + 360 * i, 735, 255,
-                                             QString::fromUtf8(kLocations[i + 1].buttonCaption));
+        auto* button =
+            new ui::CommandButton(this, 4920, 480 + 360 * i, 735, 255, PlaceButtonCaption(i + 1));
         button->setEnabled(false);
         travelButtons.Add(i, button);
     }
@@ -171,8 +195,7 @@ void CampusScreenForm::BuildPhoneAndTimers() {
 
     // Over everything, so that no click reaches the game while it is paused. Its words come in
     // short lines, so that they stay over the scene and clear of the places on the right.
-    pauseVeil = new ui::Label(this, 0, 0, kClientWidth, kClientHeight,
-                              QStringLiteral("一時停止\n\nクリックするか、\nキーを押すと続きます"));
+    pauseVeil = new ui::Label(this, 0, 0, kClientWidth, kClientHeight);
     pauseVeil->setAlignment(Qt::AlignCenter);
     pauseVeil->SetForeColor(Qt::white);
     pauseVeil->SetBackColor(QColor(0, 0, 48, 170));

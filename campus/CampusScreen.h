@@ -66,6 +66,7 @@ class CampusScreenForm : public ui::Form {
     void Form_KeyPress(int keyAscii) override;
     bool Form_KeyPreview(int keyCode, int keyAscii) override;
     void Form_KeyDown(int keyCode, int shift) override;
+    void Form_LanguageChanged() override;
 
   private:
     static bool AtClickWait();

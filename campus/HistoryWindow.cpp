@@ -4,6 +4,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -128,17 +129,22 @@ void DayLineList::ScaleChanged() {
     AppendNewLines();
 }
 
+void HistoryWindowForm::ShowWords() {
+    SetCaption(QCoreApplication::translate("History", "テキスト履歴 -Velmora 3rd STORY-"));
+    hintLabel->SetCaption(
+        QCoreApplication::translate("History", "Esc・クリック・一番下でホイールを下へ：閉じる"));
+    lineList->setAccessibleName(QCoreApplication::translate("History", "テキスト履歴"));
+    lineList->setAccessibleDescription(QCoreApplication::translate(
+        "History", "ゲームの始めから表示された文章。新しいものが一番下にあります"));
+}
+
 HistoryWindowForm::HistoryWindowForm() {
-    SetCaption(QStringLiteral("テキスト履歴 -Velmora 3rd STORY-"));
     SetClientSize(kClientWidth, kClientHeight);
     SetIcon(QStringLiteral("Icon.png"));
     lineList = new DayLineList(this, 0, 0, kClientWidth, kListHeight);
-    hintLabel = new ui::Label(this, 120, kListHeight + 45, kClientWidth - 240, 240,
-                              QStringLiteral("Esc・クリック・一番下でホイールを下へ：閉じる"));
+    hintLabel = new ui::Label(this, 120, kListHeight + 45, kClientWidth - 240, 240);
     hintLabel->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    lineList->setAccessibleName(QStringLiteral("テキスト履歴"));
-    lineList->setAccessibleDescription(
-        QStringLiteral("ゲームの始めから表示された文章。新しいものが一番下にあります"));
+    ShowWords();
     setFocusProxy(lineList);
     lineList->onClick = [this] { Unload(); };
     lineList->onMouseWheel = [this](int delta) { Turn(delta); };

@@ -50,10 +50,15 @@ class HistoryWindowForm : public ui::Form {
     void StandOver(ui::Form& screen);
     // The wheel turned over the campus screen's text while this is open.
     void Turn(int delta);
+    void ShowWords();
     bool WantsEscape() const override { return true; }  // Esc closes it, even in full screen
 
   protected:
     void Form_Load() override { lineList->AppendNewLines(); }
+    void Form_LanguageChanged() override {
+        ShowWords();
+        Form::Form_LanguageChanged();
+    }
     void Form_OuterSizeChanged() override;
     void Form_QueryUnload(int& cancel, int reason) override;
     bool Form_KeyPreview(int keyCode, int keyAscii) override;

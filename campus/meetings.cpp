@@ -1,5 +1,7 @@
 #include "campus/meetings.h"
 
+#include <QCoreApplication>
+
 #include "campus/presenter.h"
 #include "campus/responses.h"
 #include "core/GameState.h"
@@ -40,7 +42,8 @@ void MeetWhileWaiting() {
 void ShowNobodyHere() {
     ShowLine(
         LocationPictureCode(GameState.currentLocation),
-        QStringLiteral(
+        QCoreApplication::translate(
+            "Campus",
             "着いたけど、誰もいないようだ。誰か来るまで待っていようかな。それとも、他の場所に行こうか。"),
         QString());
     GameState.pendingConversation.clear();

@@ -1,5 +1,7 @@
 #include "campus/presenter.h"
 
+#include <QCoreApplication>
+
 #include "campus/CampusScreen.h"
 #include "campus/HistoryWindow.h"
 #include "core/GameState.h"
@@ -12,6 +14,15 @@
 #include "ui/accessible.h"
 #include "ui/runtime.h"
 
+namespace {
+QString g_sceneCode;  // the picture the scene shows
+}  // namespace
+
+void RenameScenePicture() {
+    if (!g_sceneCode.isEmpty())
+        CampusScreen->scenePicture->setAccessibleName(ScenePictureName(g_sceneCode));
+}
+
 void ShowLine(const QString& pictureCode, const QString& text, const QString& speaker) {
     CampusScreen->speakerLabel->SetCaption(speaker);
     CampusScreen->lineLabel->SetCaption(text);
@@ -20,8 +31,10 @@ void ShowLine(const QString& pictureCode, const QString& text, const QString& sp
     RememberLine(speaker, text);
     if (pictureCode.isEmpty()) return;
     // When neither picture file exists the previous picture stays and the game goes on.
-    if (CampusScreen->scenePicture->LoadPicture(ScenePictureFile(pictureCode)))
+    if (CampusScreen->scenePicture->LoadPicture(ScenePictureFile(pictureCode))) {
+        g_sceneCode = pictureCode;
         CampusScreen->scenePicture->setAccessibleName(ScenePictureName(pictureCode));
+    }
     if (GameState.phase == Phase::ClosingTime)
         CampusScreen->SetCaption(QStringLiteral("-Velmora 3rd STORY-"));
     else
@@ -33,7 +46,9 @@ void AnnounceLine() {
     const QString speaker = CampusScreen->speakerLabel->Caption();
     const QString line = CampusScreen->lineLabel->Caption();
     ui::Announce(CampusScreen->lineLabel,
-                 speaker.isEmpty() ? line : speaker + QStringLiteral("、") + line);
+                 speaker.isEmpty()
+                     ? line
+                     : QCoreApplication::translate("Campus", "%1、%2").arg(speaker, line));
 }
 
 QString ScenePictureName(const QString& code) {
@@ -44,22 +59,27 @@ QString ScenePictureName(const QString& code) {
     const QString who =
         person >= 1 && person <= kHeroineCount ? story::Q(story::HeroineName(person)) : QString();
     if (place >= 1 && place <= kLocationCount) {
-        // The place as the caption names it on arrival: 【校舎Ａ：屋上】.
-        const QString caption =
-            QString::fromUtf8(kLocations[static_cast<size_t>(place)].arrivalCaption);
-        const QString where = caption.section(QChar(0x3010), 1).section(QChar(0x3011), 0, 0);
-        return who.isEmpty() ? where : where + QStringLiteral("の") + who;
+        // The place as the caption names it on arrival, without its brackets: 【校舎Ａ：屋上】.
+        const QString caption = PlaceArrivalCaption(place).section(QStringLiteral(" -"), 0, 0);
+        const QString where = caption.mid(1, caption.size() - 2);
+        return who.isEmpty() ? where
+                             : QCoreApplication::translate("Campus", "%1の%2").arg(where, who);
     }
-    if (code == QLatin1String("C300A")) return QStringLiteral("携帯電話のメール");
-    if (code == QLatin1String("C300B")) return QStringLiteral("校舎のあいだを歩く自分");
-    if (code == QLatin1String("C380C")) return QStringLiteral("五時の校門");
-    if (code == QLatin1String("C380D")) return QStringLiteral("花の咲く河原");
-    if (place == 8 && !who.isEmpty()) return QStringLiteral("校門の") + who;
+    if (code == QLatin1String("C300A"))
+        return QCoreApplication::translate("Campus", "携帯電話のメール");
+    if (code == QLatin1String("C300B"))
+        return QCoreApplication::translate("Campus", "校舎のあいだを歩く自分");
+    if (code == QLatin1String("C380C")) return QCoreApplication::translate("Campus", "五時の校門");
+    if (code == QLatin1String("C380D"))
+        return QCoreApplication::translate("Campus", "花の咲く河原");
+    if (place == 8 && !who.isEmpty())
+        return QCoreApplication::translate("Campus", "校門の%1").arg(who);
     return QString();
 }
 
 void WaitForClick() {
-    CampusScreen->promptLabel->SetCaption(QStringLiteral("クリックしてください"));
+    CampusScreen->promptLabel->SetCaption(
+        QCoreApplication::translate("Campus", "クリックしてください"));
     GameState.clickFlag = false;
     ui::WaitUntil([] { return GameState.clickFlag; }, QStringLiteral("WaitForClick"));
     CampusScreen->promptLabel->SetCaption(QString());

@@ -22,3 +22,6 @@ void Say(const QString& pictureCode, const QString& text, const QString& speaker
 // Enables the travel buttons of the paths from the current place when the player is idle, and
 // disables them all while walking, talking or at closing time.
 void UpdateTravelButtons();
+
+// Names the scene's picture again, in the player's language, for a screen reader.
+void RenameScenePicture();

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include <QCoreApplication>
+
 #include "campus/AnswerWindow.h"
 #include "campus/CampusScreen.h"
 #include "campus/HistoryWindow.h"
@@ -22,14 +24,11 @@ constexpr int kIgnoredPenalty = 3;
 
 // Damaged data ends the conversation as if she had left, and tells the player what is wrong.
 void EndConversation(const conversation::DataProblem& problem) {
-    const bool english = ui::CurrentLanguage() == ui::Language::English;
-    ui::MsgBox((english ? QStringLiteral("The conversation file %1 is damaged.")
-                        : QStringLiteral("会話データ %1 が壊れています。"))
-                       .arg(problem.file) +
-                   GameState.lineBreak + problem.what + GameState.lineBreak +
-                   (english ? QStringLiteral("This conversation ends here.")
-                            : QStringLiteral("この会話はここで終わります。")),
-               ui::vbOKOnly | ui::vbExclamation, QStringLiteral("Velmora 3rd STORY"));
+    ui::MsgBox(
+        QCoreApplication::translate("Campus", "会話データ %1 が壊れています。").arg(problem.file) +
+            GameState.lineBreak + problem.what + GameState.lineBreak +
+            QCoreApplication::translate("Campus", "この会話はここで終わります。"),
+        ui::vbOKOnly | ui::vbExclamation, QStringLiteral("Velmora 3rd STORY"));
     AnswerWindow.Unload();
     HeroineLeaves();
     GameState.phase = Phase::Idle;
@@ -75,7 +74,8 @@ void OfferResponses(const QString& conversation) {
 void ApplyResponse(int k) {
     GameRecord& g = GameState;
     // What he said is no line of the screen's, but the day's lines keep it, under his name.
-    RememberLine(g.familyName + QStringLiteral("　") + g.givenName,
+    // Family name first in Japanese, given name first in English.
+    RememberLine(QCoreApplication::translate("Campus", "%1　%2").arg(g.familyName, g.givenName),
                  AnswerWindow->answerButtons(k - 1).text());
     AnswerWindow.Unload();
     const int code = g.offeredCodes[static_cast<size_t>(k)];
@@ -96,7 +96,8 @@ void IgnoredTimeout() {
     GameRecord& g = GameState;
     ShowLine(
         LocationPictureCode(g.currentLocation),
-        QStringLiteral("しゃべらずに無視をしていたら、彼女は行ってしまった。悪いことをしたな。"),
+        QCoreApplication::translate(
+            "Campus", "しゃべらずに無視をしていたら、彼女は行ってしまった。悪いことをしたな。"),
         QString());
     const auto heroine = static_cast<size_t>(HeroineOfConversation(g.pendingConversation));
     g.affection[heroine] = static_cast<int16_t>(g.affection[heroine] - kIgnoredPenalty);
@@ -108,6 +109,8 @@ void IgnoredTimeout() {
 
 void HeroineLeaves() {
     ShowLine(LocationPictureCode(GameState.currentLocation),
-             QStringLiteral("彼女は用事を思い出したらしく、どこかへ行ってしまった。"), QString());
+             QCoreApplication::translate("Campus",
+                                         "彼女は用事を思い出したらしく、どこかへ行ってしまった。"),
+             QString());
     GameState.pendingConversation.clear();
 }

@@ -5,8 +5,10 @@
 #include "campus/AnswerWindow.h"
 #include "campus/CampusScreen.h"
 #include "campus/presenter.h"
+#include "campus/walks.h"
 #include "conversation/script.h"
 #include "core/GameState.h"
+#include "core/places.h"
 #include "story/counterpart.h"
 #include "ui/language.h"
 
@@ -31,21 +33,82 @@ std::optional<QString> ReplyCounterpart(const QString& shown, ui::Language to) {
     return std::nullopt;
 }
 
+// The campus lines written in code rather than in the story tables.
+constexpr const char* kCodeLines[] = {
+    QT_TRANSLATE_NOOP("Campus",
+                      "着いたけど、誰もいないようだ。誰か来るまで待っていようかな。"
+                      "それとも、他の場所に行こうか。"),
+    QT_TRANSLATE_NOOP("Campus",
+                      "さて、初めはどこに行こうかな。それとも、ここにじっとしていようか…"),
+    QT_TRANSLATE_NOOP("Campus", "さて、どこに行こうかな。"),
+    QT_TRANSLATE_NOOP("Campus",
+                      "しゃべらずに無視をしていたら、彼女は行ってしまった。悪いことをしたな。"),
+    QT_TRANSLATE_NOOP("Campus", "彼女は用事を思い出したらしく、どこかへ行ってしまった。"),
+};
+
+std::optional<QString> CodeLineCounterpart(const QString& shown, ui::Language to) {
+    for (const ui::Language from : {ui::Language::Japanese, ui::Language::English}) {
+        if (from == to) continue;
+        for (const char* line : kCodeLines)
+            if (ui::TextIn(from, "Campus", line) == shown) return ui::TextIn(to, "Campus", line);
+        if (GameState.phase == Phase::Walking && WalkingLine(from) == shown) return WalkingLine(to);
+        if (GameState.phase == Phase::ClosingTime) {
+            if (CallFromBehind(from) == shown) return CallFromBehind(to);
+            if (CallerFromBehind(from) == shown) return CallerFromBehind(to);
+        }
+    }
+    return std::nullopt;
+}
+
 QString Retold(const QString& shown, bool mayBeReply) {
     const ui::Language to = ui::CurrentLanguage();
     if (auto story = story::Counterpart(shown, to, GameState.familyName, GameState.givenName))
         return *story;
-    if (mayBeReply)
+    if (mayBeReply) {
         if (auto reply = ReplyCounterpart(shown, to)) return *reply;
+        if (auto line = CodeLineCounterpart(shown, to)) return *line;
+    }
+    return shown;
+}
+
+QString RetoldCaption(const QString& shown) {
+    const ui::Language to = ui::CurrentLanguage();
+    for (const ui::Language from : {ui::Language::Japanese, ui::Language::English}) {
+        if (from == to) continue;
+        if (WalkingCaption(from) == shown) return WalkingCaption(to);
+        for (int place = 1; place <= kLocationCount; ++place) {
+            const char* caption = kLocations[static_cast<size_t>(place)].arrivalCaption;
+            if (ui::TextIn(from, "Places", caption) == shown)
+                return ui::TextIn(to, "Places", caption);
+        }
+    }
     return shown;
 }
 
 }  // namespace
 
+QString CallFromBehind(ui::Language language) {
+    // Kazumi, the fan club's leader, calls him Senpai; the others call him by his family name.
+    constexpr int kFanClubLeader = 7;
+    const QString call = ui::TextIn(language, "Closing",
+                                    GameState.endingHeroine == kFanClubLeader
+                                        ? QT_TRANSLATE_NOOP("Closing", "%1先輩…")
+                                        : QT_TRANSLATE_NOOP("Closing", "%1君…"));
+    return call.contains(QLatin1String("%1")) ? call.arg(GameState.familyName) : call;
+}
+
+QString CallerFromBehind(ui::Language language) {
+    return ui::TextIn(language, "Closing", QT_TRANSLATE_NOOP("Closing", "女の子の声"));
+}
+
 void RetellCampusScreen() {
     if (!CampusScreen.IsLoaded()) return;
     CampusScreenForm& screen = *CampusScreen;
-    screen.speakerLabel->SetCaption(Retold(screen.speakerLabel->Caption(), false));
+    screen.SetCaption(RetoldCaption(screen.Caption()));
+    RenameScenePicture();
+    const QString speaker = screen.speakerLabel->Caption();
+    const auto caller = CodeLineCounterpart(speaker, ui::CurrentLanguage());
+    screen.speakerLabel->SetCaption(caller ? *caller : Retold(speaker, false));
     screen.lineLabel->SetCaption(Retold(screen.lineLabel->Caption(), true));
     screen.phoneScreen->SetCaption(Retold(screen.phoneScreen->Caption(), false));
     AnnounceLine();

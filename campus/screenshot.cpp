@@ -1,6 +1,7 @@
 #include "campus/screenshot.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -26,9 +27,10 @@ QString NewPicturePath(const QDir& folder) {
 QString SaveScreenshot(QWidget& screen) {
     QString folderPath = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     if (folderPath.isEmpty()) folderPath = QDir::homePath();
-    const QString failed = QStringLiteral("スクリーンショットを保存できませんでした。");
+    const QString failed =
+        QCoreApplication::translate("Problems", "スクリーンショットを保存できませんでした。");
     if (!QDir().mkpath(folderPath))
-        return failed + QStringLiteral("フォルダ %1 を作れません。")
+        return failed + QCoreApplication::translate("Problems", "フォルダ %1 を作れません。")
                             .arg(QDir::toNativeSeparators(folderPath));
     QByteArray png;
     QBuffer buffer(&png);
@@ -36,6 +38,6 @@ QString SaveScreenshot(QWidget& screen) {
     QImageWriter(&buffer, "png").write(screen.grab().toImage());
     const QString path = NewPicturePath(QDir(folderPath));
     if (const int error = WriteWhole(path, png)) return failed + WriteFailure(error, path);
-    return QStringLiteral("スクリーンショットを %1 に保存しました。")
+    return QCoreApplication::translate("Problems", "スクリーンショットを %1 に保存しました。")
         .arg(QDir::toNativeSeparators(path));
 }

@@ -24,3 +24,13 @@ int WalkingMinutes(int from, int to) {
 QString LocationPictureCode(int location) {
     return QStringLiteral("C3") + QString::number(location) + QStringLiteral("0C");
 }
+
+QString PlaceButtonCaption(int location) {
+    return QCoreApplication::translate("Places",
+                                       kLocations[static_cast<size_t>(location)].buttonCaption);
+}
+
+QString PlaceArrivalCaption(int location) {
+    return QCoreApplication::translate("Places",
+                                       kLocations[static_cast<size_t>(location)].arrivalCaption);
+}

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
@@ -98,7 +99,8 @@ bool WriteSave(QString& problem) {
     const QByteArray bytes =
         encoder.encode(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
     if (encoder.hasError()) {
-        problem = QStringLiteral("名前にセーブできない文字が含まれています。");
+        problem =
+            QCoreApplication::translate("Problems", "名前にセーブできない文字が含まれています。");
         return false;
     }
     if (const int error = WriteWhole(kSaveFile, bytes); error != 0) {
@@ -115,11 +117,13 @@ void RemoveLeftoverSaveFiles() {
 bool ReadSave(QString& problem) {
     QFile file(kSaveFile);
     if (!file.open(QIODevice::ReadOnly)) {
-        problem = QStringLiteral("セーブデータ %1 が見つかりません。").arg(kSaveFile);
+        problem = QCoreApplication::translate("Problems", "セーブデータ %1 が見つかりません。")
+                      .arg(kSaveFile);
         return false;
     }
     const QString foreign =
-        QStringLiteral("%1 はこのゲームのセーブデータではありません。").arg(kSaveFile);
+        QCoreApplication::translate("Problems", "%1 はこのゲームのセーブデータではありません。")
+            .arg(kSaveFile);
     const std::optional<QString> text = SaveText(file.readAll());
     if (!text) {
         problem = foreign;
@@ -130,9 +134,10 @@ bool ReadSave(QString& problem) {
     for (QString& line : lines)
         if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
     if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
-    const QString damaged = QStringLiteral("セーブデータ %1 が壊れています").arg(kSaveFile);
+    const QString damaged =
+        QCoreApplication::translate("Problems", "セーブデータ %1 が壊れています").arg(kSaveFile);
     if (lines.size() < kSaveLines) {
-        problem = damaged + QStringLiteral("（途中で切れています）。");
+        problem = damaged + QCoreApplication::translate("Problems", "（途中で切れています）。");
         return false;
     }
     // The names are the only letters past ASCII a save holds. They are judged as the game would
@@ -149,10 +154,13 @@ bool ReadSave(QString& problem) {
     const auto number = [&](int line, int lowest, int highest, int16_t& into) {
         const std::optional<int> value = ParseNumber(lines[line]);
         if (!value) {
-            problem = damaged + QStringLiteral("（%1 行目が数字ではありません）。").arg(line + 1);
+            problem = damaged +
+                      QCoreApplication::translate("Problems", "（%1 行目が数字ではありません）。")
+                          .arg(line + 1);
         } else if (*value < lowest || *value > highest) {
             problem =
-                damaged + QStringLiteral("（%1 行目の %2 は %3 から %4 の範囲にありません）。")
+                damaged + QCoreApplication::translate(
+                              "Problems", "（%1 行目の %2 は %3 から %4 の範囲にありません）。")
                               .arg(line + 1)
                               .arg(*value)
                               .arg(lowest)
@@ -171,7 +179,9 @@ bool ReadSave(QString& problem) {
         const int line = kFirstAffectionLine + h - 1;
         const QString& letter = lines[line];
         if (letter.size() != 1 || letter[0].unicode() <= ' ' || letter[0].unicode() > '~') {
-            problem = damaged + QStringLiteral("（%1 行目が読めません）。").arg(line + 1);
+            problem =
+                damaged +
+                QCoreApplication::translate("Problems", "（%1 行目が読めません）。").arg(line + 1);
             return false;
         }
         loaded.affection[static_cast<size_t>(h)] =
@@ -195,12 +205,15 @@ QString NameProblem(const QString& name) {
     const auto control = [](QChar c) { return c.category() == QChar::Other_Control; };
     if (encoder.hasError() || std::any_of(name.begin(), name.end(), control) ||
         ReadsAsEditorsUtf8(encoded))
-        return QStringLiteral("その字は名簿に書けないんだ。別の字にしてくれよ。");
+        return QCoreApplication::translate("Problems",
+                                           "その字は名簿に書けないんだ。別の字にしてくれよ。");
     if (name.contains(QLatin1Char(',')) || name.contains(QLatin1Char('"')))
-        return QStringLiteral("名前に , や \" は使えないんだ。書き直してくれよ。");
+        return QCoreApplication::translate("Problems",
+                                           "名前に , や \" は使えないんだ。書き直してくれよ。");
     // A lone blank is a name the album has always taken; blanks around a name are a slip.
     const auto blank = [](QChar c) { return c.isSpace(); };
     if (name.size() > 1 && (blank(name.front()) || blank(name.back())))
-        return QStringLiteral("名前の前後に空白が入ってるぞ。詰めて書いてくれよ。");
+        return QCoreApplication::translate("Problems",
+                                           "名前の前後に空白が入ってるぞ。詰めて書いてくれよ。");
     return QString();
 }

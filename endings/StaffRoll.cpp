@@ -1,5 +1,7 @@
 #include "endings/StaffRoll.h"
 
+#include <QCoreApplication>
+
 #include "campus/CampusScreen.h"
 #include "campus/presenter.h"
 #include "core/GameState.h"
@@ -10,6 +12,7 @@
 #include "story/story.h"
 #include "story/text.h"
 #include "ui/accessible.h"
+#include "ui/language.h"
 #include "ui/runtime.h"
 #include "ui/twips.h"
 
@@ -40,10 +43,35 @@ StaffRollForm::StaffRollForm() {
     stepTimer = new ui::Timer(this, kStepMs, true);
     stepTimer->onTimer = [this] { StepTimer_Timer(); };
     creditsLabel->onDblClick = [this] { Credits_DblClick(); };
-    ui::Describe(rollPicture, QStringLiteral("スタッフロールの絵"),
-                 QStringLiteral("思い出の場面。"));
-    ui::Describe(roleLabel, QString(), QStringLiteral("担当。"));
-    ui::Describe(creditsLabel, QString(), QStringLiteral("スタッフの名前。"));
+    ShowWords();
+}
+
+void StaffRollForm::ShowWords() {
+    ui::Describe(rollPicture, QCoreApplication::translate("StaffRoll", "スタッフロールの絵"),
+                 QCoreApplication::translate("StaffRoll", "思い出の場面。"));
+    ui::Describe(roleLabel, QString(), QCoreApplication::translate("StaffRoll", "担当。"));
+    ui::Describe(creditsLabel, QString(),
+                 QCoreApplication::translate("StaffRoll", "スタッフの名前。"));
+    // The roles and the last words shown now, written here rather than in the story.
+    static const char* const words[] = {QT_TRANSLATE_NOOP("StaffRoll", "CG(人物)"),
+                                        QT_TRANSLATE_NOOP("StaffRoll", "CG(背景)"),
+                                        QT_TRANSLATE_NOOP("StaffRoll", "プログラミング"),
+                                        QT_TRANSLATE_NOOP("StaffRoll", "想い出の提供"),
+                                        QT_TRANSLATE_NOOP("StaffRoll", "スーパーバイザ"),
+                                        QT_TRANSLATE_NOOP("StaffRoll", "企画"),
+                                        QT_TRANSLATE_NOOP("StaffRoll", "製作"),
+                                        QT_TRANSLATE_NOOP("StaffRoll", "また　遊んでね。")};
+    for (ui::Label* label : {roleLabel, creditsLabel})
+        for (const char* text : words)
+            for (const ui::Language language : {ui::Language::Japanese, ui::Language::English})
+                if (label->Caption() == ui::TextIn(language, "StaffRoll", text))
+                    label->SetCaption(QCoreApplication::translate("StaffRoll", text));
+    if (!pictureCode_.isEmpty()) rollPicture->setAccessibleName(ScenePictureName(pictureCode_));
+}
+
+void StaffRollForm::Form_LanguageChanged() {
+    ShowWords();
+    Form::Form_LanguageChanged();
 }
 
 void StaffRollForm::Form_Load() {
@@ -57,8 +85,10 @@ void StaffRollForm::Form_Load() {
 
 void StaffRollForm::ShowPicture(const QString& code) {
     // The roll never waits on a picture: a missing one leaves the last in place.
-    if (rollPicture->LoadPicture(code + QStringLiteral(".VEL")))
+    if (rollPicture->LoadPicture(code + QStringLiteral(".VEL"))) {
+        pictureCode_ = code;
         rollPicture->setAccessibleName(ScenePictureName(code));
+    }
 }
 
 void StaffRollForm::StepTimer_Timer() {
@@ -73,36 +103,42 @@ void StaffRollForm::StepTimer_Timer() {
     const QString& br = GameState.lineBreak;
     switch (rollStep_) {
         case 1:
-            screen(QStringLiteral("CG(人物)"), credit(1), QStringLiteral("C310C"));
+            screen(QCoreApplication::translate("StaffRoll", "CG(人物)"), credit(1),
+                   QStringLiteral("C310C"));
             break;
         case 3:
-            screen(QStringLiteral("CG(背景)"), credit(2), QStringLiteral("C320C"));
+            screen(QCoreApplication::translate("StaffRoll", "CG(背景)"), credit(2),
+                   QStringLiteral("C320C"));
             break;
         case 5:
             screen(QStringLiteral("BGM(MIDI)"), credit(1) + br + credit(2) + br + credit(3),
                    QStringLiteral("C330C"));
             break;
         case 7:
-            screen(QStringLiteral("プログラミング"), credit(1), QStringLiteral("C340C"));
+            screen(QCoreApplication::translate("StaffRoll", "プログラミング"), credit(1),
+                   QStringLiteral("C340C"));
             break;
         case 9:
-            screen(QStringLiteral("想い出の提供"), credit(4), QStringLiteral("C360C"));
+            screen(QCoreApplication::translate("StaffRoll", "想い出の提供"), credit(4),
+                   QStringLiteral("C360C"));
             break;
         case 11:
-            screen(QStringLiteral("スーパーバイザ"), credit(5), QStringLiteral("C370C"));
+            screen(QCoreApplication::translate("StaffRoll", "スーパーバイザ"), credit(5),
+                   QStringLiteral("C370C"));
             break;
         case 13:
             screen(QString(), QString(), QStringLiteral("C350C"));
             break;
         case 14:
-            screen(QStringLiteral("企画"), QStringLiteral("Korvane -internet-"),
-                   QStringLiteral("C300B"));
+            screen(QCoreApplication::translate("StaffRoll", "企画"),
+                   QStringLiteral("Korvane -internet-"), QStringLiteral("C300B"));
             break;
         case 17:
-            screen(QStringLiteral("製作"), QStringLiteral("Korvane"), QStringLiteral("C380D"));
+            screen(QCoreApplication::translate("StaffRoll", "製作"), QStringLiteral("Korvane"),
+                   QStringLiteral("C380D"));
             break;
         case 20:
-            screen(QString(), QStringLiteral("また　遊んでね。"),
+            screen(QString(), QCoreApplication::translate("StaffRoll", "また　遊んでね。"),
                    ConfessionPictureCode(GameState.endingHeroine));
             break;
         case kLastStep:

@@ -21,13 +21,16 @@ class StaffRollForm : public ui::Form {
 
   protected:
     void Form_Load() override;
+    void Form_LanguageChanged() override;
 
   private:
+    void ShowWords();
     void StepTimer_Timer();
     void Credits_DblClick();
     void ShowPicture(const QString& code);
 
     int16_t rollStep_ = 0;
+    QString pictureCode_;  // the picture shown now
 };
 
 inline ui::DefaultInstance<StaffRollForm> StaffRoll;

@@ -4,12 +4,14 @@
 #include "campus/CampusScreen.h"
 #include "campus/HistoryWindow.h"
 #include "campus/presenter.h"
+#include "campus/retell.h"
 #include "core/GameState.h"
 #include "core/encounters.h"
 #include "core/music.h"
 #include "endings/epilogue.h"
 #include "story/story.h"
 #include "story/text.h"
+#include "ui/language.h"
 
 namespace {
 
@@ -52,10 +54,8 @@ void PlayClosingTime() {
     Say(kGate, story::Q(story::GateClosedNarration()));
 
     g.endingHeroine = ChooseEndingHeroine();
-    const QString call = g.familyName + (g.endingHeroine == kFanClubLeader ? QStringLiteral("先輩…")
-                                                                           : QStringLiteral("君…"));
     Say(kGate, story::Q(story::CalledFromBehindNarration()));
-    Say(kGate, call, QStringLiteral("女の子の声"));
+    Say(kGate, CallFromBehind(ui::CurrentLanguage()), CallerFromBehind(ui::CurrentLanguage()));
 
     const int heroine = g.endingHeroine;
     const bool mutual = g.targetHeroine == heroine;

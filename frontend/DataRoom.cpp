@@ -1,5 +1,7 @@
 #include "frontend/DataRoom.h"
 
+#include <QCoreApplication>
+
 #include "core/GameState.h"
 #include "records/clearrecord.h"
 #include "records/settings.h"
@@ -25,20 +27,20 @@ DataRoomForm::DataRoomForm() {
     SetClientSize(6195, 5310);
     SetIcon(QStringLiteral("Icon.png"));
 
-    titleLabel = new ui::Label(this, 480, 120, 2295, 375, QStringLiteral("データルーム"));
+    titleLabel = new ui::Label(this, 480, 120, 2295, 375);
     titleLabel->SetForeColor(kInk);
     titleLabel->setFont(ui::DesignFont(ui::kPGothic, 15.75));
     iconPicture = new ui::Image(this, 0, 0, 480, 480);
     iconPicture->LoadPicture(QStringLiteral("Icon.png"));
-    ui::Describe(iconPicture, QStringLiteral("ゲームのアイコン"), QString());
-    listTitleLabel =
-        new ui::Label(this, 3240, 240, 2655, 255, QStringLiteral("クリアした女の子　一覧表"));
+    listTitleLabel = new ui::Label(this, 3240, 240, 2655, 255);
     listTitleLabel->SetForeColor(ui::BgrColor(0x00FF00FF));
     listTitleLabel->setFont(ui::DesignFont(ui::kPGothic, 11.25));
     new ui::Line(this, -120, 600, 6600, 600, kInk);
     BuildRows();
     BuildLegend();
     BuildButtons();
+    rowHeroine_.fill(0);
+    rowMark_.fill(-1);
 }
 
 void DataRoomForm::BuildRows() {
@@ -55,12 +57,6 @@ void DataRoomForm::BuildRows() {
         name->SetForeColor(kInk);
         name->setFont(ui::DesignFont(ui::kPMincho, 11.25));
         rowNames.Add(i, name);
-        ui::Describe(icon, QStringLiteral("空いている欄"),
-                     QStringLiteral("%1番目にクリアした女の子の顔。").arg(i + 1));
-        ui::Describe(mark, QStringLiteral("空いている欄"),
-                     QStringLiteral("%1番目のクリアのしるし。").arg(i + 1));
-        ui::Describe(name, QString(),
-                     QStringLiteral("%1番目にクリアした女の子の名前。").arg(i + 1));
     }
     for (int k = 1; k <= kHeroineCount; ++k) {
         auto* source = new ui::Image(this, 120 * k, 6000, 480, 480);
@@ -74,15 +70,11 @@ void DataRoomForm::BuildLegend() {
     legendFrame = new ui::Shape(this, 3435, 840, 2580, 495);
     legendFrame->SetBorder(kInk, 1);
     const char* markFiles[] = {"MarkConfession.png", "MarkMutual.png"};
-    const char* markNames[] = {"=告白", "=両想い"};
     for (int m = 0; m < 2; ++m) {
         auto* mark = new ui::Image(this, 3480 + 1320 * m, 840, 480, 480);
         mark->LoadPicture(QString::fromLatin1(markFiles[m]));
-        ui::Describe(mark, QString::fromUtf8(markNames[m]).mid(1) + QStringLiteral("のマーク"),
-                     QStringLiteral("一覧のしるしの意味。"));
         markPictures.Add(m, mark);
-        auto* label =
-            new ui::Label(this, 3960 + 1320 * m, 960, 840, 255, QString::fromUtf8(markNames[m]));
+        auto* label = new ui::Label(this, 3960 + 1320 * m, 960, 840, 255);
         label->SetForeColor(kInk);
         markLabels.Add(m, label);
     }
@@ -91,18 +83,11 @@ void DataRoomForm::BuildLegend() {
 void DataRoomForm::BuildButtons() {
     helpLabel = new ui::Label(this, 3360, 1560, 2775, 2055);
     helpLabel->SetForeColor(kInk);
-    optionButton =
-        new ui::CommandButton(this, 3360, 3960, 2775, 495, QStringLiteral("オプションセット"));
+    optionButton = new ui::CommandButton(this, 3360, 3960, 2775, 495, QString());
     optionButton->setEnabled(false);
-    clearButton = new ui::CommandButton(this, 3360, 4800, 1095, 375, QStringLiteral("データ消去"));
-    backButton = new ui::CommandButton(this, 4680, 4800, 1455, 375, QStringLiteral("戻る"));
+    clearButton = new ui::CommandButton(this, 3360, 4800, 1095, 375, QString());
+    backButton = new ui::CommandButton(this, 4680, 4800, 1455, 375, QString());
     backButton->onClick = [] { DataRoom.Unload(); };
-    ui::Describe(helpLabel, QString(), QStringLiteral("データルームの説明。"));
-    ui::Describe(optionButton, QString(),
-                 QStringLiteral("お知らせを見ます。一定数クリアすると押せます。"));
-    ui::Describe(clearButton, QString(),
-                 QStringLiteral("クリアの記録をすべて消します。消す前に確かめます。"));
-    ui::Describe(backButton, QString(), QStringLiteral("スタートメニューに戻ります。"));
     setTabOrder(optionButton, clearButton);
     setTabOrder(clearButton, backButton);
     clearButton->onClick = [this] { ClearButton_Click(); };
@@ -118,32 +103,88 @@ void DataRoomForm::Form_Load() {
         // A character that is no marker still uses up its row.
         if (heroine == 0) continue;
         rowPictures(row).SetPicture(heroineIcons(static_cast<int>(heroine - 1)).Picture());
-        rowNames(row).SetCaption(story::Q(story::HeroineName(static_cast<int>(heroine))));
-        rowPictures(row).setAccessibleName(rowNames(row).Caption() + QStringLiteral("の顔"));
+        rowHeroine_[static_cast<size_t>(row)] = static_cast<int>(heroine);
         const QChar digit = at + 1 < record.size() ? record.at(at + 1) : QChar();
         const int bits = digit.isDigit() ? digit.digitValue() : 0;
         if (bits != 0) {
-            const ui::Image& mark = markPictures(bits & kMutualLoveBit ? 1 : 0);
-            rowPictures(row + kMarkOffset).SetPicture(mark.Picture());
-            rowPictures(row + kMarkOffset).setAccessibleName(mark.accessibleName());
+            const int m = bits & kMutualLoveBit ? 1 : 0;
+            rowPictures(row + kMarkOffset).SetPicture(markPictures(m).Picture());
+            rowMark_[static_cast<size_t>(row)] = m;
         }
     }
     if (row >= kRowsForOptions) optionButton->setEnabled(true);
+    ShowWords();
+}
+
+void DataRoomForm::ShowWords() {
+    const auto words = [](const char* text) {
+        return QCoreApplication::translate("DataRoom", text);
+    };
+    titleLabel->SetCaption(words(QT_TRANSLATE_NOOP("DataRoom", "データルーム")));
+    ui::Describe(iconPicture, words(QT_TRANSLATE_NOOP("DataRoom", "ゲームのアイコン")), QString());
+    listTitleLabel->SetCaption(words(QT_TRANSLATE_NOOP("DataRoom", "クリアした女の子　一覧表")));
+    static const char* const markNames[] = {QT_TRANSLATE_NOOP("DataRoom", "告白"),
+                                            QT_TRANSLATE_NOOP("DataRoom", "両想い")};
+    for (int m = 0; m < 2; ++m) {
+        const QString name = words(markNames[m]);
+        ui::Describe(&markPictures(m), words(QT_TRANSLATE_NOOP("DataRoom", "%1のマーク")).arg(name),
+                     words(QT_TRANSLATE_NOOP("DataRoom", "一覧のしるしの意味。")));
+        markLabels(m).SetCaption(QStringLiteral("=") + name);
+    }
+    const QString empty = words(QT_TRANSLATE_NOOP("DataRoom", "空いている欄"));
+    for (int i = 0; i < kRows; ++i) {
+        const int heroine = rowHeroine_[static_cast<size_t>(i)];
+        const int mark = rowMark_[static_cast<size_t>(i)];
+        const QString name = heroine != 0 ? story::Q(story::HeroineName(heroine)) : QString();
+        rowNames(i).SetCaption(name);
+        ui::Describe(
+            &rowPictures(i),
+            heroine != 0 ? words(QT_TRANSLATE_NOOP("DataRoom", "%1の顔")).arg(name) : empty,
+            words(QT_TRANSLATE_NOOP("DataRoom", "%1番目にクリアした女の子の顔。")).arg(i + 1));
+        ui::Describe(&rowPictures(kMarkOffset + i),
+                     mark >= 0 ? markPictures(mark).accessibleName() : empty,
+                     words(QT_TRANSLATE_NOOP("DataRoom", "%1番目のクリアのしるし。")).arg(i + 1));
+        ui::Describe(
+            &rowNames(i), QString(),
+            words(QT_TRANSLATE_NOOP("DataRoom", "%1番目にクリアした女の子の名前。")).arg(i + 1));
+    }
+    optionButton->setText(words(QT_TRANSLATE_NOOP("DataRoom", "オプションセット")));
+    clearButton->setText(words(QT_TRANSLATE_NOOP("DataRoom", "データ消去")));
+    backButton->setText(words(QT_TRANSLATE_NOOP("DataRoom", "戻る")));
+    ui::Describe(helpLabel, QString(),
+                 QCoreApplication::translate("DataRoom", "データルームの説明。"));
+    ui::Describe(
+        optionButton, QString(),
+        QCoreApplication::translate("DataRoom", "お知らせを見ます。一定数クリアすると押せます。"));
+    ui::Describe(clearButton, QString(),
+                 QCoreApplication::translate("DataRoom",
+                                             "クリアの記録をすべて消します。消す前に確かめます。"));
+    ui::Describe(backButton, QString(),
+                 QCoreApplication::translate("DataRoom", "スタートメニューに戻ります。"));
     const QString& br = GameState.lineBreak;
     helpLabel->SetCaption(
-        QStringLiteral("　クリアした順番に、上から並んでいます。") + br +
-        QStringLiteral(
+        QCoreApplication::translate("DataRoom", "　クリアした順番に、上から並んでいます。") + br +
+        QCoreApplication::translate(
+            "DataRoom",
             "　「告白」、「両想い」の両方をクリアした場合は、「両想い」マークがつきます。") +
         br +
-        QStringLiteral("　一定数クリアすると、下の「オプションセット」ボタンが有効になります。") +
+        QCoreApplication::translate(
+            "DataRoom", "　一定数クリアすると、下の「オプションセット」ボタンが有効になります。") +
         br +
-        QStringLiteral(
+        QCoreApplication::translate(
+            "DataRoom",
             "　全てのクリアデータを消去したいときは、データ消去ボタンを押してください。"));
+}
+
+void DataRoomForm::Form_LanguageChanged() {
+    ShowWords();
+    Form::Form_LanguageChanged();
 }
 
 void DataRoomForm::ClearButton_Click() {
     const int answer = ui::MsgBox(
-        QStringLiteral(
+        QCoreApplication::translate(
+            "DataRoom",
             "全てのデータをクリアします（一人もクリアしていない状態に戻します）！よろしいですか？"),
         ui::vbYesNo | ui::vbDefaultButton2 | ui::vbInformation, QStringLiteral("Data Clear!!!"));
     if (answer == ui::vbYes) DeleteSettingsSection();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 #include "ui/Form.h"
@@ -29,16 +30,21 @@ class DataRoomForm : public ui::Form {
 
   protected:
     void Form_Load() override;
+    void Form_LanguageChanged() override;
 
   private:
     void BuildRows();
     void BuildLegend();
     void BuildButtons();
+    // The words written here, in the player's language: at the start and after a switch.
+    void ShowWords();
     void ClearButton_Click();
     void OptionButton_Click();
     void Row_MouseDown(int shift);
     void Row_DblClick(int index);
 
+    std::array<int, 9> rowHeroine_{};  // the heroine in each row; 0 for none
+    std::array<int, 9> rowMark_{};     // its mark's index in markPictures; -1 for none
     int16_t replayMode_ = 0;
     bool replayChosen_ = false;
 };

@@ -1,5 +1,6 @@
 #include "frontend/GraduationAlbum.h"
 
+#include <QCoreApplication>
 #include <QPixmap>
 #include <QPointer>
 
@@ -8,6 +9,7 @@
 #include "story/story.h"
 #include "story/text.h"
 #include "ui/accessible.h"
+#include "ui/language.h"
 #include "ui/runtime.h"
 #include "ui/twips.h"
 
@@ -41,21 +43,12 @@ GraduationAlbumForm::GraduationAlbumForm() {
     pageFrame = new ui::Shape(this, 0, 0, 7815, 6300);
     pageFrame->SetBorder(QColor(192, 64, 0), 3);
     messageLabel = new ui::Label(this, 120, 6360, 7575, 255);
-    ui::Describe(messageLabel, QString(), QStringLiteral("写真を見て思ったこと。"));
     for (int i = 0; i < static_cast<int>(std::size(kPhotos)); ++i) {
         const Region& r = kPhotos[i];
         auto* region = new ui::Image(this, r.left, r.top, r.width, r.height);
         region->onMouseMove = [this, i](int, int, int, int) { Photo_MouseMove(i); };
         region->onClick = [this, i] { Photo_Click(i); };
         ui::TakeKeyboard(region, [this, i] { Photo_MouseMove(i); });
-        // Who is in the photo: what the hints below the page tell of each.
-        const std::string_view who = i < kPickablePhotos    ? story::HeroineName(i + 1)
-                                     : i == kPickablePhotos ? story::AlbumFriendName()
-                                                            : story::BestFriendName();
-        ui::Describe(region, story::Q(who) + QStringLiteral("の写真"),
-                     i < kPickablePhotos
-                         ? QStringLiteral("クリックすると、このコを探しに行くと決めます。")
-                         : QStringLiteral("友だちの写真です。"));
         if (i > 0) setTabOrder(&photos(i - 1), region);
         photos.Add(i, region);
     }
@@ -63,6 +56,33 @@ GraduationAlbumForm::GraduationAlbumForm() {
         new ui::Shape(this, kPhotos[0].left, kPhotos[0].top, kPhotos[0].width, kPhotos[0].height);
     pickFrame->SetBorder(kPickColour, kPickBorder);
     pickFrame->hide();
+    ShowWords();
+}
+
+void GraduationAlbumForm::ShowWords() {
+    ui::Describe(messageLabel, QString(),
+                 QCoreApplication::translate("Album", "写真を見て思ったこと。"));
+    for (int i = 0; i < static_cast<int>(std::size(kPhotos)); ++i) {
+        // Who is in the photo: what the hints below the page tell of each.
+        const std::string_view who = i < kPickablePhotos    ? story::HeroineName(i + 1)
+                                     : i == kPickablePhotos ? story::AlbumFriendName()
+                                                            : story::BestFriendName();
+        ui::Describe(
+            &photos(i), QCoreApplication::translate("Album", "%1の写真").arg(story::Q(who)),
+            i < kPickablePhotos ? QCoreApplication::translate(
+                                      "Album", "クリックすると、このコを探しに行くと決めます。")
+                                : QCoreApplication::translate("Album", "友だちの写真です。"));
+    }
+    // His first thought, the one line below the page written here rather than in the story.
+    const char* thought = QT_TRANSLATE_NOOP("Album", "俺がちょっと気になっていたコは…");
+    for (const ui::Language language : {ui::Language::Japanese, ui::Language::English})
+        if (messageLabel->Caption() == ui::TextIn(language, "Album", thought))
+            messageLabel->SetCaption(QCoreApplication::translate("Album", thought));
+}
+
+void GraduationAlbumForm::Form_LanguageChanged() {
+    ShowWords();
+    Form::Form_LanguageChanged();
 }
 
 void GraduationAlbumForm::Form_Load() {
@@ -72,7 +92,8 @@ void GraduationAlbumForm::Form_Load() {
 
 void GraduationAlbumForm::Photo_MouseMove(int index) {
     if (lastHovered_ == kNotHoveredYet) {
-        messageLabel->SetCaption(QStringLiteral("俺がちょっと気になっていたコは…"));
+        messageLabel->SetCaption(
+            QCoreApplication::translate("Album", "俺がちょっと気になっていたコは…"));
         lastHovered_ = kFirstThoughtShown;
         return;
     }

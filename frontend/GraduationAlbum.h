@@ -15,8 +15,10 @@ class GraduationAlbumForm : public ui::Form {
 
   protected:
     void Form_Load() override;
+    void Form_LanguageChanged() override;
 
   private:
+    void ShowWords();
     void Photo_MouseMove(int index);
     void Photo_Click(int index);
 

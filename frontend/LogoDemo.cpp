@@ -1,5 +1,7 @@
 #include "frontend/LogoDemo.h"
 
+#include <QCoreApplication>
+
 #include "media/sound.h"
 #include "ui/accessible.h"
 #include "ui/runtime.h"
@@ -54,11 +56,16 @@ LogoDemoForm::LogoDemoForm() {
     spriteFrameA->LoadPicture(QStringLiteral("SpriteA.png"));
     spriteFrameB = new ui::Image(this, 5055, 135, 480, 960);
     spriteFrameB->LoadPicture(QStringLiteral("SpriteB.png"));
-    ui::Describe(yearLabel, QString(), QStringLiteral("ロゴの年。"));
-    ui::Describe(sprite, QStringLiteral("跳ねるキャラクター"),
-                 QStringLiteral("メーカーのロゴ。Shift などを押すとジングルを止めます。"));
+    ShowWords();
     tickTimer = new ui::Timer(this);
     tickTimer->onTimer = [this] { TickTimer_Timer(); };
+}
+
+void LogoDemoForm::ShowWords() {
+    ui::Describe(yearLabel, QString(), QCoreApplication::translate("Logo", "ロゴの年。"));
+    ui::Describe(sprite, QCoreApplication::translate("Logo", "跳ねるキャラクター"),
+                 QCoreApplication::translate(
+                     "Logo", "メーカーのロゴ。Shift などを押すとジングルを止めます。"));
 }
 
 void LogoDemoForm::Form_Load() {

@@ -22,6 +22,11 @@ class LogoDemoForm : public ui::Form {
 
   protected:
     void Form_Load() override;
+    void Form_LanguageChanged() override {
+        ShowWords();
+        Form::Form_LanguageChanged();
+    }
+    void ShowWords();
     void Form_KeyDown(int keyCode, int shift) override;
 
   private:

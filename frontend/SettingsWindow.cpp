@@ -1,6 +1,7 @@
 #include "frontend/SettingsWindow.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
 #include <QStyle>
@@ -49,13 +50,11 @@ class ScaledCheckBox : public QCheckBox, public ui::ScaleAware {
 }  // namespace
 
 SettingsWindowForm::SettingsWindowForm() {
-    SetCaption(QStringLiteral("設定 -Velmora 3rd STORY-"));
     SetClientSize(5400, 3960);
     SetIcon(QStringLiteral("Icon.png"));
-    const char* rows[] = {"音楽の音量", "効果音の音量", "画面の大きさ", "サウンドフォント",
-                          "言語 (Language)"};
-    for (int i = 0; i < 5; ++i)
-        new ui::Label(this, 240, 270 + kRowTwips * i, 1320, 300, QString::fromUtf8(rows[i]));
+    for (int i = 0; i < kRows; ++i)
+        rowLabels_[static_cast<size_t>(i)] =
+            new ui::Label(this, 240, 270 + kRowTwips * i, 1320, 300);
     const auto slider = [this](int row) {
         auto* s =
             Place(new QSlider(Qt::Horizontal, this), kFieldLeft, 240 + kRowTwips * row, 2400, 330);
@@ -64,27 +63,23 @@ SettingsWindowForm::SettingsWindowForm() {
         return s;
     };
     musicVolume = slider(0);
-    musicMute = Place(new ScaledCheckBox(QStringLiteral("消音"), this), 4200, 240, 1080, 330);
+    musicMute = Place(new ScaledCheckBox(QString(), this), 4200, 240, 1080, 330);
     effectVolume = slider(1);
-    effectMute =
-        Place(new ScaledCheckBox(QStringLiteral("消音"), this), 4200, 240 + kRowTwips, 1080, 330);
+    effectMute = Place(new ScaledCheckBox(QString(), this), 4200, 240 + kRowTwips, 1080, 330);
     scaleChoice = Place(new QComboBox(this), kFieldLeft, 240 + kRowTwips * 2, 2400, 360);
-    scaleChoice->addItem(QStringLiteral("画面に合わせる"));
-    for (int n = 1; n <= ui::kMaxScale; ++n) scaleChoice->addItem(QStringLiteral("%1 倍").arg(n));
+    for (int n = 0; n <= ui::kMaxScale; ++n) scaleChoice->addItem(QString());
     soundfontChoice = Place(new QComboBox(this), kFieldLeft, 240 + kRowTwips * 3, 3720, 360);
     // Each language named in its own words, so that a player who cannot read the other finds
     // his way back.
     languageChoice = Place(new QComboBox(this), kFieldLeft, 240 + kRowTwips * 4, 2400, 360);
     languageChoice->addItem(QStringLiteral("日本語"));
     languageChoice->addItem(QStringLiteral("English"));
-    fullScreenBox = Place(new ScaledCheckBox(QStringLiteral("全画面で遊ぶ (F11)"), this), 240,
-                          240 + kRowTwips * 5, 3000, 330);
-    voicingBox = Place(new ScaledCheckBox(QStringLiteral("自動読み上げ (F8)"), this), 240,
-                       240 + kRowTwips * 6, 3000, 330);
-    closeButton = new ui::CommandButton(this, 4080, 3360, 1200, 390, QStringLiteral("閉じる"));
+    fullScreenBox = Place(new ScaledCheckBox(QString(), this), 240, 240 + kRowTwips * 5, 3000, 330);
+    voicingBox = Place(new ScaledCheckBox(QString(), this), 240, 240 + kRowTwips * 6, 3000, 330);
+    closeButton = new ui::CommandButton(this, 4080, 3360, 1200, 390, QString());
 
     soundfonts_.append(QString());
-    soundfontChoice->addItem(QStringLiteral("標準"));
+    soundfontChoice->addItem(QString());
     for (const QFileInfo& file : QDir(QString::fromLatin1(kSoundfontFolder))
                                      .entryInfoList({"*.sf2", "*.SF2"}, QDir::Files)) {
         soundfonts_.append(file.absoluteFilePath());
@@ -99,21 +94,6 @@ SettingsWindowForm::SettingsWindowForm() {
         QObject::connect(choice, &QComboBox::currentIndexChanged, this, [this] { Changed(); });
     closeButton->onClick = [this] { Hide(); };
 
-    ui::Describe(musicVolume, QStringLiteral("音楽の音量"), QStringLiteral("0 から 100 まで。"));
-    ui::Describe(musicMute, QStringLiteral("音楽を消す"), QString());
-    ui::Describe(effectVolume, QStringLiteral("効果音の音量"), QStringLiteral("0 から 100 まで。"));
-    ui::Describe(effectMute, QStringLiteral("効果音を消す"), QString());
-    ui::Describe(scaleChoice, QStringLiteral("画面の大きさ"),
-                 QStringLiteral("ゲームを何倍の大きさで描くか。全画面では画面に合わせます。"));
-    ui::Describe(soundfontChoice, QStringLiteral("サウンドフォント"),
-                 QStringLiteral("音楽を鳴らす音色のファイル。"));
-    ui::Describe(languageChoice, QStringLiteral("言語 (Language)"),
-                 QStringLiteral("日本語 / English。すぐに切り替わります。"));
-    ui::Describe(fullScreenBox, QStringLiteral("全画面"), QStringLiteral("F11 でも切り替えます。"));
-    ui::Describe(
-        voicingBox, QStringLiteral("自動読み上げ"),
-        QStringLiteral("ゲームが台詞や選んでいるものを声で読み上げます。F8 でも切り替えます。"));
-    ui::Describe(closeButton, QStringLiteral("閉じる"), QStringLiteral("Esc でも閉じます。"));
     setTabOrder(musicVolume, musicMute);
     setTabOrder(musicMute, effectVolume);
     setTabOrder(effectVolume, effectMute);
@@ -123,6 +103,55 @@ SettingsWindowForm::SettingsWindowForm() {
     setTabOrder(languageChoice, fullScreenBox);
     setTabOrder(fullScreenBox, voicingBox);
     setTabOrder(voicingBox, closeButton);
+    ShowWords();
+}
+
+void SettingsWindowForm::ShowWords() {
+    SetCaption(QCoreApplication::translate("Settings", "設定 -Velmora 3rd STORY-"));
+    static const char* const rows[kRows] = {QT_TRANSLATE_NOOP("Settings", "音楽の音量"),
+                                            QT_TRANSLATE_NOOP("Settings", "効果音の音量"),
+                                            QT_TRANSLATE_NOOP("Settings", "画面の大きさ"),
+                                            QT_TRANSLATE_NOOP("Settings", "サウンドフォント"),
+                                            QT_TRANSLATE_NOOP("Settings", "言語 (Language)")};
+    for (int i = 0; i < kRows; ++i)
+        rowLabels_[static_cast<size_t>(i)]->SetCaption(
+            QCoreApplication::translate("Settings", rows[i]));
+    for (QCheckBox* mute : {musicMute, effectMute})
+        mute->setText(QCoreApplication::translate("Settings", "消音"));
+    scaleChoice->setItemText(0, QCoreApplication::translate("Settings", "画面に合わせる"));
+    for (int n = 1; n <= ui::kMaxScale; ++n)
+        scaleChoice->setItemText(n, QCoreApplication::translate("Settings", "%1 倍").arg(n));
+    soundfontChoice->setItemText(0, QCoreApplication::translate("Settings", "標準"));
+    fullScreenBox->setText(QCoreApplication::translate("Settings", "全画面で遊ぶ (F11)"));
+    voicingBox->setText(QCoreApplication::translate("Settings", "自動読み上げ (F8)"));
+    closeButton->setText(QCoreApplication::translate("Settings", "閉じる"));
+    ui::Describe(musicVolume, QCoreApplication::translate("Settings", "音楽の音量"),
+                 QCoreApplication::translate("Settings", "0 から 100 まで。"));
+    ui::Describe(musicMute, QCoreApplication::translate("Settings", "音楽を消す"), QString());
+    ui::Describe(effectVolume, QCoreApplication::translate("Settings", "効果音の音量"),
+                 QCoreApplication::translate("Settings", "0 から 100 まで。"));
+    ui::Describe(effectMute, QCoreApplication::translate("Settings", "効果音を消す"), QString());
+    ui::Describe(scaleChoice, QCoreApplication::translate("Settings", "画面の大きさ"),
+                 QCoreApplication::translate(
+                     "Settings", "ゲームを何倍の大きさで描くか。全画面では画面に合わせます。"));
+    ui::Describe(soundfontChoice, QCoreApplication::translate("Settings", "サウンドフォント"),
+                 QCoreApplication::translate("Settings", "音楽を鳴らす音色のファイル。"));
+    ui::Describe(
+        languageChoice, QCoreApplication::translate("Settings", "言語 (Language)"),
+        QCoreApplication::translate("Settings", "日本語 / English。すぐに切り替わります。"));
+    ui::Describe(fullScreenBox, QCoreApplication::translate("Settings", "全画面"),
+                 QCoreApplication::translate("Settings", "F11 でも切り替えます。"));
+    ui::Describe(
+        voicingBox, QCoreApplication::translate("Settings", "自動読み上げ"),
+        QCoreApplication::translate(
+            "Settings", "ゲームが台詞や選んでいるものを声で読み上げます。F8 でも切り替えます。"));
+    ui::Describe(closeButton, QCoreApplication::translate("Settings", "閉じる"),
+                 QCoreApplication::translate("Settings", "Esc でも閉じます。"));
+}
+
+void SettingsWindowForm::Form_LanguageChanged() {
+    ShowWords();
+    Form::Form_LanguageChanged();
 }
 
 void SettingsWindowForm::Form_Load() {
@@ -171,8 +200,11 @@ void SettingsWindowForm::Changed() {
     if (c.soundfont != before.soundfont) {
         const QString font = c.soundfont.isEmpty() ? media::DefaultSoundfont() : c.soundfont;
         if (!media::ChangeSoundfont(font)) {
-            ui::MsgBox(QStringLiteral("このサウンドフォントは読み込めませんでした。\r\n") + font,
-                       ui::vbOKOnly | ui::vbExclamation, QStringLiteral("設定"));
+            ui::MsgBox(QCoreApplication::translate(
+                           "Settings", "このサウンドフォントは読み込めませんでした。\r\n") +
+                           font,
+                       ui::vbOKOnly | ui::vbExclamation,
+                       QCoreApplication::translate("Settings", "設定"));
             c.soundfont = before.soundfont;
         }
     }

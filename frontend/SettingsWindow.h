@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QSlider>
@@ -30,12 +32,16 @@ class SettingsWindowForm : public ui::Form {
 
   protected:
     void Form_Load() override;
+    void Form_LanguageChanged() override;
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    static constexpr int kRows = 5;
+    void ShowWords();
     void Changed();           // the player changed a control: keep it all, and make it so
     QStringList soundfonts_;  // beside soundfontChoice's entries; the first is the system's
     bool showing_ = false;
+    std::array<ui::Label*, kRows> rowLabels_{};
 };
 
 inline ui::DefaultInstance<SettingsWindowForm> SettingsWindow;

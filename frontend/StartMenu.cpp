@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include <QCoreApplication>
 #include <QTime>
 
 #include "campus/CampusScreen.h"
@@ -33,10 +34,10 @@ constexpr int kStartingAffectionRange = 5;
 }  // namespace
 
 QString GreetingForHour(int hour) {
-    if (hour < 4) return QStringLiteral("よう！");
-    if (hour < 11) return QStringLiteral("おはよう！");
-    if (hour < 18) return QStringLiteral("こんにちは！");
-    return QStringLiteral("よう！");
+    if (hour < 4) return QCoreApplication::translate("StartMenu", "よう！");
+    if (hour < 11) return QCoreApplication::translate("StartMenu", "おはよう！");
+    if (hour < 18) return QCoreApplication::translate("StartMenu", "こんにちは！");
+    return QCoreApplication::translate("StartMenu", "よう！");
 }
 
 StartMenuForm::StartMenuForm() {
@@ -48,13 +49,12 @@ StartMenuForm::StartMenuForm() {
     BuildEntries();
     BuildNamePanel();
     BuildLoadAndMusic();
+    ShowWords();
 }
 
 void StartMenuForm::BuildFriend() {
     auto* portrait = new ui::Image(this, 0, 240, 2250, 3000);
     portrait->LoadPicture(QStringLiteral("Friend.png"));
-    portrait->setToolTip(story::Q(story::AlbumFriendTooltip()));
-    ui::Describe(portrait, story::Q(story::AlbumFriendName()), portrait->toolTip());
     friendPicture.Add(0, portrait);
     // The balloon's tail points down to the friend.
     for (int i = 0; i < 3; ++i) new ui::Line(this, 2220 + 15 * i, 780, 1860, 1140, Qt::black, 1);
@@ -64,24 +64,17 @@ void StartMenuForm::BuildFriend() {
     balloonShape->SetRounded(true);
     balloonLabel = new ui::Label(this, 2400, 150, 3615, 735);
     balloonLabel->SetVoiced(true);
-    ui::Describe(balloonLabel, QString(), QStringLiteral("友だちの吹き出し。"));
 }
 
 void StartMenuForm::BuildEntries() {
-    const char* captions[] = {"新しくはじめる", "前回の続き", "データルーム"};
-    const char* descriptions[] = {"名前を書いて、新しいゲームを始めます。",
-                                  "セーブしたゲームの続きを遊びます。",
-                                  "クリアした女の子の一覧を見ます。"};
     for (int i = 0; i < kEntries; ++i) {
-        auto* entry =
-            new ui::Label(this, 2640, 1200 + 720 * i, 3255, 495, QString::fromUtf8(captions[i]));
+        auto* entry = new ui::Label(this, 2640, 1200 + 720 * i, 3255, 495);
         entry->setFont(ui::DesignFont(ui::kPGothic, 20.25));
         entry->setAlignment(Qt::AlignCenter);
         entry->SetBackColor(kEntryColours[static_cast<size_t>(i)]);
         entry->onClick = [this, i] { Entry_Click(i); };
         entry->onMouseMove = [this, i](int, int, int, int) { Entry_MouseMove(i); };
         ui::TakeKeyboard(entry, [this, i] { Entry_MouseMove(i); });
-        ui::Describe(entry, QString(), QString::fromUtf8(descriptions[i]));
         if (i > 0) setTabOrder(&entries(i - 1), entry);
         entries.Add(i, entry);
     }
@@ -91,39 +84,82 @@ void StartMenuForm::BuildNamePanel() {
     namePanel = new ui::Panel(this, 2880, 1080, 2895, 2175);
     namePanel->SetBackColor(kBackground);
     namePanel->hide();
-    familyNameLabel = new ui::Label(namePanel, 120, 120, 1695, 255, QStringLiteral("みょうじ"));
+    familyNameLabel = new ui::Label(namePanel, 120, 120, 1695, 255);
     familyNameBox = new ui::TextBox(namePanel, 120, 360, 2535, 375);
-    givenNameLabel = new ui::Label(namePanel, 120, 960, 2055, 255, QStringLiteral("なまえ"));
+    givenNameLabel = new ui::Label(namePanel, 120, 960, 2055, 255);
     givenNameBox = new ui::TextBox(namePanel, 120, 1200, 2535, 375);
-    const QString nameTip = QStringLiteral("ちゃんと入力した方が、あとで楽しいよ。");
-    familyNameBox->setToolTip(nameTip);
-    givenNameBox->setToolTip(nameTip);
     nameOkButton = new ui::CommandButton(namePanel, 1680, 1680, 975, 375, QStringLiteral("O K"));
-    nameOkButton->setToolTip(QStringLiteral("両方入力できたら、クリックしてね。"));
     familyNameLabel->setBuddy(familyNameBox);
     givenNameLabel->setBuddy(givenNameBox);
-    ui::Describe(familyNameBox, QStringLiteral("みょうじ"),
-                 QStringLiteral("あなたのみょうじ（姓）。") + nameTip);
-    ui::Describe(givenNameBox, QStringLiteral("なまえ"),
-                 QStringLiteral("あなたのなまえ（名）。") + nameTip);
-    ui::Describe(nameOkButton, QStringLiteral("OK"),
-                 QStringLiteral("この名前でゲームを始めます。"));
     setTabOrder(familyNameBox, givenNameBox);
     setTabOrder(givenNameBox, nameOkButton);
+}
+
+void StartMenuForm::ShowWords() {
+    static const char* const captions[] = {QT_TRANSLATE_NOOP("StartMenu", "新しくはじめる"),
+                                           QT_TRANSLATE_NOOP("StartMenu", "前回の続き"),
+                                           QT_TRANSLATE_NOOP("StartMenu", "データルーム")};
+    static const char* const descriptions[] = {
+        QT_TRANSLATE_NOOP("StartMenu", "名前を書いて、新しいゲームを始めます。"),
+        QT_TRANSLATE_NOOP("StartMenu", "セーブしたゲームの続きを遊びます。"),
+        QT_TRANSLATE_NOOP("StartMenu", "クリアした女の子の一覧を見ます。")};
+    const auto words = [](const char* text) {
+        return QCoreApplication::translate("StartMenu", text);
+    };
+    ui::Describe(balloonLabel, QString(),
+                 words(QT_TRANSLATE_NOOP("StartMenu", "友だちの吹き出し。")));
+    for (int i = 0; i < kEntries; ++i) {
+        entries(i).SetCaption(words(captions[i]));
+        ui::Describe(&entries(i), QString(), words(descriptions[i]));
+    }
+    const QString family = QCoreApplication::translate("StartMenu", "みょうじ");
+    const QString given = QCoreApplication::translate("StartMenu", "なまえ");
+    familyNameLabel->SetCaption(family);
+    givenNameLabel->SetCaption(given);
+    const QString nameTip =
+        QCoreApplication::translate("StartMenu", "ちゃんと入力した方が、あとで楽しいよ。");
+    familyNameBox->setToolTip(nameTip);
+    givenNameBox->setToolTip(nameTip);
+    nameOkButton->setToolTip(
+        QCoreApplication::translate("StartMenu", "両方入力できたら、クリックしてね。"));
+    ui::Describe(familyNameBox, family,
+                 QCoreApplication::translate("StartMenu", "あなたのみょうじ（姓）。") + nameTip);
+    ui::Describe(givenNameBox, given,
+                 QCoreApplication::translate("StartMenu", "あなたのなまえ（名）。") + nameTip);
+    ui::Describe(nameOkButton, QStringLiteral("OK"),
+                 QCoreApplication::translate("StartMenu", "この名前でゲームを始めます。"));
+    ui::Describe(
+        loadOkButton, QStringLiteral("OK"),
+        QCoreApplication::translate("StartMenu", "セーブしたデータを読み込んで、続きを始めます。"));
+    ui::Describe(captionLabel, QString(),
+                 QCoreApplication::translate("StartMenu", "友だちの紹介。"));
+    settingsButton->setText(QCoreApplication::translate("StartMenu", "設定 (F10)"));
+    ui::Describe(settingsButton, QCoreApplication::translate("StartMenu", "設定"),
+                 QCoreApplication::translate(
+                     "StartMenu", "音量、画面の大きさ、サウンドフォント、全画面を決めます。"));
+    ui::Image& portrait = friendPicture(0);
+    portrait.setToolTip(story::Q(story::AlbumFriendTooltip()));
+    ui::Describe(&portrait, story::Q(story::AlbumFriendName()), portrait.toolTip());
+    captionLabel->SetCaption(story::Q(story::StartMenuCaption()));
+    if (balloonWords_) balloonLabel->SetCaption(balloonWords_());
+}
+
+void StartMenuForm::Form_LanguageChanged() {
+    ShowWords();
+    Form::Form_LanguageChanged();
+}
+
+void StartMenuForm::SayInBalloon(std::function<QString()> words) {
+    balloonWords_ = std::move(words);
+    balloonLabel->SetCaption(balloonWords_());
 }
 
 void StartMenuForm::BuildLoadAndMusic() {
     loadOkButton = new ui::CommandButton(this, 3600, 1680, 1215, 495, QStringLiteral("O K"));
     loadOkButton->hide();
-    ui::Describe(loadOkButton, QStringLiteral("OK"),
-                 QStringLiteral("セーブしたデータを読み込んで、続きを始めます。"));
     captionLabel = new ui::Label(this, 360, 3360, 4095, 255, story::Q(story::StartMenuCaption()));
-    ui::Describe(captionLabel, QString(), QStringLiteral("友だちの紹介。"));
-    settingsButton =
-        new ui::CommandButton(this, 4800, 3240, 1335, 300, QStringLiteral("設定 (F10)"));
+    settingsButton = new ui::CommandButton(this, 4800, 3240, 1335, 300, QString());
     settingsButton->onClick = [] { OpenSettings(); };
-    ui::Describe(settingsButton, QStringLiteral("設定"),
-                 QStringLiteral("音量、画面の大きさ、サウンドフォント、全画面を決めます。"));
 
     musicKeeper = new ui::Timer(this, 1000, true);
     musicKeeper->onTimer = [] { KeepMidiPlaying(); };
@@ -142,8 +178,11 @@ void StartMenuForm::Form_Load() {
 }
 
 void StartMenuForm::ShowGreeting() {
-    balloonLabel->SetCaption(GreetingForHour(QTime::currentTime().hour()) + GameState.lineBreak +
-                             QStringLiteral("今日は何して遊ぶんだい？"));
+    const int hour = QTime::currentTime().hour();
+    SayInBalloon([hour] {
+        return GreetingForHour(hour) + GameState.lineBreak +
+               QCoreApplication::translate("StartMenu", "今日は何して遊ぶんだい？");
+    });
 }
 
 void StartMenuForm::Form_QueryUnload(int&, int) {
@@ -172,27 +211,38 @@ void StartMenuForm::Entry_Click(int index) {
         case 0:
             ShowEntries(false);
             namePanel->show();
-            balloonLabel->SetCaption(QStringLiteral(
-                "俺はアルバム委員なんだ！名簿を作るから、君の名前をここに記入してくれ。"));
+            SayInBalloon([] {
+                return QCoreApplication::translate(
+                    "StartMenu",
+                    "俺はアルバム委員なんだ！名簿を作るから、君の名前をここに記入してくれ。");
+            });
             familyNameBox->SetText(GetSetting(kSavedFamilyNameKey));
             givenNameBox->SetText(GetSetting(kSavedGivenNameKey));
             familyNameBox->setFocus();
             break;
         case 1:
             if (!SaveExists()) {
-                balloonLabel->SetCaption(
-                    QStringLiteral("ありゃ？前回の記録がないなぁ。ちゃんとセーブしたのかよ？"));
+                SayInBalloon([] {
+                    return QCoreApplication::translate(
+                        "StartMenu", "ありゃ？前回の記録がないなぁ。ちゃんとセーブしたのかよ？");
+                });
                 break;
             }
             ShowEntries(false);
             loadOkButton->show();
-            balloonLabel->SetCaption(QStringLiteral(
-                "じゃぁ、データを読み込むぞ。ゲームを途中でやめるときは、ちゃんとセーブしろよ。セーブを忘れると、次回続きが出来ないからな。"));
+            SayInBalloon([] {
+                return QCoreApplication::translate(
+                    "StartMenu",
+                    "じゃぁ、データを読み込むぞ。ゲームを途中でやめるときは、ちゃんとセーブしろよ。セーブを忘れると、次回続きが出来ないからな。");
+            });
             break;
         default:
             if (GetSetting(QStringLiteral("Cstring")).isEmpty()) {
-                balloonLabel->SetCaption(QStringLiteral(
-                    "ここは、一度でもゲームを最後まで終わらせない限り、見せるわけにはいかねぇんだ。悪ぃな。"));
+                SayInBalloon([] {
+                    return QCoreApplication::translate(
+                        "StartMenu",
+                        "ここは、一度でもゲームを最後まで終わらせない限り、見せるわけにはいかねぇんだ。悪ぃな。");
+                });
                 break;
             }
             DataRoom->ShowModal();
@@ -206,19 +256,24 @@ void StartMenuForm::NameOk_Click() {
     const QString family = familyNameBox->Text();
     const QString given = givenNameBox->Text();
     if (family.isEmpty() || given.isEmpty()) {
-        balloonLabel->SetCaption(
-            QStringLiteral("おい、ふざけてないで、ちゃんと書いてくれよ！俺、泣いちゃうぞ。"));
+        SayInBalloon([] {
+            return QCoreApplication::translate(
+                "StartMenu", "おい、ふざけてないで、ちゃんと書いてくれよ！俺、泣いちゃうぞ。");
+        });
         return;
     }
     for (const QString& name : {family, given}) {
         // A name is never cut short: one that has no room in the lines is handed back.
         if (!ui::NameFits(name, LineFont())) {
-            balloonLabel->SetCaption(QStringLiteral(
-                "その名前じゃ長すぎて、名簿に書ききれないよ。もう少し短くしてくれ。"));
+            SayInBalloon([] {
+                return QCoreApplication::translate(
+                    "StartMenu",
+                    "その名前じゃ長すぎて、名簿に書ききれないよ。もう少し短くしてくれ。");
+            });
             return;
         }
         if (const QString problem = NameProblem(name); !problem.isEmpty()) {
-            balloonLabel->SetCaption(problem);
+            SayInBalloon([name] { return NameProblem(name); });
             return;
         }
     }
@@ -256,11 +311,15 @@ void StartMenuForm::LoadOk_Click() {
         DeleteSave();
         return BeginPlay(true);
     }
-    ui::MsgBox(problem + GameState.lineBreak + QStringLiteral("ファイルはそのまま残してあります。"),
+    ui::MsgBox(problem + GameState.lineBreak +
+                   QCoreApplication::translate("StartMenu", "ファイルはそのまま残してあります。"),
                ui::vbOKOnly | ui::vbExclamation, QStringLiteral("Velmora 3rd STORY"));
     // The file was kept; the menu comes back so the player can start anew.
     loadOkButton->hide();
     ShowEntries(true);
-    balloonLabel->SetCaption(
-        QStringLiteral("あれ？データが壊れてるみたいだぞ。ファイルはそのまま残しておいたからな。"));
+    SayInBalloon([] {
+        return QCoreApplication::translate(
+            "StartMenu",
+            "あれ？データが壊れてるみたいだぞ。ファイルはそのまま残しておいたからな。");
+    });
 }

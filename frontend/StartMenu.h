@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "ui/Form.h"
 #include "ui/Timer.h"
 #include "ui/controls.h"
@@ -31,6 +33,7 @@ class StartMenuForm : public ui::Form {
     void Form_Load() override;
     void Form_QueryUnload(int& cancel, int reason) override;
     void Form_MouseMove(int button, int shift, int x, int y) override;
+    void Form_LanguageChanged() override;
 
   private:
     void BuildFriend();
@@ -44,6 +47,12 @@ class StartMenuForm : public ui::Form {
     void ShowEntries(bool visible);
     void BeginPlay(bool resumed);
     [[noreturn]] void ReplayEnding();
+    // The words written here, in the player's language: at the start and after a switch.
+    void ShowWords();
+    // The friend says `words`, and says them again in the new language after a switch.
+    void SayInBalloon(std::function<QString()> words);
+
+    std::function<QString()> balloonWords_;
 
     bool repainted_ = false;
 };

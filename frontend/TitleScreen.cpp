@@ -1,5 +1,6 @@
 #include "frontend/TitleScreen.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPixmap>
 #include <QPointer>
@@ -45,7 +46,6 @@ ui::Label* MakeThree(QWidget* parent, const QColor& colour) {
 }  // namespace
 
 TitleScreenForm::TitleScreenForm() {
-    SetCaption(QStringLiteral("Korvane 2000 「Velmora 3rd STORY」"));
     SetClientSize(5355, 3135);
     SetBackColor(QColor(0, 153, 153));
     SetPicture(QStringLiteral("Title.png"));
@@ -80,14 +80,23 @@ TitleScreenForm::TitleScreenForm() {
     startLabel->onClick = [this] { Start_Click(); };
     ui::TakeKeyboard(startLabel, [this] { startLabel->SetBackColor(kStartHover); });
 
+    ShowWords();
+}
+
+void TitleScreenForm::ShowWords() {
+    SetCaption(QCoreApplication::translate("Title", "Korvane 2000 「Velmora 3rd STORY」"));
     threes.ForEach([](int, ui::Label& three) {
-        ui::Describe(&three, QStringLiteral("3"), QStringLiteral("タイトルの大きな３。"));
+        ui::Describe(&three, QStringLiteral("3"),
+                     QCoreApplication::translate("Title", "タイトルの大きな３。"));
     });
-    ui::Describe(rdStoryLabel, QStringLiteral("rd STORY"), QStringLiteral("タイトルの続き。"));
-    ui::Describe(makerLabel, QString(), QStringLiteral("作った人たち。"));
-    ui::Describe(startLabel, QStringLiteral("スタート"),
-                 QStringLiteral("ゲームを始めます。Shift か Ctrl か Alt を押しながらだと、"
-                                "音楽なしで遊びます。"));
+    ui::Describe(rdStoryLabel, QStringLiteral("rd STORY"),
+                 QCoreApplication::translate("Title", "タイトルの続き。"));
+    ui::Describe(makerLabel, QString(), QCoreApplication::translate("Title", "作った人たち。"));
+    ui::Describe(
+        startLabel, QCoreApplication::translate("Title", "スタート"),
+        QCoreApplication::translate("Title",
+                                    "ゲームを始めます。Shift か Ctrl か Alt を押しながらだと、"
+                                    "音楽なしで遊びます。"));
 }
 
 void TitleScreenForm::Form_Load() {

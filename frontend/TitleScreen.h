@@ -20,10 +20,15 @@ class TitleScreenForm : public ui::Form {
 
   protected:
     void Form_Load() override;
+    void Form_LanguageChanged() override {
+        ShowWords();
+        Form::Form_LanguageChanged();
+    }
     void Form_QueryUnload(int& cancel, int reason) override;
     void Form_MouseMove(int button, int shift, int x, int y) override;
 
   private:
+    void ShowWords();
     void AnimationTimer_Timer();
     void Start_Click();
 

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include <QCoreApplication>
+
 #include "campus/CampusScreen.h"
 #include "campus/HistoryWindow.h"
 #include "campus/clock.h"
@@ -38,7 +40,8 @@ void PlayOpening() {
     GraduationAlbum->ShowModal();
     GraduationAlbum.Unload();
     ShowLine(QString(),
-             QStringLiteral("さて、初めはどこに行こうかな。それとも、ここにじっとしていようか…"),
+             QCoreApplication::translate(
+                 "Campus", "さて、初めはどこに行こうかな。それとも、ここにじっとしていようか…"),
              QString());
     GameState.elapsedMinutes = kOpeningMinutes;
 }
@@ -49,8 +52,10 @@ void KeepOnEndRequest() {
     if (QuitPromptOffersSave()) {
         QString problem;
         if (!WriteSave(problem))
-            std::fprintf(stderr, "velmora3: %s\n",
-                         qPrintable(QStringLiteral("セーブできませんでした。") + problem));
+            std::fprintf(
+                stderr, "velmora3: %s\n",
+                qPrintable(QCoreApplication::translate("Campus", "セーブできませんでした。") +
+                           problem));
     }
     RecordShownWin();
 }
@@ -64,7 +69,7 @@ void StartSession(bool resumed) {
     CampusScreen->Show();
     if (resumed)
         ShowLine(LocationPictureCode(GameState.currentLocation),
-                 QStringLiteral("さて、どこに行こうかな。"), QString());
+                 QCoreApplication::translate("Campus", "さて、どこに行こうかな。"), QString());
     else
         PlayOpening();
     CampusScreen->minuteTimer->SetEnabled(true);

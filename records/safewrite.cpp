@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -90,14 +91,19 @@ QString WriteFailure(int error, const QString& path) {
             return QString();
         case ENOSPC:
         case EDQUOT:
-            return QStringLiteral("ディスクの空きが足りません（%1）。").arg(folder);
+            return QCoreApplication::translate("Problems", "ディスクの空きが足りません（%1）。")
+                .arg(folder);
         case EACCES:
         case EPERM:
-            return QStringLiteral("フォルダ %1 に書き込む権限がありません。").arg(folder);
+            return QCoreApplication::translate("Problems",
+                                               "フォルダ %1 に書き込む権限がありません。")
+                .arg(folder);
         case EROFS:
-            return QStringLiteral("フォルダ %1 は読み取り専用のディスクにあります。").arg(folder);
+            return QCoreApplication::translate("Problems",
+                                               "フォルダ %1 は読み取り専用のディスクにあります。")
+                .arg(folder);
         default:
-            return QStringLiteral("%1 に書き込めません（%2）。")
+            return QCoreApplication::translate("Problems", "%1 に書き込めません（%2）。")
                 .arg(QDir::toNativeSeparators(file.absoluteFilePath()),
                      QString::fromLocal8Bit(std::strerror(error)));
     }

@@ -1,5 +1,6 @@
 #include "records/settings.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
@@ -38,8 +39,11 @@ void Sync(QSettings& store) {
     if (told) return;
     told = true;
     const QString why = WriteFailure(WriteErrorBeside(store.fileName()), store.fileName());
-    ui::MsgBox(QStringLiteral("名前やクリアの記録などの設定を保存できません。\r\n") + why +
-                   QStringLiteral("\r\nこのまま遊べますが、次に起動したときには残っていません。"),
+    ui::MsgBox(QCoreApplication::translate("Problems",
+                                           "名前やクリアの記録などの設定を保存できません。\r\n") +
+                   why +
+                   QCoreApplication::translate(
+                       "Problems", "\r\nこのまま遊べますが、次に起動したときには残っていません。"),
                ui::vbOKOnly | ui::vbExclamation, QStringLiteral("Velmora 3rd STORY"));
 }
 

@@ -67,9 +67,9 @@ const std::vector<QString>& Texts(ui::Language language) {
     static const auto inLanguage = [](ui::Language wanted) {
         // The tables answer in the language of the moment; it is set only while they are read.
         const ui::Language was = ui::CurrentLanguage();
-        ui::SetLanguage(wanted);
+        ui::SetTablesLanguage(wanted);
         std::vector<QString> texts = Collect();
-        ui::SetLanguage(was);
+        ui::SetTablesLanguage(was);
         return texts;
     };
     static const std::vector<QString> japanese = inLanguage(ui::Language::Japanese);

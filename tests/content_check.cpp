@@ -4,14 +4,18 @@
 #include <iostream>
 
 #include <gtest/gtest.h>
+#include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QImageReader>
+#include <QPushButton>
 #include <QSet>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <QStyle>
 
 #include "campus/AnswerWindow.h"
 #include "campus/CampusScreen.h"
@@ -20,6 +24,9 @@
 #include "core/encounters.h"
 #include "core/places.h"
 #include "endings/StaffRoll.h"
+#include "frontend/DataRoom.h"
+#include "frontend/SettingsWindow.h"
+#include "frontend/StartMenu.h"
 #include "media/audio.h"
 #include "media/midifile.h"
 #include "media/scene.h"
@@ -302,6 +309,61 @@ TEST(Content, EveryTextFitsItsControlInBothLanguagesAtEveryScale) {
     }
     ui::SwitchLanguage(ui::Language::Japanese);
     StaffRoll.Unload();
+    EndTestGame();
+}
+
+// The words written in code where a box is tight: one line each, at scale 1, in the face
+// English is set in.
+TEST(Content, TheEnglishCaptionsOfButtonsMenusAndSettingsFitOnOneLineInOpenSans) {
+    BeginTestGame();
+    ASSERT_EQ(ui::Scale(), 1);
+    StartMenu.Get();
+    SettingsWindow.Get();
+    DataRoom.Get();
+    ui::SwitchLanguage(ui::Language::English);
+    // A push button's frame takes a few pixels each side; a check box its box and the gap.
+    const QMargins buttonFrame(3, 0, 3, 0);
+    const QStyle* style = QApplication::style();
+    const QMargins checkBox(style->pixelMetric(QStyle::PM_IndicatorWidth) +
+                                style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing),
+                            0, 0, 0);
+    std::vector<std::pair<QWidget*, QMargins>> tight;
+    for (int i = 0; i < kLocationCount; ++i)
+        tight.emplace_back(&CampusScreen->travelButtons(i), buttonFrame);
+    for (ui::Form* form :
+         {static_cast<ui::Form*>(&*StartMenu), static_cast<ui::Form*>(&*SettingsWindow),
+          static_cast<ui::Form*>(&*DataRoom)})
+        for (QWidget* control : form->findChildren<QWidget*>()) {
+            if (qobject_cast<QCheckBox*>(control)) tight.emplace_back(control, checkBox);
+            if (qobject_cast<QPushButton*>(control)) tight.emplace_back(control, buttonFrame);
+        }
+    for (int i = 0; i < 3; ++i) tight.emplace_back(&StartMenu->entries(i), QMargins());
+    for (QLabel* label : SettingsWindow->findChildren<QLabel*>())
+        tight.emplace_back(label, QMargins());
+    for (ui::Label* label :
+         {StartMenu->familyNameLabel, StartMenu->givenNameLabel, DataRoom->titleLabel,
+          DataRoom->listTitleLabel, &DataRoom->markLabels(0), &DataRoom->markLabels(1)})
+        tight.emplace_back(label, QMargins());
+    double tightest = 0;
+    QString tightestText;
+    int checked = 0;
+    for (const auto& [control, padding] : tight) {
+        QString text;
+        if (auto* label = qobject_cast<QLabel*>(control)) text = label->text();
+        if (auto* button = qobject_cast<QAbstractButton*>(control)) text = button->text();
+        if (text.isEmpty() || text.contains(QLatin1Char('\n'))) continue;
+        // The width is what the words decide; a line's height is the face's, whatever it says.
+        const QRect room = control->contentsRect() - padding;
+        const double share =
+            double(QFontMetrics(control->font()).horizontalAdvance(text)) / room.width();
+        EXPECT_LE(share, 1.0) << "does not fit on one line: " << text.toStdString();
+        if (share > tightest) tightest = share, tightestText = text;
+        ++checked;
+    }
+    EXPECT_GT(checked, 25);
+    std::cout << "English captions: " << checked << " controls, tightest " << qRound(tightest * 100)
+              << "% of its width: " << tightestText.toStdString() << "\n";
+    ui::SwitchLanguage(ui::Language::Japanese);
     EndTestGame();
 }
 

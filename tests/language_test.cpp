@@ -2,23 +2,35 @@
 // changes on the screens, and what it leaves alone.
 
 #include <gtest/gtest.h>
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFontInfo>
+#include <QLabel>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStringEncoder>
 
 #include "campus/AnswerWindow.h"
 #include "campus/CampusScreen.h"
+#include "campus/HistoryWindow.h"
+#include "campus/meetings.h"
+#include "campus/walks.h"
 #include "conversation/delimited.h"
 #include "conversation/script.h"
 #include "core/GameState.h"
+#include "frontend/DataRoom.h"
 #include "frontend/GraduationAlbum.h"
 #include "frontend/SettingsWindow.h"
 #include "frontend/StartMenu.h"
+#include "frontend/TitleScreen.h"
 #include "frontend/comfort.h"
 #include "frontend/session.h"
 #include "frontend/wording.h"
+#include "records/clearrecord.h"
 #include "records/settings.h"
 #include "story/story.h"
 #include "story/text.h"
@@ -294,6 +306,109 @@ TEST_F(Switch, WhileSheWaitsForAnAnswerTheGreetingTheAnswersAndHerReplyChange) {
             ByMinute(6))
         .Run(
             "the answer", [] { return GameState.phase == Phase::Idle; }, ByMinute(7));
+}
+
+// Every word a player or a screen reader meets on the open screens, one entry per control.
+QStringList Words() {
+    QStringList words;
+    for (ui::Form* form : ui::Form::LoadedForms()) {
+        if (!form->isVisible()) continue;
+        words.append(form->windowTitle());
+        for (QWidget* control : form->findChildren<QWidget*>()) {
+            if (!control->isVisibleTo(form)) continue;
+            QStringList own = {control->toolTip(), control->accessibleName(),
+                               control->accessibleDescription()};
+            if (auto* label = qobject_cast<QLabel*>(control)) own.append(label->text());
+            if (auto* button = qobject_cast<QAbstractButton*>(control)) own.append(button->text());
+            if (auto* choice = qobject_cast<QComboBox*>(control))
+                for (int i = 0; i < choice->count(); ++i) own.append(choice->itemText(i));
+            words.append(own.join(QLatin1Char('|')));
+        }
+    }
+    return words;
+}
+
+// Japanese left in English words: all but the names he typed and the 日本語 choice.
+QStringList JapaneseIn(const QStringList& words) {
+    static const QRegularExpression cjk(QStringLiteral("[\u3000-\u9fff\uff00-\uffef]"));
+    QStringList left;
+    for (QString w : words) {
+        w.remove(GameState.familyName).remove(GameState.givenName).remove(QStringLiteral("日本語"));
+        if (w.contains(cjk)) left.append(w);
+    }
+    return left;
+}
+
+TEST_F(Switch, EveryScreenReadsEnglishAfterASwitchAndTheExactJapaneseAfterOneBack) {
+    player
+        .Now([] {
+            SaveSetting(kClearRecordKey,
+                        QString(kHeroineMarkers[0]) + "1" + kHeroineMarkers[5] + "3");
+            GameState.currentLocation = 6;
+            GameState.elapsedMinutes = 5;
+            GameState.targetHeroine = 1;
+            StartSession(true);
+        })
+        .Then(
+            "heroine 6 asks at the court",
+            [] { return GameState.phase == Phase::AwaitingReply && AnswerWindow.IsLoaded(); },
+            [] {
+                TitleScreen->Show();
+                StartMenu->Show();
+                driver::Click(&StartMenu->entries(0));
+                ASSERT_TRUE(StartMenu->namePanel->isVisible());
+                SettingsWindow->Show();
+                DataRoom->Show();
+                OpenHistory(*CampusScreen);
+                const QStringList japanese = Words();
+                ASSERT_GT(japanese.size(), 100);
+                ASSERT_FALSE(JapaneseIn(japanese).isEmpty());
+
+                ui::SwitchLanguage(Language::English);
+                const QStringList english = Words();
+                EXPECT_EQ(english.size(), japanese.size());
+                EXPECT_EQ(JapaneseIn(english).join("\n"), "");
+                EXPECT_EQ(SettingsWindow->languageChoice->itemText(0), "日本語");
+                EXPECT_EQ(CampusScreen->travelButtons(2).text(), "Yard");
+                EXPECT_EQ(DataRoom->rowNames(1).Caption(), "Ryoko Onuki");
+                // Qt's own buttons follow: its Japanese is put away in English.
+                const bool qtJapanese = QFile::exists(
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_ja.qm");
+                EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), "&Yes");
+
+                ui::SwitchLanguage(Language::Japanese);
+                const QStringList back = Words();
+                ASSERT_EQ(back.size(), japanese.size());
+                for (qsizetype i = 0; i < back.size(); ++i) EXPECT_EQ(back[i], japanese[i]);
+                if (qtJapanese) {
+                    EXPECT_NE(QCoreApplication::translate("QPlatformTheme", "&Yes"), "&Yes");
+                }
+
+                // Lines written in code, rather than in the story tables, are told again too.
+                ShowNobodyHere();
+                const QString nobody = Line();
+                StartWalk(3);
+                const QString walking = Line();
+                const QString caption = CampusScreen->Caption();
+                ui::SwitchLanguage(Language::English);
+                EXPECT_EQ(Line(), "I headed for the gym. It's about a 1-minute walk.");
+                EXPECT_EQ(CampusScreen->Caption(), "[On the way] -Velmora 3rd STORY-");
+                ui::SwitchLanguage(Language::Japanese);
+                EXPECT_EQ(Line(), walking);
+                EXPECT_EQ(CampusScreen->Caption(), caption);
+                ShowNobodyHere();
+                ui::SwitchLanguage(Language::English);
+                EXPECT_TRUE(Line().startsWith("I got here, but nobody")) << Line();
+                ui::SwitchLanguage(Language::Japanese);
+                EXPECT_EQ(Line(), nobody);
+                for (ui::Form* form :
+                     {static_cast<ui::Form*>(&*TitleScreen), static_cast<ui::Form*>(&*StartMenu),
+                      static_cast<ui::Form*>(&*SettingsWindow), static_cast<ui::Form*>(&*DataRoom)})
+                    form->Hide();
+            },
+            ByMinute(6))
+        .Run(
+            "the walk", [] { return GameState.phase != Phase::Walking; }, ByMinute(30));
 }
 
 }  // namespace

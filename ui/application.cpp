@@ -10,15 +10,14 @@
 #include <QElapsedTimer>
 #include <QFont>
 #include <QKeyEvent>
-#include <QLibraryInfo>
 #include <QLoggingCategory>
 #include <QSessionManager>
 #include <QSocketNotifier>
-#include <QTranslator>
 #include <QWindow>
 
 #include "ui/Form.h"
 #include "ui/gametime.h"
+#include "ui/language.h"
 #include "ui/runtime.h"
 #include "ui/twips.h"
 
@@ -110,11 +109,9 @@ Application::Application(int& argc, char** argv) : QApplication(PrepareEnvironme
     QFont::insertSubstitution(kPMincho, QStringLiteral("IPAPMincho"));
     QFont::insertSubstitution(kSansSerif, QStringLiteral("DejaVu Sans"));
     setQuitOnLastWindowClosed(false);
-    // Qt's own words, such as the message boxes' buttons, in Japanese whatever the locale.
-    auto* qtJapanese = new QTranslator(this);
-    if (qtJapanese->load(QStringLiteral("qtbase_ja"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        installTranslator(qtJapanese);
+    // Qt's own words, such as the message boxes' buttons, in the game's language whatever the
+    // locale; the game's own words written in code with them.
+    SetTextsLanguage(CurrentLanguage());
 
     // A termination request arrives on any thread; a socket brings it to the event loop, which
     // every wait of the game runs, so the program ends even from deep inside a scene.

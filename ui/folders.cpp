@@ -35,13 +35,16 @@ QString GameFile(const QString& name) {
         told.insert(name);
         const QString where =
             g_shippedFolder.isEmpty()
-                ? QStringLiteral("実行フォルダ %1 にありません").arg(Shown(QDir::currentPath()))
-                : QStringLiteral(
-                      "実行フォルダ %1 にもデータフォルダ %2 にも"
-                      "ありません")
+                ? QCoreApplication::translate("Folders", "実行フォルダ %1 にありません")
+                      .arg(Shown(QDir::currentPath()))
+                : QCoreApplication::translate("Folders",
+                                              "実行フォルダ %1 にもデータフォルダ %2 にも"
+                                              "ありません")
                       .arg(Shown(QDir::currentPath()), Shown(g_shippedFolder));
-        std::fprintf(stderr, "velmora3: ファイル %s が見つかりません（%s）。\n",
-                     name.toLocal8Bit().constData(), where.toLocal8Bit().constData());
+        const QString missing = QCoreApplication::translate(
+                                    "Folders", "velmora3: ファイル %1 が見つかりません（%2）。\n")
+                                    .arg(name, where);
+        std::fputs(missing.toLocal8Bit().constData(), stderr);
     }
     return name;
 }
@@ -70,15 +73,18 @@ QString EnterGameFolders(const QString& chosen) {
 
     const QFileInfo folder(runTime);
     if (folder.exists() && !folder.isDir())
-        return QStringLiteral("実行フォルダ %1 はフォルダではなくファイルです。")
+        return QCoreApplication::translate("Folders",
+                                           "実行フォルダ %1 はフォルダではなくファイルです。")
             .arg(Shown(runTime));
     if (!QDir().mkpath(runTime))
-        return QStringLiteral(
+        return QCoreApplication::translate(
+                   "Folders",
                    "実行フォルダ %1 を作れません（書き込みが許されていないか、"
                    "ディスクが読み込み専用です）。")
             .arg(Shown(runTime));
     if (!QDir::setCurrent(runTime))
-        return QStringLiteral("実行フォルダ %1 に入れません（開くことが許されていません）。")
+        return QCoreApplication::translate(
+                   "Folders", "実行フォルダ %1 に入れません（開くことが許されていません）。")
             .arg(Shown(runTime));
     return {};
 }

@@ -13,7 +13,16 @@ enum class Language { Japanese, English };
 
 Language CurrentLanguage();
 // Sets the language without telling the screens: for the start, before any window, and tests.
+// The words written in code follow it from then on (see SetTextsLanguage).
 void SetLanguage(Language language);
+// Sets only the language the story tables answer in: for reading both editions' tables.
+void SetTablesLanguage(Language language);
+// Puts in the translators of `language` for the words written in code: the game's English
+// ones, or Qt's own Japanese ones (the message boxes' buttons). Needs the application object.
+void SetTextsLanguage(Language language);
+// A text written in code, as `language` reads it, whatever language is current.
+QString TextIn(Language language, const char* context, const char* source,
+               const char* disambiguation = nullptr);
 // Changes the language while the game runs: every window gets a LanguageChange event at once,
 // and the screens show their words again in the new language. Nothing else moves: the game's
 // state, its clock and its timers go on as they were.
