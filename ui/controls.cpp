@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -192,6 +193,32 @@ Label::Label(QWidget* parent, int left, int top, int width, int height, const QS
     setMouseTracking(true);
     setFont(DesignFont(kPGothic, 9));
     setTextFormat(Qt::PlainText);
+}
+
+void Label::changeEvent(QEvent* e) {
+    QLabel::changeEvent(e);
+    if (e->type() == QEvent::FontChange) FitTheFace();
+}
+
+void Label::resizeEvent(QResizeEvent* e) {
+    QLabel::resizeEvent(e);
+    FitTheFace();
+}
+
+void Label::FitTheFace() {
+    // The English face stands taller than the design's, for its accents: in a box drawn for one
+    // Japanese line, the line is centred so that the blank above the capitals goes, never the
+    // descenders below.
+    const bool english = font().families().value(0) == kEnglishFace;
+    const bool tall = english && QFontMetrics(font()).height() > height();
+    const Qt::Alignment vertical = alignment() & Qt::AlignVertical_Mask;
+    if (tall && vertical == Qt::AlignTop) {
+        setAlignment((alignment() & ~Qt::AlignVertical_Mask) | Qt::AlignVCenter);
+        centredForFace_ = true;
+    } else if (!tall && centredForFace_) {
+        setAlignment((alignment() & ~Qt::AlignVertical_Mask) | Qt::AlignTop);
+        centredForFace_ = false;
+    }
 }
 
 void Label::SetForeColor(const QColor& color) {

@@ -99,10 +99,15 @@ class Label : public QLabel, public MouseEvents {
     void wheelEvent(QWheelEvent* e) override { HandleWheel(e); }
     void keyPressEvent(QKeyEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
+    void changeEvent(QEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
   private:
+    void FitTheFace();
+
     QColor backColor_;
     bool voiced_ = false;
+    bool centredForFace_ = false;
 };
 
 // Where a voiced label's new caption goes: self-voicing, which lives above this layer.
