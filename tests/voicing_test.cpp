@@ -16,6 +16,7 @@
 #include "campus/AnswerWindow.h"
 #include "campus/CampusScreen.h"
 #include "core/GameState.h"
+#include "core/savefile.h"
 #include "endings/StaffRoll.h"
 #include "frontend/GraduationAlbum.h"
 #include "frontend/Main.h"
@@ -46,20 +47,7 @@ void Listen() {
     media::testing::RecordSpeech([](const media::Utterance& u) { spoken.append(u); });
 }
 
-// A key goes where a person's would: to the control with the keyboard, else its window, else
-// the game's window in front, as a player would bring it to the front first.
-void Press(Qt::Key key) {
-    QWidget* to =
-        QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
-    for (ui::Form* form : ui::Form::LoadedForms())
-        if (!to && form->isVisible()) to = form;
-    to ? QTest::keyClick(to, key) : FailTest(QStringLiteral("no window is open"));
-}
-
-template <class F>
-std::function<bool()> Showing(ui::DefaultInstance<F>& screen) {
-    return [&screen] { return screen.IsLoaded() && screen->isVisible(); };
-}
+using driver::Press;
 
 // The utterances since `from` that hold `words`, in order; -1 when none does.
 qsizetype SpokenAfter(qsizetype from, const QString& words) {
@@ -88,9 +76,9 @@ struct Seen {
     QString words;  // as the screen shows them, less what speech leaves out
 };
 
-// From the title to the staff roll by keyboard alone, with self-voicing turned on at the title:
+// From the title to the recorded win by keyboard alone, with self-voicing turned on at the title:
 // every line the screen shows, with its speaker, every answer, the walks, the time and the staff
-// must have been said, in that order and in the player's language.
+// must have been said, in that order and in the player's language. Esc cancels the quit prompt.
 void PlayAWholeGameByKeyboard(ui::Language language) {
     EXPECT_EXIT(
         {
@@ -101,6 +89,9 @@ void PlayAWholeGameByKeyboard(ui::Language language) {
             const auto see = [&](const QString& what, const QString& words) {
                 seen.append({what, media::SpokenText(words)});
             };
+            QPointer<QWidget> menu;
+            bool menuLived = false;
+            bool stayed = false;
             Player player(11);
             player.autoClick = false;
             player.Always([&] {  // a line read, and Enter reads on
@@ -134,6 +125,13 @@ void PlayAWholeGameByKeyboard(ui::Language language) {
                           driver::TypeJapanese(QApplication::focusWidget(), "太郎");
                           Press(Qt::Key_Return);
                       })
+                // The settings, in the opening that the Enter above still plays: the menu it
+                // closed lives on until that Enter has been handled.
+                .Then(
+                    "the opening", [] { return ui::RunningWaits().last() == "WaitForClick"; },
+                    [&] { menu = StartMenu.operator->(), Press(Qt::Key_F10); })
+                .Then("the settings", Showing(SettingsWindow),
+                      [&] { menuLived = !menu.isNull(), Press(Qt::Key_Escape); })
                 .Then("the album", Showing(GraduationAlbum),
                       [&] { Press(Qt::Key_Tab), Press(Qt::Key_Tab), Press(Qt::Key_Return); })
                 .Then("its question", Showing(GraduationAlbum), [&] { Press(Qt::Key_Space); })
@@ -158,6 +156,9 @@ void PlayAWholeGameByKeyboard(ui::Language language) {
                         see("her reply", CampusScreen->lineLabel->Caption());
                     },
                     ByMinute(29))
+                .Then("back at the rooftop", IdleAt(1), [] { CampusScreen->close(); })
+                .Then("the quit prompt", QApplication::activeModalWidget,
+                      [&] { Press(Qt::Key_Escape), stayed = Showing(CampusScreen)(); })
                 .Then(
                     "the staff roll", Showing(StaffRoll),
                     [&] { see("the staff", StaffRoll->creditsLabel->Caption()); }, ByMinute(40));
@@ -175,15 +176,22 @@ void PlayAWholeGameByKeyboard(ui::Language language) {
                 bool inHisLanguage = true;
                 for (const media::Utterance& u : spoken)
                     inHisLanguage = inHisLanguage && u.language == language;
-                std::fprintf(stderr, "seen=%lld missing=%d in-his-language=%d\n",
-                             static_cast<long long>(seen.size()), missing, inHisLanguage);
+                std::fprintf(stderr,
+                             "seen=%lld missing=%d in-his-language=%d menu=%d esc=%d %s %d\n",
+                             static_cast<long long>(seen.size()), missing, inHisLanguage, menuLived,
+                             stayed, qUtf8Printable(GameState.familyName + GameState.givenName),
+                             GameState.targetHeroine);
             });
             Main();
             player.Run(
                 "the program ends", [] { return false; }, ByMinute(40));
         },
-        testing::ExitedWithCode(0), "seen=[1-9][0-9]+ missing=0 in-his-language=1");
+        testing::ExitedWithCode(0),
+        "seen=[1-9][0-9]+ missing=0 in-his-language=1 menu=1 esc=1 山田太郎 3");
     EXPECT_EQ(GetComfortSetting(QStringLiteral("SelfVoicing")), "1");
+    EXPECT_EQ(GetSetting(kClearRecordKey).size(), 2);
+    EXPECT_EQ(GetSetting(kSavedFamilyNameKey), "山田");
+    EXPECT_FALSE(SaveExists());
 }
 
 TEST_F(Voicing, AWholeGameByKeyboardSpeaksEveryLineTheAnswersTheWalksAndTheTime) {

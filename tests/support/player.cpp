@@ -17,6 +17,7 @@
 #include <QWheelEvent>
 
 #include "campus/CampusScreen.h"
+#include "campus/HistoryWindow.h"
 #include "core/GameState.h"
 #include "core/music.h"
 #include "core/random.h"
@@ -76,6 +77,14 @@ void TypeJapanese(QWidget* box, const QString& text) {
     QInputMethodEvent commit;
     commit.setCommitString(text);
     QApplication::sendEvent(box, &commit);
+}
+
+void Press(Qt::Key key) {
+    QWidget* to =
+        QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
+    for (ui::Form* form : ui::Form::LoadedForms())
+        if (!to && form->isVisible()) to = form;
+    to ? QTest::keyClick(to, key) : FailTest(QStringLiteral("no window is open"));
 }
 
 }  // namespace driver
@@ -278,4 +287,5 @@ void EndTestGame() {
     for (ui::Form* form : ui::Form::LoadedForms()) form->Unload();
     ui::SetScale(1);
     StopMidi();
+    ForgetDayLines();  // a game's lines are its own
 }
