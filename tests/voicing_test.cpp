@@ -267,20 +267,18 @@ TEST_F(Voicing, TheSwitchIsKeptAScreenReaderKeepsItOffAndAMissingVoiceIsToldOnce
     QDBusConnection bus = QDBusConnection::sessionBus();
     QObject status;
     new ScreenReaderStatus(&status);
-    if (bus.registerService(QStringLiteral("org.a11y.Bus")) &&
-        bus.registerObject(QStringLiteral("/org/a11y/bus"), &status,
-                           QDBusConnection::ExportAdaptors)) {
-        EXPECT_TRUE(ScreenReaderRunning());
-        media::SetSelfVoicing(false);
-        StartVoicing();
-        EXPECT_FALSE(VoicingOn());
-        Press(Qt::Key_F8);
-        EXPECT_TRUE(VoicingOn());
-        bus.unregisterObject(QStringLiteral("/org/a11y/bus"));
-        bus.unregisterService(QStringLiteral("org.a11y.Bus"));
-    } else {
-        ADD_FAILURE() << "no session bus to stand a screen reader on";
-    }
+    ASSERT_TRUE(bus.registerService(QStringLiteral("org.a11y.Bus")) &&
+                bus.registerObject(QStringLiteral("/org/a11y/bus"), &status,
+                                   QDBusConnection::ExportAdaptors))
+        << "no session bus to stand a screen reader on";
+    EXPECT_TRUE(ScreenReaderRunning());
+    media::SetSelfVoicing(false);
+    StartVoicing();
+    EXPECT_FALSE(VoicingOn());
+    Press(Qt::Key_F8);
+    EXPECT_TRUE(VoicingOn());
+    bus.unregisterObject(QStringLiteral("/org/a11y/bus"));
+    bus.unregisterService(QStringLiteral("org.a11y.Bus"));
     ChooseVoicing(false);
 
     // Without the Japanese voice, turning it on says once which packages to install, on the
@@ -293,20 +291,19 @@ TEST_F(Voicing, TheSwitchIsKeptAScreenReaderKeepsItOffAndAMissingVoiceIsToldOnce
     Press(Qt::Key_F8);
     Press(Qt::Key_F8);
     qputenv("PATH", path);
-    int told = 0;
-    for (const media::Utterance& u : spoken)
-        told += u.text.contains("open-jtalk open-jtalk-mecab-naist-jdic") &&
-                u.language == ui::Language::English;
-    EXPECT_EQ(told, 1);
-    int boxes = 0;
+    EXPECT_EQ(std::count_if(spoken.begin(), spoken.end(),
+                            [](const media::Utterance& u) {
+                                return u.text.contains("open-jtalk open-jtalk-mecab-naist-jdic") &&
+                                       u.language == ui::Language::English;
+                            }),
+              1);
+    QList<QMessageBox*> boxes;
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
-            ++boxes;
-            EXPECT_TRUE(box->text().contains("hts-voice-nitech-jp-atr503-m001"));
-            EXPECT_FALSE(box->isModal());
-            box->close();
-        }
-    EXPECT_EQ(boxes, 1);
+        if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) boxes << box;
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_TRUE(boxes[0]->text().contains("hts-voice-nitech-jp-atr503-m001"));
+    EXPECT_FALSE(boxes[0]->isModal());
+    boxes[0]->close();
     EXPECT_TRUE(VoicingOn());
 }
 
