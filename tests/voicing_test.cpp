@@ -8,7 +8,6 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QTemporaryDir>
-#include <QTest>
 
 #include <cmath>
 #include <cstdio>
@@ -32,7 +31,6 @@
 #include "records/settings.h"
 #include "tests/support/campus.h"
 #include "tests/support/player.h"
-#include "ui/Form.h"
 #include "ui/application.h"
 #include "ui/gametime.h"
 #include "ui/language.h"
