@@ -212,23 +212,41 @@ TEST_F(Campus, AWalkRingsTwoMinutesBeforeArrivalWithTheHintOrTheNudgeAndMeetsThe
     }
 }
 
-TEST_F(Campus, AnswersMoveAffectionSilenceHurtsAndEachHeroineGreetsOncePerGame) {
+// The day's lines are read back over the scene while she waits for an answer and the clock runs;
+// the dialog below stays answerable, and what is shown meanwhile comes at the end.
+TEST_F(Campus, AnswersMoveAffectionSilenceHurtsEachHeroineGreetsOnceAndTheDaysLinesKeepUp) {
     conversation::Reply expected;
     int before = 0;
-    player.Now([] { ResumeAt(6, 5, 1); })
+    QStringList shown;  // as the campus screen showed them: speaker, then text
+    const auto seeLine = [&shown] {
+        if (!CampusScreen->speakerLabel->Caption().isEmpty())
+            shown << CampusScreen->speakerLabel->Caption();
+        shown << CampusScreen->lineLabel->Caption();
+    };
+    player
+        .Now([&] {
+            ResumeAt(6, 5, 1);
+            seeLine();
+        })
         .Then(
             "heroine 6 comes to the court", Asked,
             [&] {
                 EXPECT_EQ(GameState.pendingConversation, "66B");
                 EXPECT_EQ(GameState.elapsedMinutes, 6);
+                seeLine();
+                driver::TurnWheel(CampusScreen->lineLabel, 1);
+                ASSERT_TRUE(HistoryWindow.IsLoaded());
+                EXPECT_TRUE(HistoryWindow->lineList->AtEnd());
                 conversation::DataProblem problem;
                 expected = *conversation::ReadReply("66B", GameState.offeredCodes[3], problem);
                 EXPECT_EQ(
                     AnswerWindow->answerButtons(2).text(),
                     conversation::WithFamilyName(
                         *conversation::ReadPlayerLine(GameState.offeredCodes[3], problem), "山田"));
+                shown << "山田　太郎" << AnswerWindow->answerButtons(2).text();
                 before = GameState.affection[6];
                 driver::Click(&AnswerWindow->answerButtons(2));
+                seeLine();
                 EXPECT_EQ(GameState.affection[6], before + expected.change);
                 EXPECT_EQ(CampusScreen->lineLabel->Caption(),
                           conversation::WithFamilyName(expected.text, "山田"));
@@ -239,9 +257,26 @@ TEST_F(Campus, AnswersMoveAffectionSilenceHurtsAndEachHeroineGreetsOncePerGame) 
             ByMinute(6))
         .Then(
             "she leaves at the mark", [] { return GameState.pendingConversation.isEmpty(); },
-            [] {
-                EXPECT_EQ(GameState.elapsedMinutes, 10);
+            [&] {
+                EXPECT_EQ(CampusScreen->clockLabel->Caption(), "4:40 PM");
                 EXPECT_EQ(CampusScreen->lineLabel->Caption(), kLeft);
+                seeLine();
+                ASSERT_TRUE(HistoryWindow.IsLoaded());
+                EXPECT_EQ(HistoryWindow->lineList->toPlainText(), shown.join('\n'));
+                EXPECT_TRUE(HistoryWindow->lineList->AtEnd());
+                driver::TypeKey(HistoryWindow->lineList, Qt::Key_Escape);
+                EXPECT_FALSE(HistoryWindow.IsLoaded());
+                driver::TypeKey(CampusScreen.operator->(), Qt::Key_Up);
+                ASSERT_TRUE(HistoryWindow.IsLoaded());
+                // It opens on whole lines: the top edge cuts none.
+                DayLineList* list = HistoryWindow->lineList;
+                EXPECT_GT(list->verticalScrollBar()->maximum(), 0);
+                EXPECT_GE(list->cursorRect(
+                                  list->cursorForPosition(QPoint(list->viewport()->width() / 2, 1)))
+                              .top(),
+                          0);
+                driver::TurnWheel(HistoryWindow->lineList->viewport(), -1);  // down, past the end
+                EXPECT_FALSE(HistoryWindow.IsLoaded());
             },
             ByMinute(10))
         // At 4:41 the court's heroine is 6 again: met already, so nobody is there for him.
@@ -395,54 +430,6 @@ TEST_F(Campus, ClicksBeforeAWaitDoNotCountAndEveryCharacterKeyButPAndF11ReadsOn)
         EXPECT_FALSE(GameState.clickFlag);
         press(Qt::Key_X);
     });
-}
-
-// The day's lines are read back over the scene while she waits for an answer and the clock runs;
-// the dialog below stays answerable, and what is shown meanwhile comes at the end.
-TEST_F(Campus, TheDaysLinesHoldASceneInOrderAndAreReadWhileTheClockRunsOn) {
-    QStringList shown;  // as the campus screen showed them: speaker, then text
-    const auto seeLine = [&shown] {
-        if (!CampusScreen->speakerLabel->Caption().isEmpty())
-            shown << CampusScreen->speakerLabel->Caption();
-        shown << CampusScreen->lineLabel->Caption();
-    };
-    player
-        .Now([&] {
-            ResumeAt(6, 5, 1);
-            seeLine();
-        })
-        .Then(
-            "heroine 6 comes to the court", Asked,
-            [&] {
-                seeLine();
-                driver::TurnWheel(CampusScreen->lineLabel, 1);
-                ASSERT_TRUE(HistoryWindow.IsLoaded());
-                EXPECT_TRUE(HistoryWindow->lineList->AtEnd());
-                shown << "山田　太郎" << AnswerWindow->answerButtons(2).text();
-                driver::Click(&AnswerWindow->answerButtons(2));
-                seeLine();
-            },
-            ByMinute(6))
-        .Run(
-            "she leaves at the mark", [] { return GameState.pendingConversation.isEmpty(); },
-            ByMinute(10));
-    seeLine();
-    EXPECT_EQ(CampusScreen->clockLabel->Caption(), "4:40 PM");
-    ASSERT_TRUE(HistoryWindow.IsLoaded());
-    EXPECT_EQ(HistoryWindow->lineList->toPlainText(), shown.join('\n'));
-    EXPECT_TRUE(HistoryWindow->lineList->AtEnd());
-    driver::TypeKey(HistoryWindow->lineList, Qt::Key_Escape);
-    EXPECT_FALSE(HistoryWindow.IsLoaded());
-    driver::TypeKey(CampusScreen.operator->(), Qt::Key_Up);
-    ASSERT_TRUE(HistoryWindow.IsLoaded());
-    // It opens on whole lines: the top edge cuts none.
-    DayLineList* list = HistoryWindow->lineList;
-    EXPECT_GT(list->verticalScrollBar()->maximum(), 0);
-    EXPECT_GE(
-        list->cursorRect(list->cursorForPosition(QPoint(list->viewport()->width() / 2, 1))).top(),
-        0);
-    driver::TurnWheel(HistoryWindow->lineList->viewport(), -1);  // down, past the end
-    EXPECT_FALSE(HistoryWindow.IsLoaded());
 }
 
 // F12 saves the screen in the pictures folder and says where on the text line, which comes back
