@@ -1148,7 +1148,7 @@ class Signals : public Game {
     }
 };
 
-TEST_F(Signals, AtTheTitleAndDuringTheOpeningTheGameEndsWithoutWriting) {
+TEST_F(Signals, OffCampusTheGameEndsWithoutASaveAndAWinAlreadyShownIsRecorded) {
     if (!Scenario().isEmpty()) return PlayScenario();
     for (const int signal : {SIGTERM, SIGINT}) {
         for (const char* scenario : {"title", "opening"}) {
@@ -1157,9 +1157,13 @@ TEST_F(Signals, AtTheTitleAndDuringTheOpeningTheGameEndsWithoutWriting) {
             EXPECT_FALSE(SaveExists());
         }
     }
+    // A win already shown is recorded.
+    EXPECT_EQ(PlayAndSignal("roll", {SIGTERM}), 128 + SIGTERM);
+    EXPECT_EQ(GetSetting(kClearRecordKey).size(), 2);
+    EXPECT_FALSE(SaveExists());
 }
 
-TEST_F(Signals, OnCampusTheGameIsSavedAsYesWouldSaveItAndResumesThere) {
+TEST_F(Signals, OnCampusTheGameIsSavedAsYesWouldAndASecondSignalEndsItAtOnce) {
     if (!Scenario().isEmpty()) return PlayScenario();
     for (const auto& [scenario, signal] : {std::pair{"idle", SIGTERM},
                                            {"asked", SIGTERM},
@@ -1176,14 +1180,6 @@ TEST_F(Signals, OnCampusTheGameIsSavedAsYesWouldSaveItAndResumesThere) {
         EXPECT_EQ(GameState.currentLocation, asked ? 1 : 7);
         EXPECT_EQ(GameState.targetHeroine, 2);
     }
-}
-
-TEST_F(Signals, AWinAlreadyShownIsRecordedAndASecondSignalEndsAtOnce) {
-    if (!Scenario().isEmpty()) return PlayScenario();
-    EXPECT_EQ(PlayAndSignal("roll", {SIGTERM}), 128 + SIGTERM);
-    EXPECT_EQ(GetSetting(kClearRecordKey).size(), 2);
-    EXPECT_FALSE(SaveExists());
-
     // A second request while the first is being kept ends the game at once; the old save stays.
     WriteBytes(kSaveFile, "old save\r\n");
     EXPECT_EQ(PlayAndSignal("twice", {SIGTERM, SIGINT}), 128 + SIGINT);
