@@ -146,7 +146,9 @@ TEST(ClearRecord, ARowWithACommaReadsBackAsWrittenAndTheNextWinKeepsIt) {
     EXPECT_EQ(GetSetting(QStringLiteral("Cstring")), "恵,敬2亮1");
 }
 
-TEST(DataFiles, Utf8IsReadAnEditTakesEffectAndAnOversizedFileIsRefusedByName) {
+// A UTF-8 file is read, an edit takes effect, an oversized file is refused by name, and a file in
+// the run-time folder overrides the installed one while it is there.
+TEST(DataFiles, Utf8IsReadAnEditTakesEffectAnOversizedFileIsRefusedAndALocalOneOverrides) {
     using conversation::kLinesFile;
     conversation::DataProblem problem;
     const QByteArray line = QStringLiteral("\"120屋上で何してたの？\"\n").toUtf8();
@@ -167,6 +169,15 @@ TEST(DataFiles, Utf8IsReadAnEditTakesEffectAndAnOversizedFileIsRefusedByName) {
     EXPECT_FALSE(conversation::ReadPlayerLine(120, problem));
     EXPECT_EQ(problem.file, kLinesFile);
     EXPECT_TRUE(problem.what.contains("大きすぎます")) << problem.what;
+
+    QDir().mkdir("installed");
+    ui::SetShippedDataFolder(QDir().absoluteFilePath("installed"));
+    WriteBytes("installed/" + kLinesFile, line);
+    WriteBytes(kLinesFile, QStringLiteral("\"120屋上にいたの？\"\n").toUtf8());
+    EXPECT_EQ(conversation::ReadPlayerLine(120, problem), "屋上にいたの？");
+    QFile::remove(kLinesFile);
+    EXPECT_EQ(conversation::ReadPlayerLine(120, problem), "屋上で何してたの？");
+    ui::SetShippedDataFolder({});
 }
 
 TEST(DataFiles, AFiveCharacterReplyHasNoWordsAndOnlyAShorterOneIsDamaged) {
@@ -184,20 +195,6 @@ TEST(DataFiles, AFiveCharacterReplyHasNoWordsAndOnlyAShorterOneIsDamaged) {
     EXPECT_FALSE(conversation::ReadReply("21A", 212, problem));
     EXPECT_EQ(problem.file, kRepliesFile);
     EXPECT_TRUE(problem.what.contains("2121")) << problem.what;
-}
-
-TEST(DataFiles, AFileInTheRunTimeFolderOverridesTheInstalledOneWhileItIsThere) {
-    using conversation::kLinesFile;
-    QDir().mkdir("installed");
-    ui::SetShippedDataFolder(QDir().absoluteFilePath("installed"));
-    WriteBytes("installed/" + kLinesFile, QStringLiteral("\"120屋上で何してたの？\"\n").toUtf8());
-    conversation::DataProblem problem;
-    EXPECT_EQ(conversation::ReadPlayerLine(120, problem), "屋上で何してたの？");
-    WriteBytes(kLinesFile, QStringLiteral("\"120屋上にいたの？\"\n").toUtf8());
-    EXPECT_EQ(conversation::ReadPlayerLine(120, problem), "屋上にいたの？");
-    QFile::remove(kLinesFile);
-    EXPECT_EQ(conversation::ReadPlayerLine(120, problem), "屋上で何してたの？");
-    ui::SetShippedDataFolder({});
 }
 
 }  // namespace

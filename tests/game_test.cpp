@@ -5,7 +5,6 @@
 #include <cerrno>
 
 #include <gtest/gtest.h>
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,7 +12,6 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QMessageBox>
-#include <QPointer>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScreen>
@@ -73,10 +71,6 @@ class Game : public testing::Test {
     void SetUp() override { BeginTestGame(); }
     void TearDown() override { EndTestGame(); }
 
-    template <class F>
-    static std::function<bool()> Showing(ui::DefaultInstance<F>& screen) {
-        return [&screen] { return screen.IsLoaded() && screen->isVisible(); };
-    }
     static QList<int> EnabledButtons() {
         QList<int> on;
         for (int i = 0; i < kLocationCount; ++i)
@@ -160,66 +154,99 @@ class Campus : public Game {
     Player player{7};
 };
 
-TEST_F(Campus, AWalkRingsTwoMinutesBeforeArrivalAndMeetsTheHeroineThere) {
-    int steps = 0;
-    bool leftFoot = false;
-    player
-        .Now([] {
-            ResumeAt(3, 1, 2);
-            Walk(0);  // three minutes to the rooftop
-            EXPECT_EQ(CampusScreen->lineLabel->Caption(),
-                      "校舎Ａに向かって歩きだした。あそこまでは3分くらいかかる。");
-            EXPECT_EQ(CampusScreen->Caption(), "【移動中】 -Velmora 3rd STORY-");
-            EXPECT_TRUE(EnabledButtons().isEmpty());
-        })
-        .Then(
-            "the walking figure steps",
-            [&] {
-                if (CampusScreen->walkingFigure(0).isVisible() == leftFoot) return false;
-                ++steps;
-                leftFoot = CampusScreen->walkingFigure(0).isVisible();
-                EXPECT_NE(leftFoot, CampusScreen->walkingFigure(1).isVisible());
-                return steps >= 3;
-            },
-            [] {}, Seconds(2))
-        .Then(
-            "the phone shows the hint mail",
-            [] { return !CampusScreen->phoneScreen->Caption().isEmpty(); },
-            [] {
-                EXPECT_EQ(GameState.elapsedMinutes, 2);
-                EXPECT_TRUE(CampusScreen->phoneScreen->isVisible());
-                EXPECT_EQ(CampusScreen->phoneScreen->Caption(), Q(story::HintMail(2)));
-            },
-            ByMinute(2))
-        .Run("she greets him", Asked, ByMinute(4));
-    EXPECT_EQ(GameState.elapsedMinutes, 4);
-    EXPECT_EQ(CampusScreen->Caption(), "【校舎Ａ：屋上】 -Velmora 3rd STORY-");
-    EXPECT_EQ(GameState.pendingConversation, "12A");
-    EXPECT_EQ(CampusScreen->lineLabel->Caption(), Q(story::GreetingAt(1, 2).onArrival));
-    EXPECT_EQ(GameState.sceneMusic, "M320C.mid");
-    EXPECT_FALSE(CampusScreen->phoneScreen->isVisible());
-    player.Wait(1);
-    EXPECT_FALSE(CampusScreen->walkingFigure(0).isVisible() ||
-                 CampusScreen->walkingFigure(1).isVisible());
+// With nobody picked in the album, the hint mail is the friend urging him to choose.
+TEST_F(Campus, AWalkRingsTwoMinutesBeforeArrivalWithTheHintOrTheNudgeAndMeetsTheHeroineThere) {
+    for (const int target : {2, 0}) {
+        SCOPED_TRACE(target);
+        if (target == 0) EndTestGame(), SetUp(), player.clickedThrough.clear();
+        const story::MailReactions reactions = story::ReactionsToMail(1, target);
+        int steps = 0;
+        bool leftFoot = false;
+        player
+            .Now([target] {
+                ResumeAt(3, 1, target);
+                Walk(0);  // three minutes to the rooftop
+                EXPECT_EQ(CampusScreen->lineLabel->Caption(),
+                          "校舎Ａに向かって歩きだした。あそこまでは3分くらいかかる。");
+                EXPECT_EQ(CampusScreen->Caption(), "【移動中】 -Velmora 3rd STORY-");
+                EXPECT_TRUE(EnabledButtons().isEmpty());
+            })
+            .Then(
+                "the walking figure steps",
+                [&] {
+                    if (CampusScreen->walkingFigure(0).isVisible() == leftFoot) return false;
+                    ++steps;
+                    leftFoot = CampusScreen->walkingFigure(0).isVisible();
+                    EXPECT_NE(leftFoot, CampusScreen->walkingFigure(1).isVisible());
+                    return steps >= 3;
+                },
+                [] {}, Seconds(2))
+            .Then(
+                "the phone shows the hint mail",
+                [] { return !CampusScreen->phoneScreen->Caption().isEmpty(); },
+                [] {
+                    EXPECT_EQ(GameState.elapsedMinutes, 2);
+                    EXPECT_TRUE(CampusScreen->phoneScreen->isVisible());
+                    EXPECT_EQ(CampusScreen->speakerLabel->Caption(), Q(story::BestFriendName()));
+                },
+                ByMinute(2))
+            .Then(
+                "the mail ends",
+                [] { return GameState.mailCount == 1 && GameState.phase == Phase::Walking; },
+                [&] {
+                    EXPECT_EQ(CampusScreen->lineLabel->Caption(), Q(reactions.second));
+                    EXPECT_FALSE(CampusScreen->phoneScreen->isVisible());
+                })
+            .Run("she greets him", Asked, ByMinute(4));
+        EXPECT_EQ(player.clickedThrough,
+                  (QStringList{Q(story::RingNarration()), Q(story::HintMail(target)),
+                               Q(reactions.first)}));
+        EXPECT_EQ(GameState.elapsedMinutes, 4);
+        EXPECT_EQ(CampusScreen->Caption(), "【校舎Ａ：屋上】 -Velmora 3rd STORY-");
+        EXPECT_EQ(GameState.pendingConversation, "12A");
+        EXPECT_EQ(CampusScreen->lineLabel->Caption(), Q(story::GreetingAt(1, 2).onArrival));
+        EXPECT_EQ(GameState.sceneMusic, "M320C.mid");
+        player.Wait(1);
+        EXPECT_FALSE(CampusScreen->walkingFigure(0).isVisible() ||
+                     CampusScreen->walkingFigure(1).isVisible());
+    }
 }
 
-TEST_F(Campus, AnswersMoveAffectionSilenceHurtsAndEachHeroineGreetsOncePerGame) {
+// The day's lines are read back over the scene while she waits for an answer and the clock runs;
+// the dialog below stays answerable, and what is shown meanwhile comes at the end.
+TEST_F(Campus, AnswersMoveAffectionSilenceHurtsEachHeroineGreetsOnceAndTheDaysLinesKeepUp) {
     conversation::Reply expected;
     int before = 0;
-    player.Now([] { ResumeAt(6, 5, 1); })
+    QStringList shown;  // as the campus screen showed them: speaker, then text
+    const auto seeLine = [&shown] {
+        if (!CampusScreen->speakerLabel->Caption().isEmpty())
+            shown << CampusScreen->speakerLabel->Caption();
+        shown << CampusScreen->lineLabel->Caption();
+    };
+    player
+        .Now([&] {
+            ResumeAt(6, 5, 1);
+            seeLine();
+        })
         .Then(
             "heroine 6 comes to the court", Asked,
             [&] {
                 EXPECT_EQ(GameState.pendingConversation, "66B");
                 EXPECT_EQ(GameState.elapsedMinutes, 6);
+                seeLine();
+                driver::TurnWheel(CampusScreen->lineLabel, 1);
+                ASSERT_TRUE(HistoryWindow.IsLoaded());
+                EXPECT_TRUE(HistoryWindow->lineList->AtEnd());
                 conversation::DataProblem problem;
                 expected = *conversation::ReadReply("66B", GameState.offeredCodes[3], problem);
                 EXPECT_EQ(
                     AnswerWindow->answerButtons(2).text(),
                     conversation::WithFamilyName(
                         *conversation::ReadPlayerLine(GameState.offeredCodes[3], problem), "山田"));
+                shown << "山田　太郎" << AnswerWindow->answerButtons(2).text();
                 before = GameState.affection[6];
                 driver::Click(&AnswerWindow->answerButtons(2));
+                seeLine();
                 EXPECT_EQ(GameState.affection[6], before + expected.change);
                 EXPECT_EQ(CampusScreen->lineLabel->Caption(),
                           conversation::WithFamilyName(expected.text, "山田"));
@@ -230,9 +257,26 @@ TEST_F(Campus, AnswersMoveAffectionSilenceHurtsAndEachHeroineGreetsOncePerGame) 
             ByMinute(6))
         .Then(
             "she leaves at the mark", [] { return GameState.pendingConversation.isEmpty(); },
-            [] {
-                EXPECT_EQ(GameState.elapsedMinutes, 10);
+            [&] {
+                EXPECT_EQ(CampusScreen->clockLabel->Caption(), "4:40 PM");
                 EXPECT_EQ(CampusScreen->lineLabel->Caption(), kLeft);
+                seeLine();
+                ASSERT_TRUE(HistoryWindow.IsLoaded());
+                EXPECT_EQ(HistoryWindow->lineList->toPlainText(), shown.join('\n'));
+                EXPECT_TRUE(HistoryWindow->lineList->AtEnd());
+                driver::TypeKey(HistoryWindow->lineList, Qt::Key_Escape);
+                EXPECT_FALSE(HistoryWindow.IsLoaded());
+                driver::TypeKey(CampusScreen.operator->(), Qt::Key_Up);
+                ASSERT_TRUE(HistoryWindow.IsLoaded());
+                // It opens on whole lines: the top edge cuts none.
+                DayLineList* list = HistoryWindow->lineList;
+                EXPECT_GT(list->verticalScrollBar()->maximum(), 0);
+                EXPECT_GE(list->cursorRect(
+                                  list->cursorForPosition(QPoint(list->viewport()->width() / 2, 1)))
+                              .top(),
+                          0);
+                driver::TurnWheel(HistoryWindow->lineList->viewport(), -1);  // down, past the end
+                EXPECT_FALSE(HistoryWindow.IsLoaded());
             },
             ByMinute(10))
         // At 4:41 the court's heroine is 6 again: met already, so nobody is there for him.
@@ -285,7 +329,8 @@ TEST_F(Campus, HeroinesKeepTheTimetableOfTheSchoolyardAndTheGymnasium) {
     EXPECT_EQ(GameState.metStage[4], 0);
 }
 
-TEST_F(Campus, MailsComeInOrderOnLongWalksALateWalkIsWarnedAndAnOpenMailHoldsFiveOClock) {
+// A late walk warned of the gate and a mail open at five o'clock are the five o'clock tests'.
+TEST_F(Campus, MailsComeInOrderOnLongWalksAndAShortWalkNeverRings) {
     QStringList mails;
     auto recordMail = [&] {
         const QString text = CampusScreen->phoneScreen->Caption();
@@ -306,70 +351,20 @@ TEST_F(Campus, MailsComeInOrderOnLongWalksALateWalkIsWarnedAndAnOpenMailHoldsFiv
             "back", [&] { return recordMail() || IdleAt(3)(); }, [] { Walk(0); })
         .Then(
             "on the roof again", [&] { return recordMail() || IdleAt(1)(); }, [] { Walk(2); })
-        .Then(
-            "and back", [&] { return recordMail() || IdleAt(3)(); },
-            [&] {
-                EXPECT_EQ(GameState.elapsedMinutes, 15);
-                EXPECT_EQ(mails, (QStringList{Q(story::HintMail(4)), Q(story::FestivalMail()),
-                                              Q(story::DateMailBeforeName()) + "山田" +
-                                                  Q(story::DateMailAfterName())}));
-                EXPECT_EQ(GameState.mailCount, 4);
-                GameState.elapsedMinutes = 25;
-                GameState.mailCount = 0;  // so that a mail still comes
-                Walk(0);  // arriving at 4:58 may miss the gate; the phone rings at 4:56
-                EXPECT_EQ(CampusScreen->lineLabel->Caption(),
-                          "校舎Ａに向かって歩きだしたけど、はたして閉門時刻に間に合うだろうか。");
-                player.autoClick = false;  // he leaves the mail open
-            })
-        .Then(
-            "five o'clock passes with the mail open", [] { return GameState.elapsedMinutes >= 31; },
-            [this] {
-                EXPECT_EQ(CampusScreen->clockLabel->Caption(), "5:00 PM");
-                EXPECT_EQ(GameState.phase, Phase::PhoneMail);
-                player.autoClick = true;
-            },
-            Seconds(400))
         .Run(
-            "the mail ends",
-            [this] { return player.clickedThrough.contains(Q(story::FiveOClockLine())); },
-            Seconds(10));
-    // Closing time waits for the next minute; he never arrived.
-    EXPECT_EQ(GameState.phase, Phase::Walking);
-    EXPECT_TRUE(CampusScreen->minuteTimer->Enabled());
-    EXPECT_EQ(GameState.currentLocation, 3);
+            "and back", [&] { return recordMail() || IdleAt(3)(); }, ByMinute(15));
+    EXPECT_EQ(GameState.elapsedMinutes, 15);
+    EXPECT_EQ(mails, (QStringList{
+                         Q(story::HintMail(4)), Q(story::FestivalMail()),
+                         Q(story::DateMailBeforeName()) + "山田" + Q(story::DateMailAfterName())}));
+    EXPECT_EQ(GameState.mailCount, 4);
 }
 
-// With nobody picked in the album, the hint mail is the friend urging him to choose.
-TEST_F(Campus, WithNobodyPickedTheFirstLongWalkStillRingsWithTheFriendsNudge) {
-    const story::MailReactions reactions = story::ReactionsToMail(1, 0);
-    player
-        .Now([] {
-            ResumeAt(3, 1, 0);
-            Walk(0);
-        })
-        .Then(
-            "the phone shows the nudge",
-            [] { return !CampusScreen->phoneScreen->Caption().isEmpty(); },
-            [] {
-                EXPECT_TRUE(CampusScreen->phoneScreen->isVisible());
-                EXPECT_EQ(CampusScreen->phoneScreen->Caption(), Q(story::HintMail(0)));
-                EXPECT_EQ(CampusScreen->speakerLabel->Caption(), Q(story::BestFriendName()));
-            },
-            ByMinute(2))
-        .Then(
-            "the mail ends",
-            [] { return GameState.mailCount == 1 && GameState.phase == Phase::Walking; },
-            [&] {
-                EXPECT_EQ(CampusScreen->lineLabel->Caption(), Q(reactions.second));
-                EXPECT_FALSE(CampusScreen->phoneScreen->isVisible());
-            })
-        .Run("he arrives", Asked, ByMinute(4));
-    EXPECT_FALSE(Q(story::HintMail(0)).isEmpty());
-    EXPECT_EQ(player.clickedThrough,
-              (QStringList{Q(story::RingNarration()), Q(story::HintMail(0)), Q(reactions.first)}));
-}
-
-TEST_F(Campus, ClicksBeforeAWaitDoNotCountAKeyReleasesItAndTheClockRunsMeanwhile) {
+// A click made while no wait runs does not count for the next, and the clock runs on during a
+// wait. Every key that produces a character reads on at a click wait: Backspace, Esc and Ctrl with
+// a letter too. P is kept for the pause, F11 for full screen, which Esc at a wait does not leave.
+TEST_F(Campus, ClicksBeforeAWaitDoNotCountEveryCharacterKeyButPF11AndF12ReadsOn) {
+    ui::SetGlobalKeyHandler(ComfortKey);
     player.autoClick = false;
     player.Now([] { ResumeAt(3, 1, 1); }).Wait(1);
     // A resumed game goes straight back to its place.
@@ -383,26 +378,6 @@ TEST_F(Campus, ClicksBeforeAWaitDoNotCountAKeyReleasesItAndTheClockRunsMeanwhile
     WaitForClick();
     EXPECT_EQ(CampusScreen->clockLabel->Caption(), "4:34 PM");  // ticks ran nested in the wait
     EXPECT_TRUE(CampusScreen->promptLabel->Caption().isEmpty());
-    player.Then(
-        "the prompt shows",
-        [] {
-            return CampusScreen->promptLabel->Caption() == QStringLiteral("クリックしてください");
-        },
-        [] {
-            driver::Click(CampusScreen->speakerLabel);  // the speaker name and the clock do nothing
-            driver::Click(CampusScreen->clockLabel);
-            EXPECT_FALSE(GameState.clickFlag);
-            driver::TypeKey(CampusScreen.operator->(), Qt::Key_A);
-        });
-    WaitForClick();
-}
-
-// Every key that produces a character reads on at a click wait: Backspace, Esc and Ctrl with a
-// letter too. P is kept for the pause, F11 for full screen, which Esc at a wait does not leave.
-TEST_F(Campus, EveryCharacterKeyReadsOnAtAWaitButPAndF11KeepTheirComforts) {
-    ui::SetGlobalKeyHandler(ComfortKey);
-    player.autoClick = false;
-    player.Now([] { ResumeAt(3, 1, 1); }).Wait(1);
     const auto press = [](int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         driver::TypeKey(CampusScreen.operator->(), key, modifiers);
     };
@@ -432,6 +407,8 @@ TEST_F(Campus, EveryCharacterKeyReadsOnAtAWaitButPAndF11KeepTheirComforts) {
         waitTyping([key, modifiers, press] {
             press(Qt::Key_Up);  // the day's lines: no character
             if (HistoryWindow.IsLoaded()) HistoryWindow.Unload();
+            driver::Click(CampusScreen->speakerLabel);  // the speaker name and the clock do nothing
+            driver::Click(CampusScreen->clockLabel);
             EXPECT_FALSE(GameState.clickFlag);
             press(key, modifiers);
         });
@@ -453,73 +430,20 @@ TEST_F(Campus, EveryCharacterKeyReadsOnAtAWaitButPAndF11KeepTheirComforts) {
         EXPECT_FALSE(GameState.clickFlag);
         press(Qt::Key_X);
     });
-}
 
-// The day's lines are read back over the scene while she waits for an answer and the clock runs;
-// the dialog below stays answerable, and what is shown meanwhile comes at the end.
-TEST_F(Campus, TheDaysLinesHoldASceneInOrderAndAreReadWhileTheClockRunsOn) {
-    QStringList shown;  // as the campus screen showed them: speaker, then text
-    const auto seeLine = [&shown] {
-        if (!CampusScreen->speakerLabel->Caption().isEmpty())
-            shown << CampusScreen->speakerLabel->Caption();
-        shown << CampusScreen->lineLabel->Caption();
-    };
-    player
-        .Now([&] {
-            ResumeAt(6, 5, 1);
-            seeLine();
-        })
-        .Then(
-            "heroine 6 comes to the court", Asked,
-            [&] {
-                seeLine();
-                driver::TurnWheel(CampusScreen->lineLabel, 1);
-                ASSERT_TRUE(HistoryWindow.IsLoaded());
-                EXPECT_TRUE(HistoryWindow->lineList->AtEnd());
-                shown << "山田　太郎" << AnswerWindow->answerButtons(2).text();
-                driver::Click(&AnswerWindow->answerButtons(2));
-                seeLine();
-            },
-            ByMinute(6))
-        .Run(
-            "she leaves at the mark", [] { return GameState.pendingConversation.isEmpty(); },
-            ByMinute(10));
-    seeLine();
-    EXPECT_EQ(CampusScreen->clockLabel->Caption(), "4:40 PM");
-    ASSERT_TRUE(HistoryWindow.IsLoaded());
-    EXPECT_EQ(HistoryWindow->lineList->toPlainText(), shown.join('\n'));
-    EXPECT_TRUE(HistoryWindow->lineList->AtEnd());
-    driver::TypeKey(HistoryWindow->lineList, Qt::Key_Escape);
-    EXPECT_FALSE(HistoryWindow.IsLoaded());
-    driver::TypeKey(CampusScreen.operator->(), Qt::Key_Up);
-    ASSERT_TRUE(HistoryWindow.IsLoaded());
-    // It opens on whole lines: the top edge cuts none.
-    DayLineList* list = HistoryWindow->lineList;
-    EXPECT_GT(list->verticalScrollBar()->maximum(), 0);
-    EXPECT_GE(
-        list->cursorRect(list->cursorForPosition(QPoint(list->viewport()->width() / 2, 1))).top(),
-        0);
-    driver::TurnWheel(HistoryWindow->lineList->viewport(), -1);  // down, past the end
-    EXPECT_FALSE(HistoryWindow.IsLoaded());
-}
-
-// F12 saves the screen in the pictures folder and says where on the text line, which comes back
-// a few seconds later. Neither it nor Up reads on a line that waits for a click.
-TEST_F(Campus, F12SavesAPictureOfTheScreenAndNeitherItNorUpIsAClick) {
+    // F12 saves the screen in the pictures folder and says where on the text line, which comes
+    // back a few seconds later; it is no click, and a failure to save is told.
     const auto picturesIn = [](const QString& folder) {
-        QFile dirs(qEnvironmentVariable("XDG_CONFIG_HOME") + "/user-dirs.dirs");
-        ASSERT_TRUE(dirs.open(QIODevice::WriteOnly));
-        dirs.write("XDG_PICTURES_DIR=\"" + folder.toUtf8() + "\"\n");
+        WriteBytes(qEnvironmentVariable("XDG_CONFIG_HOME") + "/user-dirs.dirs",
+                   "XDG_PICTURES_DIR=\"" + folder.toUtf8() + "\"\n");
     };
     const QString pictures = QDir::current().filePath("ピクチャ");
     picturesIn(pictures);
-    player.autoClick = false;
-    player.Now([] { ResumeAt(3, 1, 1); }).Wait(1);
     player
         .Then(
             "the prompt shows", [] { return !CampusScreen->promptLabel->Caption().isEmpty(); },
             [&] {
-                driver::TypeKey(CampusScreen.operator->(), Qt::Key_F12);
+                press(Qt::Key_F12);
                 driver::TypeKey(&CampusScreen->travelButtons(0), Qt::Key_Up);
                 EXPECT_FALSE(GameState.clickFlag);
                 EXPECT_TRUE(HistoryWindow.IsLoaded());
@@ -536,11 +460,10 @@ TEST_F(Campus, F12SavesAPictureOfTheScreenAndNeitherItNorUpIsAClick) {
             "the line comes back",
             [] { return CampusScreen->lineLabel->Caption() == "さて、どこに行こうかな。"; },
             [&] {
-                QFile notAFolder("notAFolder");
-                ASSERT_TRUE(notAFolder.open(QIODevice::WriteOnly));
+                WriteBytes("notAFolder", {});
                 picturesIn(QDir::current().filePath("notAFolder/ピクチャ"));
-                driver::TypeKey(CampusScreen.operator->(), Qt::Key_F12);
-                driver::TypeKey(CampusScreen.operator->(), Qt::Key_A);
+                press(Qt::Key_F12);
+                press(Qt::Key_A);
             },
             Seconds(6));
     WaitForClick();  // released by the A alone, with the failure told
@@ -552,8 +475,6 @@ TEST_F(Campus, F12SavesAPictureOfTheScreenAndNeitherItNorUpIsAClick) {
 // sizes, fonts, the sharper picture variant, the dialog's place below it and the day's lines.
 TEST_F(Campus, TheScaleIsKeptApartAndTheScreensTakeANewOneWhileTheGameRuns) {
     SaveComfortSetting(kScaleKey, QStringLiteral("3"));
-    DeleteSettingsSection();
-    EXPECT_EQ(StartingScale(0), 3);
     EXPECT_EQ(StartingScale(1), 1);  // the command line's
     SaveComfortSetting(kScaleKey, QString());
     EXPECT_EQ(StartingScale(0), 1);  // the offscreen screen is 800x600
@@ -671,7 +592,6 @@ TEST_F(Campus, ComfortsActAtOnceOutliveARestartAndTheDataRoomsErasureAndF11GoesF
                   const QSize boxAtOne = box();
                   SettingsWindow->scaleChoice->setCurrentIndex(2);
                   EXPECT_EQ(ui::Scale(), 2);
-                  EXPECT_EQ(CampusScreen->width(), 760);
                   EXPECT_EQ(box(), boxAtOne * 2);
                   driver::TypeKey(SettingsWindow.operator->(), Qt::Key_Escape);
               })
@@ -762,11 +682,8 @@ TEST_F(Game, DamagedDataEndsTheConversationWithOneMessageAndTheGameGoesOn) {
 const QString kAllEight = QStringLiteral("敬1恭1恵1雅2昌1亮1和1敏1");
 
 // Only a met heroine confesses, and a tie goes to the lower number.
-TEST_F(Endings, AMutualLoveEndingPlaysToTheRollAndIsRecorded) {
-    QFile old(kSaveFile);
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("an interrupted game");
-    old.close();
+TEST_F(Endings, EachEndingCallsHimAsSheDoesPlaysToTheRollAndIsRecorded) {
+    WriteBytes(kSaveFile, "an interrupted game");
     SaveSetting(kClearRecordKey, "亮1");
     QStringList expected{Q(story::GateClosedNarration()), Q(story::CalledFromBehindNarration()),
                          "山田君…"};
@@ -785,12 +702,11 @@ TEST_F(Endings, AMutualLoveEndingPlaysToTheRollAndIsRecorded) {
         "ending=3 caption=-Velmora 3rd STORY- lines:\n" + expected.join('\n').toStdString());
     EXPECT_EQ(GetSetting(kClearRecordKey), "亮1恵2");
     EXPECT_FALSE(SaveExists());
-}
 
-TEST_F(Endings, TheFanClubLeaderCallsHerSenpaiAndTheGirlFromAnotherSchoolUsesHisGivenName) {
+    // The fan club leader calls him senpai, the girl from another school by his given name.
     EXPECT_EXIT({ PlayTheLastMinute(); }, testing::ExitedWithCode(0),
                 "ending=7(.|\n)*\n山田先輩…\n");
-    EXPECT_EQ(GetSetting(kClearRecordKey), "和1");
+    EXPECT_EQ(GetSetting(kClearRecordKey), "亮1和1");  // each child runs the test from its start
 
     QString epilogue;
     for (const auto& line : story::Epilogue(8))
@@ -803,7 +719,7 @@ TEST_F(Endings, TheFanClubLeaderCallsHerSenpaiAndTheGirlFromAnotherSchoolUsesHis
             PlayTheLastMinute();
         },
         testing::ExitedWithCode(0), "ending=8(.|\n)*\n" + epilogue.toStdString());
-    EXPECT_EQ(GetSetting(kClearRecordKey), "和1敏1");
+    EXPECT_EQ(GetSetting(kClearRecordKey), "亮1敏1");
 }
 
 TEST_F(Endings, TheStaffRollShowsItsScreensPlaysItsMusicOnceIgnoresADoubleClickAndEnds) {
@@ -979,10 +895,7 @@ TEST_F(FrontDoor, TheMenuGreetsHighlightsAsksForASaveAndAWinAndForNamesThatFit) 
     EXPECT_FALSE(DataRoom.IsLoaded());
     EXPECT_TRUE(menu.entries(2).isVisible());
 
-    QFile save(kSaveFile);
-    ASSERT_TRUE(save.open(QIODevice::WriteOnly));
-    save.write("x");
-    save.close();
+    WriteBytes(kSaveFile, "x");
     driver::Click(&menu.entries(1));
     EXPECT_TRUE(menu.loadOkButton->isVisible());
     // A damaged save is told, kept, and the menu comes back.
@@ -1006,79 +919,15 @@ TEST_F(FrontDoor, TheMenuGreetsHighlightsAsksForASaveAndAWinAndForNamesThatFit) 
     menu.givenNameBox->SetText("一,郎");
     driver::Click(menu.nameOkButton);
     EXPECT_EQ(menu.balloonLabel->Caption(), NameProblem("一,郎"));
-    // The save file is CP932, which has no letter with a diaeresis.
-    menu.givenNameBox->SetText("Zoë");
-    driver::Click(menu.nameOkButton);
-    EXPECT_FALSE(NameProblem("Zoë").isEmpty());
-    EXPECT_EQ(menu.balloonLabel->Caption(), NameProblem("Zoë"));
     // A family name without room in the lines is handed back as typed, never cut short. (The
     // given name stays refused, so that a wrongly taken one cannot start the game.)
-    const QString tooLong =
-        QStringLiteral("その名前じゃ長すぎて、名簿に書ききれないよ。もう少し短くしてくれ。");
-    for (const QString& name : {QString(17, QChar(u'ｱ')), QString(9, QChar(u'高'))}) {
-        menu.familyNameBox->SetText(name);
-        driver::Click(menu.nameOkButton);
-        EXPECT_EQ(menu.balloonLabel->Caption(), tooLong) << name;
-        EXPECT_EQ(menu.familyNameBox->Text(), name);
-    }
+    menu.familyNameBox->SetText(QString(9, QChar(u'高')));
+    driver::Click(menu.nameOkButton);
+    EXPECT_EQ(menu.balloonLabel->Caption(),
+              "その名前じゃ長すぎて、名簿に書ききれないよ。もう少し短くしてくれ。");
+    EXPECT_EQ(menu.familyNameBox->Text(), QString(9, QChar(u'高')));
     EXPECT_EQ(GetSetting(kSavedGivenNameKey), "一郎");  // nothing stored for a refused name
     EXPECT_TRUE(menu.namePanel->isVisible());
-}
-
-TEST_F(FrontDoor, TheGameIsPlayedWithoutAMouse) {
-    ui::SetGlobalKeyHandler(ComfortKey);
-    // A key goes where a person's would: to the control with the keyboard, else its window.
-    const auto press = [](Qt::Key key) {
-        QWidget* to = QApplication::focusWidget() ? QApplication::focusWidget()
-                                                  : QApplication::activeWindow();
-        to ? QTest::keyClick(to, key) : FailTest(QStringLiteral("no window has the keyboard"));
-    };
-    const auto type = [](const char* s) { driver::TypeJapanese(QApplication::focusWidget(), s); };
-    QPointer<QWidget> menu;
-    Player player;
-    player.autoClick = false;
-    player.Always([&] {  // Enter reads on, whatever has the keyboard
-        if (ui::RunningWaits().last() != "WaitForClick" || Showing(GraduationAlbum)()) return false;
-        return press(Qt::Key_Return), true;
-    });
-    player.Then("the title", Showing(TitleScreen), [&] { press(Qt::Key_Return); })
-        .Then("the menu", Showing(StartMenu), [&] { press(Qt::Key_Space); })
-        .Then("the names", Showing(StartMenu),
-              [&] {
-                  menu = StartMenu.operator->();
-                  type("山田"), press(Qt::Key_Tab), type("太郎"), press(Qt::Key_Return);
-              })
-        // The settings, in the opening that the Enter above is still playing. The menu that
-        // Enter closed lives on until the Enter has been handled: its name box is still at it.
-        .Then(
-            "the opening", [] { return ui::RunningWaits().last() == "WaitForClick"; },
-            [&] { press(Qt::Key_F10); })
-        .Then("the settings", Showing(SettingsWindow),
-              [&] {
-                  EXPECT_TRUE(menu);
-                  press(Qt::Key_Escape);
-              })
-        .Then("the album", Showing(GraduationAlbum),
-              [&] { press(Qt::Key_Tab), press(Qt::Key_Tab), press(Qt::Key_Return); })
-        .Then("its question", Showing(GraduationAlbum), [&] { press(Qt::Key_Space); })
-        .Then("a travel button", IdleAt(3),
-              [&] {
-                  CampusScreen->travelButtons(0).setFocus(Qt::TabFocusReason), press(Qt::Key_Space);
-                  EXPECT_EQ(GameState.phase, Phase::Walking);
-              })
-        .Then("her question", Showing(AnswerWindow),
-              [&] {
-                  press(Qt::Key_Tab), press(Qt::Key_Return);
-                  EXPECT_FALSE(Showing(AnswerWindow)());  // answered, not left to silence
-              })
-        .Then("back at the rooftop", IdleAt(1), [] { CampusScreen->close(); })
-        .Then("the quit prompt", QApplication::activeModalWidget, [&] { press(Qt::Key_Escape); });
-    Main();
-    player.Run(
-        "Esc, which cancels", [] { return !QApplication::activeModalWidget(); }, ByMinute(29));
-    EXPECT_TRUE(Showing(CampusScreen)());
-    EXPECT_EQ(GameState.familyName + GameState.givenName, "山田太郎");
-    EXPECT_EQ(GameState.targetHeroine, 3);
 }
 
 TEST_F(FrontDoor, ANewGameNarratesPicksInTheAlbumRollsAffectionAndStoresTheNames) {
@@ -1106,9 +955,6 @@ TEST_F(FrontDoor, ANewGameNarratesPicksInTheAlbumRollsAffectionAndStoresTheNames
     QStringList opening;
     for (auto line : story::OpeningNarration()) opening.append(Q(line));
     EXPECT_EQ(player.clickedThrough.mid(0, 7), opening);  // one click per line
-    // The ceremony has only just ended as he stands in the schoolyard.
-    EXPECT_TRUE(opening.value(1).startsWith("卒業式は、ついさっき終わったばかりだ。"))
-        << opening.value(1);
     // The first movement brings his first thought, each photo its own line, the same photo
     // nothing new.
     EXPECT_EQ(hints, (QStringList{"俺がちょっと気になっていたコは…", Q(story::AlbumHint(2)),
@@ -1128,23 +974,6 @@ TEST_F(FrontDoor, ANewGameNarratesPicksInTheAlbumRollsAffectionAndStoresTheNames
     EXPECT_EQ(GetSetting(kSavedGivenNameKey), "太郎");
     EXPECT_FALSE(StartMenu.IsLoaded());  // the game closed the menu
 }
-TEST_F(FrontDoor, StartWithAModifierMutesTheMusicAndStartMidAnimationIsSafe) {
-    GameState.musicFile = "M390C.mid";
-    auto& title = *TitleScreen;
-    title.Show();
-    Player player;
-    player
-        .Then(
-            "the 3 spreads",
-            [] { return TitleScreen->threes(1).pos() != TitleScreen->threes(0).pos(); },
-            [] { driver::Click(TitleScreen->startLabel, Qt::ShiftModifier); }, Seconds(8))
-        .Wait(2);  // the menu's keeper ticks
-    EXPECT_TRUE(GameState.musicMuted);
-    EXPECT_FALSE(TitleScreen.IsLoaded());
-    EXPECT_TRUE(Showing(StartMenu)());
-    EXPECT_FALSE(IsMidiPlaying());
-}
-
 TEST_F(FrontDoor, ClosingTheTitleOrTheMenuEndsTheProgram) {
     auto close = [](ui::Form& screen) {
         screen.Show();
@@ -1155,7 +984,8 @@ TEST_F(FrontDoor, ClosingTheTitleOrTheMenuEndsTheProgram) {
     EXPECT_EXIT(close(*StartMenu), testing::ExitedWithCode(0), "");
 }
 
-TEST_F(FrontDoor, TheDemoPlaysItsJingleUnlessAModifierKeyIsHeld) {
+// A modifier key held before the jingle silences the demo; held at Start, it mutes the music.
+TEST_F(FrontDoor, AModifierSilencesTheDemoOrMutesTheMusicAndStartMidAnimationIsSafe) {
     LogoDemo->Show();
     Player player;
     player.Run(
@@ -1172,30 +1002,20 @@ TEST_F(FrontDoor, TheDemoPlaysItsJingleUnlessAModifierKeyIsHeld) {
     player.Run(
         "the last stroke", [] { return !LogoDemo->strokes(19).isHidden(); }, Seconds(5));
     EXPECT_FALSE(media::EffectPlaying());
-}
+    LogoDemo.Unload();
 
-TEST_F(FrontDoor, AWholeGameFromTheLogoToTheRecordedWin) {
-    EXPECT_EXIT(
-        {
-            Player player(11);
-            NewGame(player, 2);
-            WalkFrom(player, 3, 0);  // to the rooftop: the phone rings on the way, heroine 2 waits
-            Answer(player, 0);
-            WalkFrom(player, 1, 3);  // to the gymnasium
-            WalkFrom(player, 4, 5);  // to the tennis court: heroine 6 stands there
-            Answer(player, 1);
-            ui::AtEndProgram([&] {
-                std::fprintf(stderr, "ending=%d met=%d mails=%d clicked=%lld\n",
-                             GameState.endingHeroine, GameState.metStage[2] + GameState.metStage[6],
-                             GameState.mailCount,
-                             static_cast<long long>(player.clickedThrough.size()));
-            });
-            RunToTheEnd(player);
-        },
-        testing::ExitedWithCode(0), "ending=[1-8] met=2 mails=1 clicked=[1-9][0-9]");
-    EXPECT_EQ(GetSetting(kClearRecordKey).size(), 2);
-    EXPECT_EQ(GetSetting(kSavedFamilyNameKey), "山田");
-    EXPECT_FALSE(SaveExists());
+    GameState.musicFile = "M390C.mid";
+    TitleScreen->Show();
+    player
+        .Then(
+            "the 3 spreads",
+            [] { return TitleScreen->threes(1).pos() != TitleScreen->threes(0).pos(); },
+            [] { driver::Click(TitleScreen->startLabel, Qt::ShiftModifier); }, Seconds(8))
+        .Wait(2);  // the menu's keeper ticks
+    EXPECT_TRUE(GameState.musicMuted);
+    EXPECT_FALSE(TitleScreen.IsLoaded());
+    EXPECT_TRUE(Showing(StartMenu)());
+    EXPECT_FALSE(IsMidiPlaying());
 }
 
 TEST_F(FrontDoor, ASavedGameContinuesInANewProcessToTheWin) {
@@ -1327,7 +1147,7 @@ class Signals : public Game {
     }
 };
 
-TEST_F(Signals, AtTheTitleAndDuringTheOpeningTheGameEndsWithoutWriting) {
+TEST_F(Signals, OffCampusTheGameEndsWithoutASaveAndAWinAlreadyShownIsRecorded) {
     if (!Scenario().isEmpty()) return PlayScenario();
     for (const int signal : {SIGTERM, SIGINT}) {
         for (const char* scenario : {"title", "opening"}) {
@@ -1336,9 +1156,13 @@ TEST_F(Signals, AtTheTitleAndDuringTheOpeningTheGameEndsWithoutWriting) {
             EXPECT_FALSE(SaveExists());
         }
     }
+    // A win already shown is recorded.
+    EXPECT_EQ(PlayAndSignal("roll", {SIGTERM}), 128 + SIGTERM);
+    EXPECT_EQ(GetSetting(kClearRecordKey).size(), 2);
+    EXPECT_FALSE(SaveExists());
 }
 
-TEST_F(Signals, OnCampusTheGameIsSavedAsYesWouldSaveItAndResumesThere) {
+TEST_F(Signals, OnCampusTheGameIsSavedAsYesWouldAndASecondSignalEndsItAtOnce) {
     if (!Scenario().isEmpty()) return PlayScenario();
     for (const auto& [scenario, signal] : {std::pair{"idle", SIGTERM},
                                            {"asked", SIGTERM},
@@ -1355,14 +1179,6 @@ TEST_F(Signals, OnCampusTheGameIsSavedAsYesWouldSaveItAndResumesThere) {
         EXPECT_EQ(GameState.currentLocation, asked ? 1 : 7);
         EXPECT_EQ(GameState.targetHeroine, 2);
     }
-}
-
-TEST_F(Signals, AWinAlreadyShownIsRecordedAndASecondSignalEndsAtOnce) {
-    if (!Scenario().isEmpty()) return PlayScenario();
-    EXPECT_EQ(PlayAndSignal("roll", {SIGTERM}), 128 + SIGTERM);
-    EXPECT_EQ(GetSetting(kClearRecordKey).size(), 2);
-    EXPECT_FALSE(SaveExists());
-
     // A second request while the first is being kept ends the game at once; the old save stays.
     WriteBytes(kSaveFile, "old save\r\n");
     EXPECT_EQ(PlayAndSignal("twice", {SIGTERM, SIGINT}), 128 + SIGINT);

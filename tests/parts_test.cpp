@@ -123,7 +123,9 @@ TEST(SaveFile, EveryFieldRoundTripsInCp932WithCrLf) {
 TEST(SaveFile, NamesTheFormatCannotCarryAreRefused) {
     for (const char* fine : {"山田", "ｶﾀｶﾅ", "O'Hara", "髙橋", "a b", " "})
         EXPECT_TRUE(NameProblem(fine).isEmpty()) << fine;
-    for (const char* refused : {"山,田", "\"山田\"", " 山田", "山田 ", "山田　", "😀", "山田\t"})
+    // Nor one the CP932 save file has no letter for.
+    for (const char* refused :
+         {"山,田", "\"山田\"", " 山田", "山田 ", "山田　", "😀", "山田\t", "Zoë"})
         EXPECT_FALSE(NameProblem(refused).isEmpty()) << refused;
 }
 
@@ -220,15 +222,8 @@ class Media : public testing::Test {
     ui::Timer listening{nullptr, 10, true};
 };
 
-TEST_F(Media, APieceIsAudibleAndPlayingItAgainStartsItFromTheBeginning) {
-    ASSERT_FALSE(media::SoundfontPath().isEmpty()) << "the General MIDI soundfont is installed";
-    PlayMidi("M310C.mid");
-    player.Wait(3);
-    const media::MusicProbe heard = media::ProbeSinceOpen();
-    EXPECT_GT(heard.peak, 0.02f);
-    EXPECT_GT(heard.audibleFrames, 4410);  // a tenth of a second
-
-    // Playing the piece already playing starts it from the beginning.
+// That every piece sounds is the content check's.
+TEST_F(Media, PlayingThePieceAlreadyPlayingStartsItFromTheBeginning) {
     PlayMidi("M394C.mid");
     player.Wait(2);
     const long long before = media::SequencePositionMs();
@@ -283,10 +278,7 @@ TEST_F(Media, EveryLoopingScreenStartsItsPieceAgainWithinItsKeepersInterval) {
 TEST_F(Media, MissingAndBrokenMusicAndSoundsLeaveTheGameRunning) {
     PlayMidi("nowhere.mid");
     EXPECT_FALSE(IsMidiPlaying());
-    QFile broken("broken.mid");
-    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
-    broken.write("MThd but nothing a synth could read");
-    broken.close();
+    WriteBytes("broken.mid", "MThd but nothing a synth could read");
     PlayMidi("broken.mid");
     // The synth finds out only when it starts reading; then the piece simply ends.
     player.Run(

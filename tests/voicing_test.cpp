@@ -8,7 +8,6 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QTemporaryDir>
-#include <QTest>
 
 #include <cmath>
 #include <cstdio>
@@ -16,6 +15,7 @@
 #include "campus/AnswerWindow.h"
 #include "campus/CampusScreen.h"
 #include "core/GameState.h"
+#include "core/savefile.h"
 #include "endings/StaffRoll.h"
 #include "frontend/GraduationAlbum.h"
 #include "frontend/Main.h"
@@ -31,7 +31,6 @@
 #include "records/settings.h"
 #include "tests/support/campus.h"
 #include "tests/support/player.h"
-#include "ui/Form.h"
 #include "ui/application.h"
 #include "ui/gametime.h"
 #include "ui/language.h"
@@ -46,20 +45,7 @@ void Listen() {
     media::testing::RecordSpeech([](const media::Utterance& u) { spoken.append(u); });
 }
 
-// A key goes where a person's would: to the control with the keyboard, else its window, else
-// the game's window in front, as a player would bring it to the front first.
-void Press(Qt::Key key) {
-    QWidget* to =
-        QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
-    for (ui::Form* form : ui::Form::LoadedForms())
-        if (!to && form->isVisible()) to = form;
-    to ? QTest::keyClick(to, key) : FailTest(QStringLiteral("no window is open"));
-}
-
-template <class F>
-std::function<bool()> Showing(ui::DefaultInstance<F>& screen) {
-    return [&screen] { return screen.IsLoaded() && screen->isVisible(); };
-}
+using driver::Press;
 
 // The utterances since `from` that hold `words`, in order; -1 when none does.
 qsizetype SpokenAfter(qsizetype from, const QString& words) {
@@ -88,9 +74,9 @@ struct Seen {
     QString words;  // as the screen shows them, less what speech leaves out
 };
 
-// From the title to the staff roll by keyboard alone, with self-voicing turned on at the title:
+// From the title to the recorded win by keyboard alone, with self-voicing turned on at the title:
 // every line the screen shows, with its speaker, every answer, the walks, the time and the staff
-// must have been said, in that order and in the player's language.
+// must have been said, in that order and in the player's language. Esc cancels the quit prompt.
 void PlayAWholeGameByKeyboard(ui::Language language) {
     EXPECT_EXIT(
         {
@@ -101,6 +87,9 @@ void PlayAWholeGameByKeyboard(ui::Language language) {
             const auto see = [&](const QString& what, const QString& words) {
                 seen.append({what, media::SpokenText(words)});
             };
+            QPointer<QWidget> menu;
+            bool menuLived = false;
+            bool rolled = false;  // the game went on after Esc
             Player player(11);
             player.autoClick = false;
             player.Always([&] {  // a line read, and Enter reads on
@@ -134,6 +123,13 @@ void PlayAWholeGameByKeyboard(ui::Language language) {
                           driver::TypeJapanese(QApplication::focusWidget(), "太郎");
                           Press(Qt::Key_Return);
                       })
+                // The settings, in the opening that the Enter above still plays: the menu it
+                // closed lives on until that Enter has been handled.
+                .Then(
+                    "the opening", [] { return ui::RunningWaits().last() == "WaitForClick"; },
+                    [&] { menu = StartMenu.operator->(), Press(Qt::Key_F10); })
+                .Then("the settings", Showing(SettingsWindow),
+                      [&] { menuLived = !menu.isNull(), Press(Qt::Key_Escape); })
                 .Then("the album", Showing(GraduationAlbum),
                       [&] { Press(Qt::Key_Tab), Press(Qt::Key_Tab), Press(Qt::Key_Return); })
                 .Then("its question", Showing(GraduationAlbum), [&] { Press(Qt::Key_Space); })
@@ -158,9 +154,13 @@ void PlayAWholeGameByKeyboard(ui::Language language) {
                         see("her reply", CampusScreen->lineLabel->Caption());
                     },
                     ByMinute(29))
+                .Then("back at the rooftop", IdleAt(1), [] { CampusScreen->close(); })
+                .Then("the quit prompt", QApplication::activeModalWidget,
+                      [&] { Press(Qt::Key_Escape); })
                 .Then(
                     "the staff roll", Showing(StaffRoll),
-                    [&] { see("the staff", StaffRoll->creditsLabel->Caption()); }, ByMinute(40));
+                    [&] { see("the staff", StaffRoll->creditsLabel->Caption()), rolled = true; },
+                    ByMinute(40));
             ui::AtEndProgram([&] {
                 qsizetype at = 0;
                 int missing = 0;
@@ -175,15 +175,22 @@ void PlayAWholeGameByKeyboard(ui::Language language) {
                 bool inHisLanguage = true;
                 for (const media::Utterance& u : spoken)
                     inHisLanguage = inHisLanguage && u.language == language;
-                std::fprintf(stderr, "seen=%lld missing=%d in-his-language=%d\n",
-                             static_cast<long long>(seen.size()), missing, inHisLanguage);
+                std::fprintf(stderr,
+                             "seen=%lld missing=%d in-his-language=%d menu=%d roll=%d %s %d\n",
+                             static_cast<long long>(seen.size()), missing, inHisLanguage, menuLived,
+                             rolled, qUtf8Printable(GameState.familyName + GameState.givenName),
+                             GameState.targetHeroine);
             });
             Main();
             player.Run(
                 "the program ends", [] { return false; }, ByMinute(40));
         },
-        testing::ExitedWithCode(0), "seen=[1-9][0-9]+ missing=0 in-his-language=1");
+        testing::ExitedWithCode(0),
+        "seen=[1-9][0-9]+ missing=0 in-his-language=1 menu=1 roll=1 山田太郎 3");
     EXPECT_EQ(GetComfortSetting(QStringLiteral("SelfVoicing")), "1");
+    EXPECT_EQ(GetSetting(kClearRecordKey).size(), 2);
+    EXPECT_EQ(GetSetting(kSavedFamilyNameKey), "山田");
+    EXPECT_FALSE(SaveExists());
 }
 
 TEST_F(Voicing, AWholeGameByKeyboardSpeaksEveryLineTheAnswersTheWalksAndTheTime) {
@@ -258,20 +265,18 @@ TEST_F(Voicing, TheSwitchIsKeptAScreenReaderKeepsItOffAndAMissingVoiceIsToldOnce
     QDBusConnection bus = QDBusConnection::sessionBus();
     QObject status;
     new ScreenReaderStatus(&status);
-    if (bus.registerService(QStringLiteral("org.a11y.Bus")) &&
-        bus.registerObject(QStringLiteral("/org/a11y/bus"), &status,
-                           QDBusConnection::ExportAdaptors)) {
-        EXPECT_TRUE(ScreenReaderRunning());
-        media::SetSelfVoicing(false);
-        StartVoicing();
-        EXPECT_FALSE(VoicingOn());
-        Press(Qt::Key_F8);
-        EXPECT_TRUE(VoicingOn());
-        bus.unregisterObject(QStringLiteral("/org/a11y/bus"));
-        bus.unregisterService(QStringLiteral("org.a11y.Bus"));
-    } else {
-        ADD_FAILURE() << "no session bus to stand a screen reader on";
-    }
+    ASSERT_TRUE(bus.registerService(QStringLiteral("org.a11y.Bus")) &&
+                bus.registerObject(QStringLiteral("/org/a11y/bus"), &status,
+                                   QDBusConnection::ExportAdaptors))
+        << "no session bus to stand a screen reader on";
+    EXPECT_TRUE(ScreenReaderRunning());
+    media::SetSelfVoicing(false);
+    StartVoicing();
+    EXPECT_FALSE(VoicingOn());
+    Press(Qt::Key_F8);
+    EXPECT_TRUE(VoicingOn());
+    bus.unregisterObject(QStringLiteral("/org/a11y/bus"));
+    bus.unregisterService(QStringLiteral("org.a11y.Bus"));
     ChooseVoicing(false);
 
     // Without the Japanese voice, turning it on says once which packages to install, on the
@@ -284,20 +289,19 @@ TEST_F(Voicing, TheSwitchIsKeptAScreenReaderKeepsItOffAndAMissingVoiceIsToldOnce
     Press(Qt::Key_F8);
     Press(Qt::Key_F8);
     qputenv("PATH", path);
-    int told = 0;
-    for (const media::Utterance& u : spoken)
-        told += u.text.contains("open-jtalk open-jtalk-mecab-naist-jdic") &&
-                u.language == ui::Language::English;
-    EXPECT_EQ(told, 1);
-    int boxes = 0;
+    EXPECT_EQ(std::count_if(spoken.begin(), spoken.end(),
+                            [](const media::Utterance& u) {
+                                return u.text.contains("open-jtalk open-jtalk-mecab-naist-jdic") &&
+                                       u.language == ui::Language::English;
+                            }),
+              1);
+    QList<QMessageBox*> boxes;
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
-            ++boxes;
-            EXPECT_TRUE(box->text().contains("hts-voice-nitech-jp-atr503-m001"));
-            EXPECT_FALSE(box->isModal());
-            box->close();
-        }
-    EXPECT_EQ(boxes, 1);
+        if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) boxes << box;
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_TRUE(boxes[0]->text().contains("hts-voice-nitech-jp-atr503-m001"));
+    EXPECT_FALSE(boxes[0]->isModal());
+    boxes[0]->close();
     EXPECT_TRUE(VoicingOn());
 }
 

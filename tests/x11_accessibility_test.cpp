@@ -30,9 +30,7 @@ QString Text(QWidget* control, QAccessible::Text which) {
     return QAccessible::queryAccessibleInterface(control)->text(which);
 }
 
-QString Q(std::string_view text) {
-    return story::Q(text);
-}
+using story::Q;
 
 TEST(X11, AScreenReaderHearsEachLineWithItsSpeakerTheMailAndTheFiveAnswers) {
     // Qt turns accessibility on once the bus has told it where to connect.

@@ -17,6 +17,7 @@
 #include <QWheelEvent>
 
 #include "campus/CampusScreen.h"
+#include "campus/HistoryWindow.h"
 #include "core/GameState.h"
 #include "core/music.h"
 #include "core/random.h"
@@ -78,6 +79,14 @@ void TypeJapanese(QWidget* box, const QString& text) {
     QApplication::sendEvent(box, &commit);
 }
 
+void Press(Qt::Key key) {
+    QWidget* to =
+        QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
+    for (ui::Form* form : ui::Form::LoadedForms())
+        if (!to && form->isVisible()) to = form;
+    to ? QTest::keyClick(to, key) : FailTest(QStringLiteral("no window is open"));
+}
+
 }  // namespace driver
 
 namespace {
@@ -92,19 +101,18 @@ QMessageBox* OpenMessageBox() {
 
 void FailTest(const QString& reason) {
     const GameRecord& g = GameState;
-    const QString state =
-        QStringLiteral("phase %1, minute %2, location %3, waiting girl '%4', mails %5")
+    const std::string message =
+        QStringLiteral(
+            "%1\n  at %2 s of game time\n  waiting in: %3\n  game: phase %4, minute "
+            "%5, location %6, waiting girl '%7', mails %8")
+            .arg(reason)
+            .arg(static_cast<double>(ui::NowMs()) / 1000, 0, 'f', 3)
+            .arg(ui::RunningWaits().join(QStringLiteral(" > ")))
             .arg(static_cast<int>(g.phase))
             .arg(g.elapsedMinutes)
             .arg(g.currentLocation)
             .arg(g.pendingConversation)
-            .arg(g.mailCount);
-    const std::string message =
-        (reason +
-         QStringLiteral("\n  at %1 s of game time")
-             .arg(static_cast<double>(ui::NowMs()) / 1000, 0, 'f', 3) +
-         QStringLiteral("\n  waiting in: ") + ui::RunningWaits().join(QStringLiteral(" > ")) +
-         QStringLiteral("\n  game: ") + state)
+            .arg(g.mailCount)
             .toStdString();
     ADD_FAILURE() << message;
     std::fprintf(stderr, "%s\n", message.c_str());
@@ -278,4 +286,5 @@ void EndTestGame() {
     for (ui::Form* form : ui::Form::LoadedForms()) form->Unload();
     ui::SetScale(1);
     StopMidi();
+    ForgetDayLines();  // a game's lines are its own
 }

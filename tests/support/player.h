@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QWidget>
 
+#include "ui/Form.h"
 #include "ui/gametime.h"
 
 // Readable failures: GoogleTest prints a QString as its text, not as a byte dump.
@@ -26,7 +27,15 @@ void TypeKey(QWidget* window, int key, Qt::KeyboardModifiers modifiers = Qt::NoM
 void TurnWheel(QWidget* control, int notches);
 // Types text as a Japanese input method does: the converted text is committed to the box.
 void TypeJapanese(QWidget* box, const QString& text);
+// A key where a person's goes: to the control with the keyboard, else its window, else the
+// game's window in front, as he would bring it to the front first.
+void Press(Qt::Key key);
 }  // namespace driver
+
+template <class F>
+std::function<bool()> Showing(ui::DefaultInstance<F>& screen) {
+    return [&screen] { return screen.IsLoaded() && screen->isVisible(); };
+}
 
 // By when a scripted step must have happened, in game time: so many seconds after the step
 // before it, or before the campus clock passes a minute (4:35 PM is minute 5).
