@@ -17,8 +17,6 @@ namespace {
 
 using story::Q;
 
-const QString kNobodyHere = QStringLiteral(
-    "着いたけど、誰もいないようだ。誰か来るまで待っていようかな。それとも、他の場所に行こうか。");
 const QString kMayMissTheGate =
     QStringLiteral("に向かって歩きだしたけど、はたして閉門時刻に間に合うだろうか。");
 
@@ -26,18 +24,6 @@ const QString kMayMissTheGate =
 constexpr int kToSchoolyard = 2;
 constexpr int kToPool = 4;
 constexpr int kToGarden = 6;
-
-std::function<bool()> AtMinute(int minute) {
-    return [minute] { return GameState.elapsedMinutes == minute; };
-}
-
-QString Line() {
-    return CampusScreen->lineLabel->Caption();
-}
-
-QString Clock() {
-    return CampusScreen->clockLabel->Caption();
-}
 
 // Every campus heroine starts at affection 2.
 class FiveOClock : public testing::Test {

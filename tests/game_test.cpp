@@ -59,10 +59,6 @@ namespace {
 
 using story::Q;
 
-const QString kNobodyHere = QStringLiteral(
-    "着いたけど、誰もいないようだ。誰か来るまで待っていようかな。それとも、他の場所に行こうか。");
-const QString kIgnored =
-    QStringLiteral("しゃべらずに無視をしていたら、彼女は行ってしまった。悪いことをしたな。");
 const QString kLeft = QStringLiteral("彼女は用事を思い出したらしく、どこかへ行ってしまった。");
 
 // A game on the real screens, played in game time.
@@ -130,11 +126,6 @@ class Game : public testing::Test {
         player.Then(
             "a walk", IdleAt(from), [button] { Walk(button); }, ByMinute(29));
     }
-    static void Answer(Player& player, int line) {
-        player.Then(
-            "her question", Showing(AnswerWindow),
-            [line] { driver::Click(&AnswerWindow->answerButtons(line)); }, ByMinute(29));
-    }
     static void RunToTheEnd(Player& player) {
         Main();
         player.Run(
@@ -166,8 +157,7 @@ TEST_F(Campus, AWalkRingsTwoMinutesBeforeArrivalWithTheHintOrTheNudgeAndMeetsThe
             .Now([target] {
                 ResumeAt(3, 1, target);
                 Walk(0);  // three minutes to the rooftop
-                EXPECT_EQ(CampusScreen->lineLabel->Caption(),
-                          "校舎Ａに向かって歩きだした。あそこまでは3分くらいかかる。");
+                EXPECT_EQ(Line(), "校舎Ａに向かって歩きだした。あそこまでは3分くらいかかる。");
                 EXPECT_EQ(CampusScreen->Caption(), "【移動中】 -Velmora 3rd STORY-");
                 EXPECT_TRUE(EnabledButtons().isEmpty());
             })
@@ -194,7 +184,7 @@ TEST_F(Campus, AWalkRingsTwoMinutesBeforeArrivalWithTheHintOrTheNudgeAndMeetsThe
                 "the mail ends",
                 [] { return GameState.mailCount == 1 && GameState.phase == Phase::Walking; },
                 [&] {
-                    EXPECT_EQ(CampusScreen->lineLabel->Caption(), Q(reactions.second));
+                    EXPECT_EQ(Line(), Q(reactions.second));
                     EXPECT_FALSE(CampusScreen->phoneScreen->isVisible());
                 })
             .Run("she greets him", Asked, ByMinute(4));
@@ -204,7 +194,7 @@ TEST_F(Campus, AWalkRingsTwoMinutesBeforeArrivalWithTheHintOrTheNudgeAndMeetsThe
         EXPECT_EQ(GameState.elapsedMinutes, 4);
         EXPECT_EQ(CampusScreen->Caption(), "【校舎Ａ：屋上】 -Velmora 3rd STORY-");
         EXPECT_EQ(GameState.pendingConversation, "12A");
-        EXPECT_EQ(CampusScreen->lineLabel->Caption(), Q(story::GreetingAt(1, 2).onArrival));
+        EXPECT_EQ(Line(), Q(story::GreetingAt(1, 2).onArrival));
         EXPECT_EQ(GameState.sceneMusic, "M320C.mid");
         player.Wait(1);
         EXPECT_FALSE(CampusScreen->walkingFigure(0).isVisible() ||
@@ -221,7 +211,7 @@ TEST_F(Campus, AnswersMoveAffectionSilenceHurtsEachHeroineGreetsOnceAndTheDaysLi
     const auto seeLine = [&shown] {
         if (!CampusScreen->speakerLabel->Caption().isEmpty())
             shown << CampusScreen->speakerLabel->Caption();
-        shown << CampusScreen->lineLabel->Caption();
+        shown << Line();
     };
     player
         .Now([&] {
@@ -248,8 +238,7 @@ TEST_F(Campus, AnswersMoveAffectionSilenceHurtsEachHeroineGreetsOnceAndTheDaysLi
                 driver::Click(&AnswerWindow->answerButtons(2));
                 seeLine();
                 EXPECT_EQ(GameState.affection[6], before + expected.change);
-                EXPECT_EQ(CampusScreen->lineLabel->Caption(),
-                          conversation::WithFamilyName(expected.text, "山田"));
+                EXPECT_EQ(Line(), conversation::WithFamilyName(expected.text, "山田"));
                 EXPECT_EQ(CampusScreen->speakerLabel->Caption(), Q(story::HeroineName(6)));
                 EXPECT_FALSE(AnswerWindow.IsLoaded());
                 EXPECT_EQ(EnabledButtons(), QList<int>{3});
@@ -258,8 +247,8 @@ TEST_F(Campus, AnswersMoveAffectionSilenceHurtsEachHeroineGreetsOnceAndTheDaysLi
         .Then(
             "she leaves at the mark", [] { return GameState.pendingConversation.isEmpty(); },
             [&] {
-                EXPECT_EQ(CampusScreen->clockLabel->Caption(), "4:40 PM");
-                EXPECT_EQ(CampusScreen->lineLabel->Caption(), kLeft);
+                EXPECT_EQ(Clock(), "4:40 PM");
+                EXPECT_EQ(Line(), kLeft);
                 seeLine();
                 ASSERT_TRUE(HistoryWindow.IsLoaded());
                 EXPECT_EQ(HistoryWindow->lineList->toPlainText(), shown.join('\n'));
@@ -281,20 +270,18 @@ TEST_F(Campus, AnswersMoveAffectionSilenceHurtsEachHeroineGreetsOnceAndTheDaysLi
             ByMinute(10))
         // At 4:41 the court's heroine is 6 again: met already, so nobody is there for him.
         .Then(
-            "the empty court", [] { return GameState.elapsedMinutes == 11; },
+            "the empty court", AtMinute(11),
             [] {
-                EXPECT_EQ(CampusScreen->lineLabel->Caption(), kNobodyHere);
+                EXPECT_EQ(Line(), kNobodyHere);
                 Walk(3);  // to the gymnasium, where heroine 3 stands until 4:43
             },
             ByMinute(11))
         .Then(
             "heroine 3 in the gymnasium", Asked,
             [] { EXPECT_EQ(GameState.pendingConversation, "43A"); }, ByMinute(12))
-        .Run(
-            "she leaves him unanswered", [] { return GameState.phase == Phase::Idle; },
-            ByMinute(15));
+        .Run("she leaves him unanswered", Idle, ByMinute(15));
     EXPECT_EQ(GameState.elapsedMinutes, 15);
-    EXPECT_EQ(CampusScreen->lineLabel->Caption(), kIgnored);
+    EXPECT_EQ(Line(), "しゃべらずに無視をしていたら、彼女は行ってしまった。悪いことをしたな。");
     EXPECT_EQ(GameState.affection[3], 2 - 3);
     EXPECT_EQ(GameState.affection[6], before + expected.change);  // leaving costs nothing
     EXPECT_TRUE(GameState.pendingConversation.isEmpty());
@@ -318,14 +305,14 @@ TEST_F(Campus, HeroinesKeepTheTimetableOfTheSchoolyardAndTheGymnasium) {
         .Then(
             "the rooftop is empty", IdleAt(1),
             [] {
-                EXPECT_EQ(CampusScreen->lineLabel->Caption(), kNobodyHere);
+                EXPECT_EQ(Line(), kNobodyHere);
                 Walk(3);
             },
             ByMinute(19))
         .Run("nobody in the gymnasium after 4:48", IdleAt(4), ByMinute(21));
     EXPECT_EQ(GameState.elapsedMinutes, 21);
     // Heroine 4's window there ended at 4:48; at 4:51 heroine 3 would be at the pool.
-    EXPECT_EQ(CampusScreen->lineLabel->Caption(), kNobodyHere);
+    EXPECT_EQ(Line(), kNobodyHere);
     EXPECT_EQ(GameState.metStage[4], 0);
 }
 
@@ -368,15 +355,15 @@ TEST_F(Campus, ClicksBeforeAWaitDoNotCountEveryCharacterKeyButPF11AndF12ReadsOn)
     player.autoClick = false;
     player.Now([] { ResumeAt(3, 1, 1); }).Wait(1);
     // A resumed game goes straight back to its place.
-    EXPECT_EQ(CampusScreen->lineLabel->Caption(), "さて、どこに行こうかな。");
+    EXPECT_EQ(Line(), "さて、どこに行こうかな。");
     EXPECT_EQ(GameState.sceneMusic, "M394C.mid");
-    EXPECT_EQ(CampusScreen->clockLabel->Caption(), "4:31 PM");
+    EXPECT_EQ(Clock(), "4:31 PM");
     driver::Click(CampusScreen->lineLabel);  // made while no wait runs
     player.Then(
-        "the clock ran", [] { return GameState.elapsedMinutes == 4; },
-        [] { driver::Click(CampusScreen->scenePicture); }, ByMinute(4));
+        "the clock ran", AtMinute(4), [] { driver::Click(CampusScreen->scenePicture); },
+        ByMinute(4));
     WaitForClick();
-    EXPECT_EQ(CampusScreen->clockLabel->Caption(), "4:34 PM");  // ticks ran nested in the wait
+    EXPECT_EQ(Clock(), "4:34 PM");  // ticks ran nested in the wait
     EXPECT_TRUE(CampusScreen->promptLabel->Caption().isEmpty());
     const auto press = [](int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         driver::TypeKey(CampusScreen.operator->(), key, modifiers);
@@ -450,15 +437,13 @@ TEST_F(Campus, ClicksBeforeAWaitDoNotCountEveryCharacterKeyButPF11AndF12ReadsOn)
                 const QStringList saved = QDir(pictures).entryList({"velmora3-*.png"});
                 ASSERT_EQ(saved.size(), 1);
                 EXPECT_EQ(QImage(QDir(pictures).filePath(saved[0])).size(), CampusScreen->size());
-                EXPECT_EQ(CampusScreen->lineLabel->Caption(),
-                          "スクリーンショットを " + QDir(pictures).filePath(saved[0]) +
-                              " に保存しました。");
+                EXPECT_EQ(Line(), "スクリーンショットを " + QDir(pictures).filePath(saved[0]) +
+                                      " に保存しました。");
                 driver::Click(HistoryWindow->lineList->viewport());
                 EXPECT_FALSE(HistoryWindow.IsLoaded());
             })
         .Then(
-            "the line comes back",
-            [] { return CampusScreen->lineLabel->Caption() == "さて、どこに行こうかな。"; },
+            "the line comes back", [] { return Line() == "さて、どこに行こうかな。"; },
             [&] {
                 WriteBytes("notAFolder", {});
                 picturesIn(QDir::current().filePath("notAFolder/ピクチャ"));
@@ -467,8 +452,7 @@ TEST_F(Campus, ClicksBeforeAWaitDoNotCountEveryCharacterKeyButPF11AndF12ReadsOn)
             },
             Seconds(6));
     WaitForClick();  // released by the A alone, with the failure told
-    EXPECT_TRUE(CampusScreen->lineLabel->Caption().startsWith(
-        "スクリーンショットを保存できませんでした。フォルダ "));
+    EXPECT_TRUE(Line().startsWith("スクリーンショットを保存できませんでした。フォルダ "));
 }
 
 // The player's scale outlives データ消去, and the campus screen takes a new scale while it runs:
@@ -535,8 +519,7 @@ TEST_F(Campus, APauseHoldsTheClockTheMusicAndTheDialogAndTheMinuteKeepsItsTimeLe
     player.Now([] { ResumeAt(3, 1, 2); })
         .Then("a walk to the rooftop", IdleAt(3), [] { Walk(0); })
         .Then(
-            "4:34 PM", [] { return GameState.elapsedMinutes == 4; },
-            [&] { minuteBegan = ui::NowMs(); }, ByMinute(4))
+            "4:34 PM", AtMinute(4), [&] { minuteBegan = ui::NowMs(); }, ByMinute(4))
         .Run("she greets him", Asked, ByMinute(4));
     player.Wait(20);
     const ui::GameMs pausedAt = ui::NowMs();
@@ -560,8 +543,7 @@ TEST_F(Campus, APauseHoldsTheClockTheMusicAndTheDialogAndTheMinuteKeepsItsTimeLe
     EXPECT_FALSE(GameState.clickFlag);
     EXPECT_TRUE(AnswerWindow->isVisible());
     const ui::GameMs resumedAt = ui::NowMs();
-    player.Run(
-        "4:35 PM", [] { return GameState.elapsedMinutes == 5; }, ByMinute(6));
+    player.Run("4:35 PM", AtMinute(5), ByMinute(6));
     EXPECT_EQ(ui::NowMs() - resumedAt, 60000 - (pausedAt - minuteBegan));
 }
 
@@ -660,15 +642,15 @@ TEST_F(Game, DamagedDataEndsTheConversationWithOneMessageAndTheGameGoesOn) {
         damage.apply();
         Player player(3);
         player.Now([] { ResumeAt(6, 5, 1); });
-        if (damage.needsAnswer) Answer(player, 0);
-        player.Answer(QMessageBox::Ok, ByMinute(6))
-            .Run(
-                "the talk ends", [] { return GameState.phase == Phase::Idle; }, Seconds(1));
+        if (damage.needsAnswer)
+            player.Then("her question", Showing(AnswerWindow),
+                        [] { driver::Click(&AnswerWindow->answerButtons(0)); });
+        player.Answer(QMessageBox::Ok, ByMinute(6)).Run("the talk ends", Idle, Seconds(1));
         EXPECT_TRUE(player.boxes[0].text.contains(QString::fromLatin1(damage.file)))
             << player.boxes[0].text;
         EXPECT_FALSE(AnswerWindow.IsLoaded());
         EXPECT_TRUE(GameState.pendingConversation.isEmpty());
-        EXPECT_EQ(CampusScreen->lineLabel->Caption(), kLeft);
+        EXPECT_EQ(Line(), kLeft);
         // Still responsive: the clock runs on and the player can walk away.
         player.Wait(150);
         EXPECT_EQ(GameState.elapsedMinutes, 8);
@@ -938,7 +920,7 @@ TEST_F(FrontDoor, ANewGameNarratesPicksInTheAlbumRollsAffectionAndStoresTheNames
     NewGame(
         player, 3,
         [&] {
-            EXPECT_EQ(CampusScreen->clockLabel->Caption(), "4:30 PM");  // no clock in the opening
+            EXPECT_EQ(Clock(), "4:30 PM");  // no clock in the opening
             rolled = GameState.affection[3];
             for (auto [photo, at] : {std::pair{2, QPoint(-1, -1)},
                                      {2, QPoint(5, 5)},
@@ -950,8 +932,7 @@ TEST_F(FrontDoor, ANewGameNarratesPicksInTheAlbumRollsAffectionAndStoresTheNames
             driver::Click(&GraduationAlbum->photos(6));  // a friend's photo picks nobody
         },
         "Takahashix");  // a name of ten letters has room, and is taken whole
-    player.Run(
-        "the clock starts", [] { return GameState.phase == Phase::Idle; }, Seconds(10));
+    player.Run("the clock starts", Idle, Seconds(10));
     QStringList opening;
     for (auto line : story::OpeningNarration()) opening.append(Q(line));
     EXPECT_EQ(player.clickedThrough.mid(0, 7), opening);  // one click per line
@@ -965,9 +946,8 @@ TEST_F(FrontDoor, ANewGameNarratesPicksInTheAlbumRollsAffectionAndStoresTheNames
         EXPECT_GE(GameState.affection[static_cast<size_t>(h)], 0);
         EXPECT_LE(GameState.affection[static_cast<size_t>(h)], 4);
     }
-    EXPECT_EQ(CampusScreen->clockLabel->Caption(), "4:31 PM");
-    EXPECT_EQ(CampusScreen->lineLabel->Caption(),
-              "さて、初めはどこに行こうかな。それとも、ここにじっとしていようか…");
+    EXPECT_EQ(Clock(), "4:31 PM");
+    EXPECT_EQ(Line(), "さて、初めはどこに行こうかな。それとも、ここにじっとしていようか…");
     EXPECT_EQ(GameState.musicFile, "M394C.mid");
     EXPECT_EQ(GameState.familyName, "Takahashix");
     EXPECT_EQ(GetSetting(kSavedFamilyNameKey), "Takahashix");
@@ -1055,13 +1035,11 @@ TEST_F(FrontDoor, ASavedGameContinuesInANewProcessToTheWin) {
                           driver::Click(&StartMenu->entries(1));
                           driver::Click(StartMenu->loadOkButton);
                       })
-                .Then(
-                    "the campus", [] { return GameState.phase == Phase::Idle; },
-                    [] {
-                        std::fprintf(stderr, "resumed %d %d %d %d file=%d\n",
-                                     GameState.elapsedMinutes, GameState.currentLocation,
-                                     GameState.targetHeroine, GameState.affection[4], SaveExists());
-                    });
+                .Then("the campus", Idle, [] {
+                    std::fprintf(stderr, "resumed %d %d %d %d file=%d\n", GameState.elapsedMinutes,
+                                 GameState.currentLocation, GameState.targetHeroine,
+                                 GameState.affection[4], SaveExists());
+                });
             RunToTheEnd(player);  // on to five o'clock and the end
         },
         testing::ExitedWithCode(0), state);
@@ -1149,12 +1127,11 @@ class Signals : public Game {
 
 TEST_F(Signals, OffCampusTheGameEndsWithoutASaveAndAWinAlreadyShownIsRecorded) {
     if (!Scenario().isEmpty()) return PlayScenario();
-    for (const int signal : {SIGTERM, SIGINT}) {
-        for (const char* scenario : {"title", "opening"}) {
-            SCOPED_TRACE(testing::Message() << scenario << " signal " << signal);
-            EXPECT_EQ(PlayAndSignal(scenario, {signal}), 128 + signal);
-            EXPECT_FALSE(SaveExists());
-        }
+    // Every signal takes one path: each is sent once.
+    for (const auto& [scenario, signal] : {std::pair{"title", SIGTERM}, {"opening", SIGINT}}) {
+        SCOPED_TRACE(scenario);
+        EXPECT_EQ(PlayAndSignal(scenario, {signal}), 128 + signal);
+        EXPECT_FALSE(SaveExists());
     }
     // A win already shown is recorded.
     EXPECT_EQ(PlayAndSignal("roll", {SIGTERM}), 128 + SIGTERM);
@@ -1164,12 +1141,9 @@ TEST_F(Signals, OffCampusTheGameEndsWithoutASaveAndAWinAlreadyShownIsRecorded) {
 
 TEST_F(Signals, OnCampusTheGameIsSavedAsYesWouldAndASecondSignalEndsItAtOnce) {
     if (!Scenario().isEmpty()) return PlayScenario();
-    for (const auto& [scenario, signal] : {std::pair{"idle", SIGTERM},
-                                           {"asked", SIGTERM},
-                                           {"idle", SIGINT},
-                                           {"asked", SIGINT},
-                                           {"session", 0}}) {
-        SCOPED_TRACE(testing::Message() << scenario << " signal " << signal);
+    for (const auto& [scenario, signal] :
+         {std::pair{"idle", SIGTERM}, {"asked", SIGINT}, {"session", 0}}) {
+        SCOPED_TRACE(scenario);
         DeleteSave();
         EXPECT_EQ(PlayAndSignal(scenario, {signal}), signal == 0 ? 0 : 128 + signal);
         QString problem;

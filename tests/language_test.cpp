@@ -34,6 +34,7 @@
 #include "records/settings.h"
 #include "story/story.h"
 #include "story/text.h"
+#include "tests/support/campus.h"
 #include "tests/support/files.h"
 #include "tests/support/player.h"
 #include "ui/folders.h"
@@ -206,7 +207,6 @@ class Switch : public testing::Test {
   protected:
     void SetUp() override { BeginTestGame(); }
     void TearDown() override { EndTestGame(); }
-    static QString Line() { return CampusScreen->lineLabel->Caption(); }
     static QString Speaker() { return CampusScreen->speakerLabel->Caption(); }
     Player player;
 };
@@ -236,16 +236,12 @@ TEST_F(Switch, InTheMiddleOfTheOpeningTheLineChangesAndTheStoryGoesOnInEnglish) 
                 return GraduationAlbum->messageLabel->Caption() == Q(story::AlbumConfirmation());
             },
             [] { driver::Click(&GraduationAlbum->photos(0)); })
-        .Run(
-            "the day begins", [] { return GameState.phase == Phase::Idle; }, Seconds(120));
+        .Run("the day begins", Idle, Seconds(120));
     EXPECT_EQ(ui::CurrentLanguage(), Language::English);
     EXPECT_EQ(GameState.targetHeroine, 1);
 }
 
 TEST_F(Switch, WhileSheWaitsForAnAnswerTheGreetingTheAnswersAndHerReplyChange) {
-    const auto asked = [] {
-        return GameState.phase == Phase::AwaitingReply && AnswerWindow.IsLoaded();
-    };
     const auto answers = [](Language language) {
         QStringList lines;
         for (int k = 1; k <= kOfferedLines; ++k) {
@@ -263,15 +259,9 @@ TEST_F(Switch, WhileSheWaitsForAnAnswerTheGreetingTheAnswersAndHerReplyChange) {
         for (int i = 0; i < kOfferedLines; ++i) lines.append(AnswerWindow->answerButtons(i).text());
         return lines;
     };
-    player
-        .Now([] {
-            GameState.currentLocation = 6;
-            GameState.elapsedMinutes = 5;
-            GameState.targetHeroine = 1;
-            StartSession(true);
-        })
+    player.Now([] { ResumeAt(6, 5, 1); })
         .Then(
-            "heroine 6 comes to the court", asked,
+            "heroine 6 comes to the court", Asked,
             [&] {
                 EXPECT_EQ(shownAnswers(), answers(Language::Japanese));
                 const Moment before = Here();
@@ -304,8 +294,7 @@ TEST_F(Switch, WhileSheWaitsForAnAnswerTheGreetingTheAnswersAndHerReplyChange) {
                 EXPECT_EQ(CampusScreen->lineLabel->font().families(), QStringList{ui::kPGothic});
             },
             ByMinute(6))
-        .Run(
-            "the answer", [] { return GameState.phase == Phase::Idle; }, ByMinute(7));
+        .Run("the answer", Idle, ByMinute(7));
 }
 
 // Every word a player or a screen reader meets on the open screens, one entry per control.
@@ -344,14 +333,10 @@ TEST_F(Switch, EveryScreenReadsEnglishAfterASwitchAndTheExactJapaneseAfterOneBac
         .Now([] {
             SaveSetting(kClearRecordKey,
                         QString(kHeroineMarkers[0]) + "1" + kHeroineMarkers[5] + "3");
-            GameState.currentLocation = 6;
-            GameState.elapsedMinutes = 5;
-            GameState.targetHeroine = 1;
-            StartSession(true);
+            ResumeAt(6, 5, 1);
         })
         .Then(
-            "heroine 6 asks at the court",
-            [] { return GameState.phase == Phase::AwaitingReply && AnswerWindow.IsLoaded(); },
+            "heroine 6 asks at the court", Asked,
             [] {
                 TitleScreen->Show();
                 StartMenu->Show();

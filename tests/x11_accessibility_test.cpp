@@ -52,8 +52,7 @@ TEST(X11, AScreenReaderHearsEachLineWithItsSpeakerTheMailAndTheFiveAnswers) {
             [&] {
                 EXPECT_TRUE(heard.contains(Q(story::RingNarration())));
                 EXPECT_TRUE(heard.contains(friendName + "、" + Q(story::HintMail(2))));
-                EXPECT_EQ(heard.value(heard.size() - 2),
-                          she + "、" + CampusScreen->lineLabel->Caption());
+                EXPECT_EQ(heard.value(heard.size() - 2), she + "、" + Line());
                 EXPECT_EQ(Text(CampusScreen->scenePicture, QAccessible::Name),
                           "校舎Ａ：屋上の" + she);
                 EXPECT_EQ(Text(&CampusScreen->travelButtons(2), QAccessible::Name), "校庭へ行く");
@@ -73,12 +72,10 @@ TEST(X11, AScreenReaderHearsEachLineWithItsSpeakerTheMailAndTheFiveAnswers) {
                 EXPECT_EQ(heard.value(heard.size() - 1), all);
                 driver::Click(&AnswerWindow->answerButtons(2));
                 // Her reply is news too, with her name from the greeting before it.
-                EXPECT_EQ(heard.value(heard.size() - 1),
-                          she + "、" + CampusScreen->lineLabel->Caption());
+                EXPECT_EQ(heard.value(heard.size() - 1), she + "、" + Line());
             },
             ByMinute(4))
-        .Run(
-            "she has her answer", [] { return GameState.phase == Phase::Idle; }, ByMinute(5));
+        .Run("she has her answer", Idle, ByMinute(5));
     QAccessible::installUpdateHandler(nullptr);
     EndTestGame();
 }

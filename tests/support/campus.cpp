@@ -26,6 +26,25 @@ std::function<bool()> IdleAt(int location) {
     };
 }
 
+bool Idle() {
+    return GameState.phase == Phase::Idle;
+}
+
+std::function<bool()> AtMinute(int minute) {
+    return [minute] { return GameState.elapsedMinutes == minute; };
+}
+
+QString Line() {
+    return CampusScreen->lineLabel->Caption();
+}
+
+QString Clock() {
+    return CampusScreen->clockLabel->Caption();
+}
+
+const QString kNobodyHere = QStringLiteral(
+    "着いたけど、誰もいないようだ。誰か来るまで待っていようかな。それとも、他の場所に行こうか。");
+
 bool Asked() {
     return GameState.phase == Phase::AwaitingReply && AnswerWindow.IsLoaded();
 }
