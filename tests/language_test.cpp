@@ -9,7 +9,6 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QLibraryInfo>
-#include <QMessageBox>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStringEncoder>
