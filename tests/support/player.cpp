@@ -21,7 +21,9 @@
 #include "core/GameState.h"
 #include "core/music.h"
 #include "core/random.h"
+#include "media/audio.h"
 #include "ui/Form.h"
+#include "ui/Timer.h"
 #include "ui/runtime.h"
 
 namespace driver {
@@ -284,6 +286,9 @@ void BeginTestGame() {
 void EndTestGame() {
     if (CampusScreen.IsLoaded()) CampusScreen->minuteTimer->SetEnabled(false);
     for (ui::Form* form : ui::Form::LoadedForms()) form->Unload();
+    // A campus unloaded while paused would hold every timer and sound of the next game.
+    ui::Timer::HoldAll(false);
+    media::PauseSound(false);
     ui::SetScale(1);
     StopMidi();
     ForgetDayLines();  // a game's lines are its own
