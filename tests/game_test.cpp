@@ -936,6 +936,9 @@ TEST_F(FrontDoor, ANewGameNarratesPicksInTheAlbumRollsAffectionAndStoresTheNames
     QStringList opening;
     for (auto line : story::OpeningNarration()) opening.append(Q(line));
     EXPECT_EQ(player.clickedThrough.mid(0, 7), opening);  // one click per line
+    // The day begins with the ceremony just over, not long past.
+    EXPECT_TRUE(opening.value(1).startsWith("卒業式は、ついさっき終わったばかりだ。"))
+        << opening.value(1);
     // The first movement brings his first thought, each photo its own line, the same photo
     // nothing new.
     EXPECT_EQ(hints, (QStringList{"俺がちょっと気になっていたコは…", Q(story::AlbumHint(2)),
