@@ -216,9 +216,11 @@ void StartMenuForm::Entry_Click(int index) {
                     "StartMenu",
                     "俺はアルバム委員なんだ！名簿を作るから、君の名前をここに記入してくれ。");
             });
+            // The focus first: a screen reader that hears the caret move in a box before it
+            // hears the box take the keyboard takes the box as already announced.
+            familyNameBox->setFocus();
             familyNameBox->SetText(GetSetting(kSavedFamilyNameKey));
             givenNameBox->SetText(GetSetting(kSavedGivenNameKey));
-            familyNameBox->setFocus();
             break;
         case 1:
             if (!SaveExists()) {
