@@ -2,15 +2,11 @@
 // changes on the screens, and what it leaves alone.
 
 #include <gtest/gtest.h>
-#include <QAbstractButton>
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFontInfo>
-#include <QLabel>
 #include <QLibraryInfo>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QStringEncoder>
 
 #include "campus/AnswerWindow.h"
@@ -296,37 +292,6 @@ TEST_F(Switch, WhileSheWaitsForAnAnswerTheGreetingTheAnswersAndHerReplyChange) {
         .Run("the answer", Idle, ByMinute(7));
 }
 
-// Every word a player or a screen reader meets on the open screens, one entry per control.
-QStringList Words() {
-    QStringList words;
-    for (ui::Form* form : ui::Form::LoadedForms()) {
-        if (!form->isVisible()) continue;
-        words.append(form->windowTitle());
-        for (QWidget* control : form->findChildren<QWidget*>()) {
-            if (!control->isVisibleTo(form)) continue;
-            QStringList own = {control->toolTip(), control->accessibleName(),
-                               control->accessibleDescription()};
-            if (auto* label = qobject_cast<QLabel*>(control)) own.append(label->text());
-            if (auto* button = qobject_cast<QAbstractButton*>(control)) own.append(button->text());
-            if (auto* choice = qobject_cast<QComboBox*>(control))
-                for (int i = 0; i < choice->count(); ++i) own.append(choice->itemText(i));
-            words.append(own.join(QLatin1Char('|')));
-        }
-    }
-    return words;
-}
-
-// Japanese left in English words: all but the names he typed and the 日本語 choice.
-QStringList JapaneseIn(const QStringList& words) {
-    static const QRegularExpression cjk(QStringLiteral("[\u3000-\u9fff\uff00-\uffef]"));
-    QStringList left;
-    for (QString w : words) {
-        w.remove(GameState.familyName).remove(GameState.givenName).remove(QStringLiteral("日本語"));
-        if (w.contains(cjk)) left.append(w);
-    }
-    return left;
-}
-
 TEST_F(Switch, EveryScreenReadsEnglishAfterASwitchAndTheExactJapaneseAfterOneBack) {
     player
         .Now([] {
@@ -344,12 +309,12 @@ TEST_F(Switch, EveryScreenReadsEnglishAfterASwitchAndTheExactJapaneseAfterOneBac
                 SettingsWindow->Show();
                 DataRoom->Show();
                 OpenHistory(*CampusScreen);
-                const QStringList japanese = Words();
+                const QStringList japanese = ShownWords();
                 ASSERT_GT(japanese.size(), 100);
                 ASSERT_FALSE(JapaneseIn(japanese).isEmpty());
 
                 ui::SwitchLanguage(Language::English);
-                const QStringList english = Words();
+                const QStringList english = ShownWords();
                 EXPECT_EQ(english.size(), japanese.size());
                 EXPECT_EQ(JapaneseIn(english).join("\n"), "");
                 EXPECT_EQ(SettingsWindow->languageChoice->itemText(0), "日本語");
@@ -361,7 +326,7 @@ TEST_F(Switch, EveryScreenReadsEnglishAfterASwitchAndTheExactJapaneseAfterOneBac
                 EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), "&Yes");
 
                 ui::SwitchLanguage(Language::Japanese);
-                const QStringList back = Words();
+                const QStringList back = ShownWords();
                 ASSERT_EQ(back.size(), japanese.size());
                 for (qsizetype i = 0; i < back.size(); ++i) EXPECT_EQ(back[i], japanese[i]);
                 if (qtJapanese) {

@@ -7,11 +7,14 @@
 #include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QInputMethodEvent>
+#include <QLabel>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <QWheelEvent>
@@ -244,6 +247,39 @@ void DropOffscreenWarnings(QtMsgType type, const QMessageLogContext& context, co
         g_standardHandler(type, context, text);
 }
 }  // namespace
+
+QStringList ShownWords() {
+    QList<QWidget*> windows;
+    for (ui::Form* form : ui::Form::LoadedForms()) windows.append(form);
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (qobject_cast<QMessageBox*>(top)) windows.append(top);
+    QStringList words;
+    for (QWidget* window : windows) {
+        if (!window->isVisible()) continue;
+        words.append(window->windowTitle());
+        for (QWidget* control : window->findChildren<QWidget*>()) {
+            if (!control->isVisibleTo(window)) continue;
+            QStringList own = {control->toolTip(), control->accessibleName(),
+                               control->accessibleDescription()};
+            if (auto* label = qobject_cast<QLabel*>(control)) own.append(label->text());
+            if (auto* button = qobject_cast<QAbstractButton*>(control)) own.append(button->text());
+            if (auto* choice = qobject_cast<QComboBox*>(control))
+                for (int i = 0; i < choice->count(); ++i) own.append(choice->itemText(i));
+            words.append(own.join(QLatin1Char('|')));
+        }
+    }
+    return words;
+}
+
+QStringList JapaneseIn(const QStringList& words) {
+    static const QRegularExpression cjk(QStringLiteral("[\u3000-\u9fff\uff00-\uffef]"));
+    QStringList left;
+    for (QString w : words) {
+        w.remove(GameState.familyName).remove(GameState.givenName).remove(QStringLiteral("日本語"));
+        if (w.contains(cjk)) left.append(w);
+    }
+    return left;
+}
 
 void QuietOffscreenPlatform() {
     g_standardHandler = qInstallMessageHandler(DropOffscreenWarnings);

@@ -126,6 +126,12 @@ void QuietOffscreenPlatform();
 // returns whether `done` came.
 bool WaitForEvents(const std::function<bool()>& done);
 
+// Every word a player or a screen reader meets on the open screens and message boxes, one entry
+// per control.
+QStringList ShownWords();
+// Japanese left in English words: all but the names he typed and the 日本語 choice.
+QStringList JapaneseIn(const QStringList& words);
+
 // Copies the built run-time folder into the test's working folder.
 void CopyGameData();
 
