@@ -23,6 +23,7 @@
 #include "core/GameState.h"
 #include "core/encounters.h"
 #include "core/places.h"
+#include "core/savefile.h"
 #include "endings/StaffRoll.h"
 #include "frontend/DataRoom.h"
 #include "frontend/SettingsWindow.h"
@@ -245,7 +246,6 @@ TEST(Content, EveryTextFitsItsControlInBothLanguagesAtEveryScale) {
     const ui::Label& label = *CampusScreen->lineLabel;
     const ui::Label& phone = *CampusScreen->phoneScreen;
     const ui::CommandButton& answer = AnswerWindow->answerButtons(0);
-    const ui::Label& credits = *StaffRoll->creditsLabel;
     QSet<int> responses;  // every player's line of the timetable's conversations
     QList<std::pair<QString, int>> replies;
     for (const QString& code : TimetableConversations()) {
@@ -265,7 +265,7 @@ TEST(Content, EveryTextFitsItsControlInBothLanguagesAtEveryScale) {
                 ASSERT_EQ(QFontInfo(label.font()).family(), ui::kEnglishFace)
                     << "the English face (fonts-open-sans) is not installed";
             }
-            Fit line, mail, answers, roll;
+            Fit line, mail, answers, roll, balloon;
             for (const QString& name : longestNames) {
                 for (const auto& [where, text] : StoryLines(language))
                     line.Check(label, where, WithNames(text, name));
@@ -290,15 +290,42 @@ TEST(Content, EveryTextFitsItsControlInBothLanguagesAtEveryScale) {
                     line.Check(label, code, conversation::WithFamilyName(reply->text, name));
                 }
             }
+            // The staff roll as it rolls, each role on its one line above its credits.
+            StaffRoll.Unload();
+            while (StaffRoll->RollStep() < 20) {  // its last screen, before it closes
+                StaffRoll->stepTimer->onTimer();
+                roll.Check(*StaffRoll->roleLabel, "a role", StaffRoll->roleLabel->Caption());
+                roll.Check(*StaffRoll->creditsLabel, "credits", StaffRoll->creditsLabel->Caption());
+            }
+            // The friend's balloon, as the menu's entries and the name panel make him speak.
+            StartMenu.Unload();
+            const ui::Label& says = *StartMenu->balloonLabel;
+            const auto click = [&](QWidget* control) {
+                balloon.Check(says, "the balloon", says.Caption());
+                driver::Click(control);
+            };
+            click(&StartMenu->entries(1));  // no save yet
+            click(&StartMenu->entries(2));  // nobody cleared
+            click(&StartMenu->entries(0));
+            click(StartMenu->nameOkButton);  // no names
+            StartMenu->familyNameBox->SetText(QString(30, QLatin1Char('W')));
+            StartMenu->givenNameBox->SetText(QStringLiteral("Zoë"));
+            click(StartMenu->nameOkButton);  // too long
+            StartMenu->familyNameBox->SetText(QStringLiteral("Yamada"));
+            click(StartMenu->nameOkButton);  // not in the save file's letters
+            QString problem;
+            ASSERT_TRUE(WriteSave(problem)) << problem;
+            StartMenu.Unload();
+            click(&StartMenu->entries(1));
+            balloon.Check(says, "the balloon", says.Caption());  // how to load and save
+            StartMenu.Unload();
+            DeleteSave();
             const QString& br = GameState.lineBreak;
-            roll.Check(credits, "the music's credits",
-                       Q(story::Credit(1)) + br + Q(story::Credit(2)) + br + Q(story::Credit(3)));
-            for (int credit = 1; credit <= 5; ++credit)
-                roll.Check(credits, "a credit", Q(story::Credit(credit)));
             for (const auto& [what, fit] : {std::pair{"the line", &line},
                                             {"the phone", &mail},
                                             {"an answer", &answers},
-                                            {"the staff roll", &roll}})
+                                            {"the staff roll", &roll},
+                                            {"the balloon", &balloon}})
                 std::cout << (language == ui::Language::English ? "English" : "Japanese")
                           << " at scale " << scale << ", " << what << ": " << fit->layouts
                           << " layouts, tightest " << qRound(fit->tightest * 100)

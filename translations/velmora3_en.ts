@@ -867,7 +867,7 @@ You can play on, but they will be gone the next time you start.</translation>
     </message>
     <message>
         <source>俺はアルバム委員なんだ！名簿を作るから、君の名前をここに記入してくれ。</source>
-        <translation>I&apos;m on the yearbook committee! I&apos;m making the roster, so write your name in here.</translation>
+        <translation>I&apos;m on the yearbook committee! Write your name in here for the roster.</translation>
     </message>
     <message>
         <source>ありゃ？前回の記録がないなぁ。ちゃんとセーブしたのかよ？</source>
@@ -879,7 +879,7 @@ You can play on, but they will be gone the next time you start.</translation>
     </message>
     <message>
         <source>ここは、一度でもゲームを最後まで終わらせない限り、見せるわけにはいかねぇんだ。悪ぃな。</source>
-        <translation>I can&apos;t show you this until you&apos;ve played the game to the end at least once. Sorry, man.</translation>
+        <translation>Not until you&apos;ve played the game to the end at least once. Sorry, man.</translation>
     </message>
     <message>
         <source>おい、ふざけてないで、ちゃんと書いてくれよ！俺、泣いちゃうぞ。</source>
