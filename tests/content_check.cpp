@@ -1,6 +1,7 @@
 // The content check: the story, the data files, the pictures and the music that ship with the
 // game hold together. It reads the built run-time folder.
 #include <algorithm>
+#include <climits>
 #include <iostream>
 
 #include <gtest/gtest.h>
@@ -16,6 +17,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QStyle>
+#include <QTextLayout>
 
 #include "campus/AnswerWindow.h"
 #include "campus/CampusScreen.h"
@@ -63,6 +65,32 @@ double ShareOfRoom(const QWidget& control, const QFont& font, const QString& tex
         QFontMetrics(font).boundingRect(room, (wrap ? Qt::TextWordWrap : 0) | Qt::AlignLeft, text);
     const double tall = double(needed.height()) / room.height();
     return wrap ? tall : std::max(tall, double(needed.width()) / room.width());
+}
+
+// How far into the click prompt's words the rows of `text` on `line` run, in pixels; the prompt
+// stands at the line's lower right, so only a row at its height can meet it. At most zero when
+// they are clear of each other.
+int IntoThePrompt(const QLabel& line, const QLabel& prompt, const QString& text) {
+    const QRect room = line.contentsRect();
+    QTextLayout layout(text, line.font());
+    QTextOption wrap;
+    wrap.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(wrap);
+    const QRect words = prompt.geometry().adjusted(
+        prompt.width() - QFontMetrics(prompt.font()).horizontalAdvance(prompt.text()), 0, 0, 0);
+    int into = INT_MIN;
+    layout.beginLayout();
+    qreal y = line.geometry().top() + room.top();
+    for (QTextLine row = layout.createLine(); row.isValid(); row = layout.createLine()) {
+        row.setLineWidth(room.width());
+        const int top = qRound(y), bottom = qRound(y + row.height());
+        y += row.height();
+        if (bottom <= words.top() || top >= words.bottom()) continue;
+        const int end = line.geometry().left() + room.left() + qCeil(row.naturalTextWidth());
+        into = std::max(into, end - words.left());
+    }
+    layout.endLayout();
+    return into;
 }
 
 // The data files and the save file are CP932: a text that does not come back unchanged from a
@@ -227,11 +255,17 @@ struct Fit {
     int layouts = 0;
     double tightest = 0;
     QString text;
+    const QLabel* prompt = nullptr;  // over the control's lower right while the text waits
 
     void Check(const QWidget& control, const QString& where, const QString& shown, bool wrap = true,
                const QMargins& padding = {}) {
         const double share = ShareOfRoom(control, control.font(), shown, wrap, padding);
         EXPECT_LE(share, 1.0) << where << " does not fit at scale " << ui::Scale() << ": " << shown;
+        if (prompt) {
+            EXPECT_LE(IntoThePrompt(static_cast<const QLabel&>(control), *prompt, shown), 0)
+                << where << " runs into " << prompt->text() << " at scale " << ui::Scale() << ": "
+                << shown;
+        }
         ++layouts;
         if (share > tightest) tightest = share, text = shown;
     }
@@ -266,6 +300,9 @@ TEST(Content, EveryTextFitsItsControlInBothLanguagesAtEveryScale) {
                     << "the English face (fonts-open-sans) is not installed";
             }
             Fit line, mail, answers, roll, balloon;
+            CampusScreen->promptLabel->SetCaption(
+                QCoreApplication::translate("Campus", "クリックしてください"));
+            line.prompt = CampusScreen->promptLabel;
             for (const QString& name : longestNames) {
                 for (const auto& [where, text] : StoryLines(language))
                     line.Check(label, where, WithNames(text, name));
