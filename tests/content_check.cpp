@@ -277,9 +277,6 @@ struct Fit {
 TEST(Content, EveryTextFitsItsControlInBothLanguagesAtEveryScale) {
     BeginTestGame();
     const QStringList longestNames = LongestNames();
-    const ui::Label& label = *CampusScreen->lineLabel;
-    const ui::Label& phone = *CampusScreen->phoneScreen;
-    const ui::CommandButton& answer = AnswerWindow->answerButtons(0);
     QSet<int> responses;  // every player's line of the timetable's conversations
     QList<std::pair<QString, int>> replies;
     for (const QString& code : TimetableConversations()) {
@@ -295,6 +292,10 @@ TEST(Content, EveryTextFitsItsControlInBothLanguagesAtEveryScale) {
         ui::SetScale(scale);
         for (const ui::Language language : {ui::Language::Japanese, ui::Language::English}) {
             ui::SwitchLanguage(language);
+            // Fetched anew each time: the staff roll below closes the campus.
+            const ui::Label& label = *CampusScreen->lineLabel;
+            const ui::Label& phone = *CampusScreen->phoneScreen;
+            const ui::CommandButton& answer = AnswerWindow->answerButtons(0);
             if (language == ui::Language::English) {
                 ASSERT_EQ(QFontInfo(label.font()).family(), ui::kEnglishFace)
                     << "the English face (fonts-open-sans) is not installed";
