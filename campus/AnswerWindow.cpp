@@ -9,7 +9,6 @@
 #include "ui/twips.h"
 
 AnswerWindowForm::AnswerWindowForm() {
-    SetCaption(QStringLiteral("Velmora 3rd STORY Serif"));
     SetClientSize(kAnswerWindowWidth, kAnswerWindowHeight);
     SetIcon(QStringLiteral("Icon.png"));
     promptLabel = new ui::Label(this, 0, 0, 2655, 255);
@@ -23,6 +22,8 @@ AnswerWindowForm::AnswerWindowForm() {
 }
 
 void AnswerWindowForm::ShowWords() {
+    // セリフ, the lines he may say: in English "Serif" would read as the name of a typeface.
+    SetCaption(QCoreApplication::translate("Answer", "Velmora 3rd STORY Serif"));
     promptLabel->SetCaption(QCoreApplication::translate("Answer", "返事は…"));
     ui::Describe(promptLabel, QString(),
                  QCoreApplication::translate("Answer", "彼女への返事を、下の五つから選びます。"));

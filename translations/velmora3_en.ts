@@ -50,6 +50,10 @@
         <source>&#x3000;%1</source>
         <translation> %1</translation>
     </message>
+    <message>
+        <source>Velmora 3rd STORY Serif</source>
+        <translation>Velmora 3rd STORY Your Line</translation>
+    </message>
 </context>
 <context>
     <name>Campus</name>
