@@ -41,7 +41,6 @@
 #include "frontend/TitleScreen.h"
 #include "frontend/comfort.h"
 #include "frontend/keys.h"
-#include "frontend/session.h"
 #include "media/audio.h"
 #include "records/safewrite.h"
 #include "records/settings.h"
@@ -287,35 +286,6 @@ TEST_F(Campus, AnswersMoveAffectionSilenceHurtsEachHeroineGreetsOnceAndTheDaysLi
     EXPECT_TRUE(GameState.pendingConversation.isEmpty());
 }
 
-TEST_F(Campus, HeroinesKeepTheTimetableOfTheSchoolyardAndTheGymnasium) {
-    player
-        .Now([] {
-            GameState.metStage = {0, 1, 1, 0, 0, 1, 1};  // only heroines 3 and 4 left to meet
-            ResumeAt(3, 14, 3);
-        })
-        .Then(
-            "heroine 3 comes to the waiting player at 4:46", Asked,
-            [] {
-                EXPECT_EQ(GameState.elapsedMinutes, 16);
-                EXPECT_EQ(GameState.pendingConversation, "33B");
-                driver::Click(&AnswerWindow->answerButtons(0));
-                Walk(0);  // via the rooftop to the gymnasium: 3 + 2 minutes
-            },
-            ByMinute(16))
-        .Then(
-            "the rooftop is empty", IdleAt(1),
-            [] {
-                EXPECT_EQ(Line(), kNobodyHere);
-                Walk(3);
-            },
-            ByMinute(19))
-        .Run("nobody in the gymnasium after 4:48", IdleAt(4), ByMinute(21));
-    EXPECT_EQ(GameState.elapsedMinutes, 21);
-    // Heroine 4's window there ended at 4:48; at 4:51 heroine 3 would be at the pool.
-    EXPECT_EQ(Line(), kNobodyHere);
-    EXPECT_EQ(GameState.metStage[4], 0);
-}
-
 // A late walk warned of the gate and a mail open at five o'clock are the five o'clock tests'.
 TEST_F(Campus, MailsComeInOrderOnLongWalksAndAShortWalkNeverRings) {
     QStringList mails;
@@ -331,15 +301,13 @@ TEST_F(Campus, MailsComeInOrderOnLongWalksAndAShortWalkNeverRings) {
             Walk(6);  // a one-minute walk to the garden never rings
         })
         .Then("at the garden", IdleAt(7), [] { Walk(2); })
-        .Then("back in the schoolyard", IdleAt(3), [] { Walk(0); })
-        .Then(
-            "on the roof", [&] { return recordMail() || IdleAt(1)(); }, [] { Walk(2); })
-        .Then(
-            "back", [&] { return recordMail() || IdleAt(3)(); }, [] { Walk(0); })
-        .Then(
-            "on the roof again", [&] { return recordMail() || IdleAt(1)(); }, [] { Walk(2); })
-        .Run(
-            "and back", [&] { return recordMail() || IdleAt(3)(); }, ByMinute(15));
+        .Then("back in the schoolyard", IdleAt(3), [] { Walk(0); });
+    for (const int at : {1, 3, 1})  // to the roof and back, three minutes each way
+        player.Then(
+            "a long walk", [&, at] { return recordMail() || IdleAt(at)(); },
+            [at] { Walk(at == 1 ? 2 : 0); });
+    player.Run(
+        "and back", [&] { return recordMail() || IdleAt(3)(); }, ByMinute(15));
     EXPECT_EQ(GameState.elapsedMinutes, 15);
     EXPECT_EQ(mails, (QStringList{
                          Q(story::HintMail(4)), Q(story::FestivalMail()),
@@ -1128,7 +1096,7 @@ class Signals : public Game {
     }
 };
 
-TEST_F(Signals, OffCampusTheGameEndsWithoutASaveAndAWinAlreadyShownIsRecorded) {
+TEST_F(Signals, OffCampusNothingIsSavedButAWinShownOnCampusTheGameIsSavedAndASecondEndsItAtOnce) {
     if (!Scenario().isEmpty()) return PlayScenario();
     // Every signal takes one path: each is sent once.
     for (const auto& [scenario, signal] : {std::pair{"title", SIGTERM}, {"opening", SIGINT}}) {
@@ -1140,10 +1108,8 @@ TEST_F(Signals, OffCampusTheGameEndsWithoutASaveAndAWinAlreadyShownIsRecorded) {
     EXPECT_EQ(PlayAndSignal("roll", {SIGTERM}), 128 + SIGTERM);
     EXPECT_EQ(GetSetting(kClearRecordKey).size(), 2);
     EXPECT_FALSE(SaveExists());
-}
 
-TEST_F(Signals, OnCampusTheGameIsSavedAsYesWouldAndASecondSignalEndsItAtOnce) {
-    if (!Scenario().isEmpty()) return PlayScenario();
+    // On the campus the game is saved as Yes would save it.
     for (const auto& [scenario, signal] :
          {std::pair{"idle", SIGTERM}, {"asked", SIGINT}, {"session", 0}}) {
         SCOPED_TRACE(scenario);
