@@ -81,8 +81,6 @@ TEST(ClearRecord, MarkersGainEntriesAndVariantBitsInPlace) {
     EXPECT_EQ(UpdatedClearRecord("恵1", 1, kMutualLoveBit), "恵1敬2");
     EXPECT_EQ(UpdatedClearRecord("恵1敬2", 3, kMutualLoveBit), "恵3敬2");
     EXPECT_EQ(UpdatedClearRecord("恵3敬2", 3, kConfessionBit), "恵3敬2");
-    EXPECT_EQ(UpdatedClearRecord("敬2", 1, kMutualLoveBit), "敬2");
-    EXPECT_EQ(UpdatedClearRecord("敬2亮1", 8, kConfessionBit), "敬2亮1敏1");
     // A stray character stays where it stands; a digit that is no digit counts as 0.
     EXPECT_EQ(UpdatedClearRecord("x1和?", 7, kConfessionBit), "x1和1");
     EXPECT_EQ(UpdatedClearRecord("和", 7, kConfessionBit), "和1");
@@ -130,29 +128,25 @@ TEST(SaveFile, NamesTheFormatCannotCarryAreRefused) {
 }
 
 // A name has the room of eight full-width characters in the text line, measured by the room it
-// takes there rather than by its count of characters.
+// takes there rather than by its count of characters. The menu's test refuses nine, and its new
+// game takes ten Latin letters.
 TEST(Names, ANameFitsByTheRoomItTakesInTheTextLine) {
     const QFont line = LineFont();
     EXPECT_TRUE(ui::NameFits(QString(16, QChar(u'ｱ')), line));
     EXPECT_FALSE(ui::NameFits(QString(17, QChar(u'ｱ')), line));
     EXPECT_TRUE(ui::NameFits(QString(8, QChar(u'高')), line));
-    EXPECT_FALSE(ui::NameFits(QString(9, QChar(u'高')), line));
     EXPECT_TRUE(ui::NameFits(QString(15, QChar(u'ｱ')) + QChar(u'i'), line));
-    EXPECT_TRUE(ui::NameFits("Takahashix", line));
 }
 
-// Character keys give the codes of the classic event model; the rest give 0.
+// Character keys give the codes of the classic event model; the rest give 0. That Return,
+// Backspace and Esc read on at a click wait is the campus test's.
 TEST(WindowLayer, EveryKeyThatProducesACharacterHasItsClassicCode) {
     const auto code = [](int key, Qt::KeyboardModifiers modifiers, const QString& text = {}) {
         return ui::KeyAscii(QKeyEvent(QEvent::KeyPress, key, modifiers, text));
     };
     EXPECT_EQ(code(Qt::Key_A, Qt::NoModifier, "a"), 'a');
-    EXPECT_EQ(code(Qt::Key_A, Qt::ShiftModifier, "A"), 'A');
     EXPECT_EQ(code(Qt::Key_Space, Qt::NoModifier, " "), ' ');
-    EXPECT_EQ(code(Qt::Key_Return, Qt::NoModifier, "\r"), 13);
     EXPECT_EQ(code(Qt::Key_Enter, Qt::KeypadModifier, "\r"), 13);
-    EXPECT_EQ(code(Qt::Key_Backspace, Qt::NoModifier, "\b"), 8);
-    EXPECT_EQ(code(Qt::Key_Escape, Qt::NoModifier, "\x1b"), 27);
     EXPECT_EQ(code(Qt::Key_A, Qt::ControlModifier, "a"), 1);  // as a test tool spells it
     EXPECT_EQ(code(Qt::Key_Z, Qt::ControlModifier, "\x1a"), 26);
     EXPECT_EQ(code(Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier, "A"), 1);
@@ -222,17 +216,6 @@ class Media : public testing::Test {
     ui::Timer listening{nullptr, 10, true};
 };
 
-// That every piece sounds is the content check's.
-TEST_F(Media, PlayingThePieceAlreadyPlayingStartsItFromTheBeginning) {
-    PlayMidi("M394C.mid");
-    player.Wait(2);
-    const long long before = media::SequencePositionMs();
-    EXPECT_EQ(before, 2000);
-    PlayMidi("M394C.mid");
-    EXPECT_LT(media::SequencePositionMs(), before);
-    EXPECT_TRUE(IsMidiPlaying());
-}
-
 // A looping screen starts its piece again within its keeper's interval of the piece's written
 // end. Measured in what the synth renders on the game clock: the silence between the last sound
 // of one round and the first sound of the next.
@@ -301,7 +284,15 @@ TEST_F(Media, PicturesComeFromVelFilesOfAnyFormatElseFromGif) {
     EXPECT_EQ(ShownColour(), QColor(Qt::green).rgb());
 }
 
-TEST_F(Media, ThemeMusicFollowsThePersonDigitWithoutRestarting) {
+// A piece asked for again while it plays starts from the beginning; a scene asks for its theme
+// through the same call, and keeps it playing when the theme is the same.
+TEST_F(Media, ThePieceAskedForAgainRestartsButTheThemeFollowsThePersonDigitWithoutRestarting) {
+    PlayMidi("M394C.mid");
+    player.Wait(2);
+    EXPECT_EQ(media::SequencePositionMs(), 2000);
+    PlayMidi("M394C.mid");
+    EXPECT_LT(media::SequencePositionMs(), 2000);
+    EXPECT_TRUE(IsMidiPlaying());
     GameState.phase = Phase::Idle;
     CampusScreen->Show();
     ShowLine("C310C", "", QString());
