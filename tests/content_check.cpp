@@ -107,14 +107,15 @@ QStringList LongestNames() {
     return {LongestNameOf(QChar(u'W')), LongestNameOf()};
 }
 
-// The conversations of the timetable: each heroine's at each place, on arrival and waiting.
-QStringList TimetableConversations() {
+// The codes of the timetable's scenes (ConversationCode, HeroinePictureCode): each heroine's at
+// each place, on arrival and waiting.
+QStringList OfTheTimetable(QString (*code)(int location, int heroine, bool onArrival)) {
     QStringList codes;
     for (int minute = 0; minute < 30; ++minute)
         for (int location = 1; location <= kLocationCount; ++location)
             if (const int heroine = HeroineAt(minute, location))
                 for (bool onArrival : {true, false})
-                    codes.append(ConversationCode(location, heroine, onArrival));
+                    codes.append(code(location, heroine, onArrival));
     codes.removeDuplicates();
     return codes;
 }
@@ -275,7 +276,7 @@ TEST(Content, EveryTextFitsItsControlInBothLanguagesAtEveryScale) {
     const QStringList longestNames = LongestNames();
     QSet<int> responses;  // every player's line of the timetable's conversations
     QList<std::pair<QString, int>> replies;
-    for (const QString& code : TimetableConversations()) {
+    for (const QString& code : OfTheTimetable(ConversationCode)) {
         conversation::DataProblem problem;
         const auto candidates = conversation::ReadCandidates(code, problem);
         ASSERT_TRUE(candidates) << code << problem.what;
@@ -439,7 +440,7 @@ TEST(Content, EveryConversationOfTheTimetableReadsFromTheDataFiles) {
         EXPECT_FALSE(cp932.hasError()) << file;
     }
     QSet<QString> fourPleasing;  // the conversations with four or more lines that please her
-    const QStringList conversations = TimetableConversations();
+    const QStringList conversations = OfTheTimetable(ConversationCode);
     for (const QString& code : conversations) {
         conversation::DataProblem problem;
         const auto candidates = conversation::ReadCandidates(code, problem);
@@ -467,11 +468,7 @@ TEST(Content, EveryPictureTheGameAsksForLoadsAtItsSize) {
     for (int location = 1; location <= kLocationCount; ++location)
         scenes.append(LocationPictureCode(location));
     for (int h = 1; h <= kHeroineCount; ++h) scenes.append(ConfessionPictureCode(h));
-    for (int minute = 0; minute < 30; ++minute)
-        for (int location = 1; location <= kLocationCount; ++location)
-            if (const int h = HeroineAt(minute, location))
-                for (bool onArrival : {true, false})
-                    scenes.append(HeroinePictureCode(location, h, onArrival));
+    scenes += OfTheTimetable(HeroinePictureCode);
     scenes.removeDuplicates();
     for (const QString& code : scenes) {
         QImageReader picture(ScenePictureFile(code));

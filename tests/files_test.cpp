@@ -79,7 +79,7 @@ TEST(SaveFile, DamagedOutOfRangeAndForeignSavesAreToldAndKeptAndLfOrKanaSavesLoa
     EXPECT_EQ(GameState.metStage[6], 1);
 }
 
-TEST(SaveFile, AFailedSaveNamesItsCauseKeepsTheOldSaveAndLeavesNothingBehind) {
+TEST(SaveFile, AFailedOrKilledSaveKeepsTheOldSaveAndLeavesNothingBehindAndAFailureNamesItsCause) {
     SavedLines();
     const QByteArray old = ReadBytes(kSaveFile);
     GameState.elapsedMinutes = 20;
@@ -93,24 +93,20 @@ TEST(SaveFile, AFailedSaveNamesItsCauseKeepsTheOldSaveAndLeavesNothingBehind) {
         EXPECT_EQ(ReadBytes(kSaveFile), old);
         EXPECT_EQ(QDir().entryList(QDir::Files | QDir::Hidden), QStringList{kSaveFile});
     }
-    // A folder where the save belongs: the system's own words, and no temporary file left.
-    QFile::remove(kSaveFile);
-    QDir().mkdir(kSaveFile);
-    EXPECT_FALSE(WriteSave(problem));
-    EXPECT_TRUE(problem.contains(SystemWords(EISDIR))) << problem;
-    EXPECT_TRUE(QDir().entryList(QDir::Files | QDir::Hidden).isEmpty());
-}
-
-TEST(SaveFile, LeftoversOfAKilledSaveAreRemovedAndNothingElse) {
-    SavedLines();
-    const QByteArray save = ReadBytes(kSaveFile);
+    // The leftovers of a save killed on its way are removed, and nothing else.
     const QStringList kept{"Other.DAT.saving-Ab12Cd", kSaveFile, "VEL3DATA.DAT.backup",
                            "VEL3DATA.DAT.saving-Ab12"};
     for (const QString& name : kept + QStringList{"VEL3DATA.DAT.saving-x9Yz0Q"})
         if (name != kSaveFile) WriteBytes(name, "half a save");
     RemoveLeftoverSaveFiles();
     EXPECT_EQ(QDir().entryList(QDir::Files, QDir::Name), kept);
-    EXPECT_EQ(ReadBytes(kSaveFile), save);
+    EXPECT_EQ(ReadBytes(kSaveFile), old);
+    // A folder where the save belongs: the system's own words, and no temporary file left.
+    for (const QString& name : QDir().entryList(QDir::Files)) QFile::remove(name);
+    QDir().mkdir(kSaveFile);
+    EXPECT_FALSE(WriteSave(problem));
+    EXPECT_TRUE(problem.contains(SystemWords(EISDIR))) << problem;
+    EXPECT_TRUE(QDir().entryList(QDir::Files | QDir::Hidden).isEmpty());
 }
 
 TEST(Settings, AStoreThatCannotBeWrittenIsToldOnceWithItsCauseAndTheGameGoesOn) {
@@ -182,7 +178,8 @@ TEST(DataFiles, Utf8IsReadAnEditTakesEffectAnOversizedFileIsRefusedAndALocalOneO
 
 TEST(DataFiles, AFiveCharacterReplyHasNoWordsAndOnlyAShorterOneIsDamaged) {
     using conversation::kRepliesFile;
-    WriteBytes(kRepliesFile, QStringLiteral("21A\n210+5\n211…-3\n2121\n").toUtf8());
+    WriteBytes(kRepliesFile,
+               QStringLiteral("21A\n210+5\n211…-3\n2121\n213そうなの？xy\n").toUtf8());
     conversation::DataProblem problem;
     const auto silent = conversation::ReadReply("21A", 210, problem);
     ASSERT_TRUE(silent) << problem.what;
@@ -195,6 +192,8 @@ TEST(DataFiles, AFiveCharacterReplyHasNoWordsAndOnlyAShorterOneIsDamaged) {
     EXPECT_FALSE(conversation::ReadReply("21A", 212, problem));
     EXPECT_EQ(problem.file, kRepliesFile);
     EXPECT_TRUE(problem.what.contains("2121")) << problem.what;
+    EXPECT_FALSE(conversation::ReadReply("21A", 213, problem));  // a change that is no number
+    EXPECT_EQ(problem.file, kRepliesFile);
 }
 
 }  // namespace
