@@ -143,9 +143,10 @@ TEST(ClearRecord, ARowWithACommaReadsBackAsWrittenAndTheNextWinKeepsIt) {
 }
 
 // A UTF-8 file is read, an edit takes effect, an oversized file is refused by name, and a file in
-// the run-time folder overrides the installed one while it is there.
-TEST(DataFiles, Utf8IsReadAnEditTakesEffectAnOversizedFileIsRefusedAndALocalOneOverrides) {
-    using conversation::kLinesFile;
+// the run-time folder overrides the installed one while it is there. A reply of five characters
+// has no words, and only a shorter one or one whose change is no number is damaged.
+TEST(DataFiles, Utf8IsReadAnEditTakesEffectALocalOneOverridesAndADamagedOneIsNamed) {
+    using conversation::kLinesFile, conversation::kRepliesFile;
     conversation::DataProblem problem;
     const QByteArray line = QStringLiteral("\"120屋上で何してたの？\"\n").toUtf8();
     for (const QByteArray& bytes : {line, "\xEF\xBB\xBF" + line}) {
@@ -174,13 +175,9 @@ TEST(DataFiles, Utf8IsReadAnEditTakesEffectAnOversizedFileIsRefusedAndALocalOneO
     QFile::remove(kLinesFile);
     EXPECT_EQ(conversation::ReadPlayerLine(120, problem), "屋上で何してたの？");
     ui::SetShippedDataFolder({});
-}
 
-TEST(DataFiles, AFiveCharacterReplyHasNoWordsAndOnlyAShorterOneIsDamaged) {
-    using conversation::kRepliesFile;
     WriteBytes(kRepliesFile,
                QStringLiteral("21A\n210+5\n211…-3\n2121\n213そうなの？xy\n").toUtf8());
-    conversation::DataProblem problem;
     const auto silent = conversation::ReadReply("21A", 210, problem);
     ASSERT_TRUE(silent) << problem.what;
     EXPECT_EQ(silent->text, "");

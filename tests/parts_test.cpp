@@ -251,7 +251,9 @@ TEST_F(Media, EveryLoopingScreenStartsItsPieceAgainWithinItsKeepersInterval) {
     }
 }
 
-TEST_F(Media, MissingAndBrokenMusicAndSoundsLeaveTheGameRunning) {
+// Missing and broken music and sounds leave the game running; a picture comes from its .VEL file
+// in any format the bytes say, else from its .GIF.
+TEST_F(Media, MissingAndBrokenMusicAndSoundsLeaveTheGameRunningAndPicturesFallBackToGif) {
     PlayMidi("nowhere.mid");
     EXPECT_FALSE(IsMidiPlaying());
     WriteBytes("broken.mid", "MThd but nothing a synth could read");
@@ -262,9 +264,7 @@ TEST_F(Media, MissingAndBrokenMusicAndSoundsLeaveTheGameRunning) {
 
     sndPlaySound("nowhere.wav", SND_ASYNC | SND_NODEFAULT);
     EXPECT_FALSE(media::EffectPlaying());
-}
 
-TEST_F(Media, PicturesComeFromVelFilesOfAnyFormatElseFromGif) {
     WritePicture("C321C.VEL", Qt::red, "JPEG");
     WritePicture("C321C.GIF", Qt::blue, "PNG");
     WritePicture("C310C.GIF", Qt::green, "BMP");  // named GIF, decided by its bytes
