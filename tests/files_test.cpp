@@ -79,7 +79,7 @@ TEST(SaveFile, DamagedOutOfRangeAndForeignSavesAreToldAndKeptAndLfOrKanaSavesLoa
     EXPECT_EQ(GameState.metStage[6], 1);
 }
 
-TEST(SaveFile, AFailedSaveNamesItsCauseKeepsTheOldSaveAndLeavesNothingBehind) {
+TEST(SaveFile, AFailedOrKilledSaveKeepsTheOldSaveAndLeavesNothingBehindAndAFailureNamesItsCause) {
     SavedLines();
     const QByteArray old = ReadBytes(kSaveFile);
     GameState.elapsedMinutes = 20;
@@ -93,24 +93,20 @@ TEST(SaveFile, AFailedSaveNamesItsCauseKeepsTheOldSaveAndLeavesNothingBehind) {
         EXPECT_EQ(ReadBytes(kSaveFile), old);
         EXPECT_EQ(QDir().entryList(QDir::Files | QDir::Hidden), QStringList{kSaveFile});
     }
-    // A folder where the save belongs: the system's own words, and no temporary file left.
-    QFile::remove(kSaveFile);
-    QDir().mkdir(kSaveFile);
-    EXPECT_FALSE(WriteSave(problem));
-    EXPECT_TRUE(problem.contains(SystemWords(EISDIR))) << problem;
-    EXPECT_TRUE(QDir().entryList(QDir::Files | QDir::Hidden).isEmpty());
-}
-
-TEST(SaveFile, LeftoversOfAKilledSaveAreRemovedAndNothingElse) {
-    SavedLines();
-    const QByteArray save = ReadBytes(kSaveFile);
+    // The leftovers of a save killed on its way are removed, and nothing else.
     const QStringList kept{"Other.DAT.saving-Ab12Cd", kSaveFile, "VEL3DATA.DAT.backup",
                            "VEL3DATA.DAT.saving-Ab12"};
     for (const QString& name : kept + QStringList{"VEL3DATA.DAT.saving-x9Yz0Q"})
         if (name != kSaveFile) WriteBytes(name, "half a save");
     RemoveLeftoverSaveFiles();
     EXPECT_EQ(QDir().entryList(QDir::Files, QDir::Name), kept);
-    EXPECT_EQ(ReadBytes(kSaveFile), save);
+    EXPECT_EQ(ReadBytes(kSaveFile), old);
+    // A folder where the save belongs: the system's own words, and no temporary file left.
+    for (const QString& name : QDir().entryList(QDir::Files)) QFile::remove(name);
+    QDir().mkdir(kSaveFile);
+    EXPECT_FALSE(WriteSave(problem));
+    EXPECT_TRUE(problem.contains(SystemWords(EISDIR))) << problem;
+    EXPECT_TRUE(QDir().entryList(QDir::Files | QDir::Hidden).isEmpty());
 }
 
 TEST(Settings, AStoreThatCannotBeWrittenIsToldOnceWithItsCauseAndTheGameGoesOn) {
@@ -147,9 +143,10 @@ TEST(ClearRecord, ARowWithACommaReadsBackAsWrittenAndTheNextWinKeepsIt) {
 }
 
 // A UTF-8 file is read, an edit takes effect, an oversized file is refused by name, and a file in
-// the run-time folder overrides the installed one while it is there.
-TEST(DataFiles, Utf8IsReadAnEditTakesEffectAnOversizedFileIsRefusedAndALocalOneOverrides) {
-    using conversation::kLinesFile;
+// the run-time folder overrides the installed one while it is there. A reply of five characters
+// has no words, and only a shorter one or one whose change is no number is damaged.
+TEST(DataFiles, Utf8IsReadAnEditTakesEffectALocalOneOverridesAndADamagedOneIsNamed) {
+    using conversation::kLinesFile, conversation::kRepliesFile;
     conversation::DataProblem problem;
     const QByteArray line = QStringLiteral("\"120屋上で何してたの？\"\n").toUtf8();
     for (const QByteArray& bytes : {line, "\xEF\xBB\xBF" + line}) {
@@ -178,12 +175,9 @@ TEST(DataFiles, Utf8IsReadAnEditTakesEffectAnOversizedFileIsRefusedAndALocalOneO
     QFile::remove(kLinesFile);
     EXPECT_EQ(conversation::ReadPlayerLine(120, problem), "屋上で何してたの？");
     ui::SetShippedDataFolder({});
-}
 
-TEST(DataFiles, AFiveCharacterReplyHasNoWordsAndOnlyAShorterOneIsDamaged) {
-    using conversation::kRepliesFile;
-    WriteBytes(kRepliesFile, QStringLiteral("21A\n210+5\n211…-3\n2121\n").toUtf8());
-    conversation::DataProblem problem;
+    WriteBytes(kRepliesFile,
+               QStringLiteral("21A\n210+5\n211…-3\n2121\n213そうなの？xy\n").toUtf8());
     const auto silent = conversation::ReadReply("21A", 210, problem);
     ASSERT_TRUE(silent) << problem.what;
     EXPECT_EQ(silent->text, "");
@@ -195,6 +189,8 @@ TEST(DataFiles, AFiveCharacterReplyHasNoWordsAndOnlyAShorterOneIsDamaged) {
     EXPECT_FALSE(conversation::ReadReply("21A", 212, problem));
     EXPECT_EQ(problem.file, kRepliesFile);
     EXPECT_TRUE(problem.what.contains("2121")) << problem.what;
+    EXPECT_FALSE(conversation::ReadReply("21A", 213, problem));  // a change that is no number
+    EXPECT_EQ(problem.file, kRepliesFile);
 }
 
 }  // namespace

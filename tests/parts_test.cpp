@@ -81,8 +81,6 @@ TEST(ClearRecord, MarkersGainEntriesAndVariantBitsInPlace) {
     EXPECT_EQ(UpdatedClearRecord("恵1", 1, kMutualLoveBit), "恵1敬2");
     EXPECT_EQ(UpdatedClearRecord("恵1敬2", 3, kMutualLoveBit), "恵3敬2");
     EXPECT_EQ(UpdatedClearRecord("恵3敬2", 3, kConfessionBit), "恵3敬2");
-    EXPECT_EQ(UpdatedClearRecord("敬2", 1, kMutualLoveBit), "敬2");
-    EXPECT_EQ(UpdatedClearRecord("敬2亮1", 8, kConfessionBit), "敬2亮1敏1");
     // A stray character stays where it stands; a digit that is no digit counts as 0.
     EXPECT_EQ(UpdatedClearRecord("x1和?", 7, kConfessionBit), "x1和1");
     EXPECT_EQ(UpdatedClearRecord("和", 7, kConfessionBit), "和1");
@@ -101,13 +99,11 @@ TEST(SaveFile, EveryFieldRoundTripsInCp932WithCrLf) {
     const QByteArray bytes = ReadBytes(kSaveFile);
     const QStringList lines = QString(QStringDecoder("CP932").decode(bytes)).split("\r\n");
     EXPECT_EQ(lines.size(), 18);  // seventeen records, each ended by CR LF
-    EXPECT_FALSE(bytes.contains("\r\r"));
     EXPECT_EQ(lines.mid(0, 17), (QStringList{"小鳥遊", "ゆう", " 15", "E", "H", "L", "~", "!", "O",
                                              " 1", " 0", " 1", " 0", " 1", " 1", " 3", " 4"}));
 
     GameState = GameRecord{};
     ASSERT_TRUE(ReadSave(problem));
-    EXPECT_EQ(GameState.affection, SavedGame().affection);
     ASSERT_TRUE(WriteSave(problem));
     EXPECT_EQ(ReadBytes(kSaveFile), bytes);  // every field read back as it was written
 
@@ -120,39 +116,32 @@ TEST(SaveFile, EveryFieldRoundTripsInCp932WithCrLf) {
     EXPECT_EQ(GameState.affection[2], -39);
 }
 
-TEST(SaveFile, NamesTheFormatCannotCarryAreRefused) {
+// A name the save file cannot carry is refused, and one that it can has the room of eight
+// full-width characters in the text line, measured by the room it takes there rather than by its
+// count of characters. The menu's test refuses nine, and its new game takes ten Latin letters.
+TEST(Names, TheSaveFileMustCarryThemAndTheyFitByTheRoomTheyTakeInTheTextLine) {
     for (const char* fine : {"山田", "ｶﾀｶﾅ", "O'Hara", "髙橋", "a b", " "})
         EXPECT_TRUE(NameProblem(fine).isEmpty()) << fine;
     // Nor one the CP932 save file has no letter for.
     for (const char* refused :
          {"山,田", "\"山田\"", " 山田", "山田 ", "山田　", "😀", "山田\t", "Zoë"})
         EXPECT_FALSE(NameProblem(refused).isEmpty()) << refused;
-}
-
-// A name has the room of eight full-width characters in the text line, measured by the room it
-// takes there rather than by its count of characters.
-TEST(Names, ANameFitsByTheRoomItTakesInTheTextLine) {
     const QFont line = LineFont();
     EXPECT_TRUE(ui::NameFits(QString(16, QChar(u'ｱ')), line));
     EXPECT_FALSE(ui::NameFits(QString(17, QChar(u'ｱ')), line));
     EXPECT_TRUE(ui::NameFits(QString(8, QChar(u'高')), line));
-    EXPECT_FALSE(ui::NameFits(QString(9, QChar(u'高')), line));
     EXPECT_TRUE(ui::NameFits(QString(15, QChar(u'ｱ')) + QChar(u'i'), line));
-    EXPECT_TRUE(ui::NameFits("Takahashix", line));
 }
 
-// Character keys give the codes of the classic event model; the rest give 0.
+// Character keys give the codes of the classic event model; the rest give 0. That Return,
+// Backspace and Esc read on at a click wait is the campus test's.
 TEST(WindowLayer, EveryKeyThatProducesACharacterHasItsClassicCode) {
     const auto code = [](int key, Qt::KeyboardModifiers modifiers, const QString& text = {}) {
         return ui::KeyAscii(QKeyEvent(QEvent::KeyPress, key, modifiers, text));
     };
     EXPECT_EQ(code(Qt::Key_A, Qt::NoModifier, "a"), 'a');
-    EXPECT_EQ(code(Qt::Key_A, Qt::ShiftModifier, "A"), 'A');
     EXPECT_EQ(code(Qt::Key_Space, Qt::NoModifier, " "), ' ');
-    EXPECT_EQ(code(Qt::Key_Return, Qt::NoModifier, "\r"), 13);
     EXPECT_EQ(code(Qt::Key_Enter, Qt::KeypadModifier, "\r"), 13);
-    EXPECT_EQ(code(Qt::Key_Backspace, Qt::NoModifier, "\b"), 8);
-    EXPECT_EQ(code(Qt::Key_Escape, Qt::NoModifier, "\x1b"), 27);
     EXPECT_EQ(code(Qt::Key_A, Qt::ControlModifier, "a"), 1);  // as a test tool spells it
     EXPECT_EQ(code(Qt::Key_Z, Qt::ControlModifier, "\x1a"), 26);
     EXPECT_EQ(code(Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier, "A"), 1);
@@ -172,7 +161,9 @@ QStringList FieldsOf(const QString& text) {
     return fields;
 }
 
-TEST(DelimitedReader, FieldsFollowTheClassicSequentialInputRules) {
+// The data files' fields follow the classic sequential input rules, and in a line of them only
+// the first name placeholder takes the family name.
+TEST(DataLines, FieldsFollowTheClassicSequentialInputRulesAndOneNamePlaceholderIsFilled) {
     // Quoted fields keep commas and blanks; text after the closing quote is dropped; a quote
     // that never closes runs to the end.
     EXPECT_EQ(FieldsOf(R"("a, b","  padded  ",c)"), (QStringList{"a, b", "  padded  ", "c"}));
@@ -188,12 +179,8 @@ TEST(DelimitedReader, FieldsFollowTheClassicSequentialInputRules) {
     EXPECT_TRUE(reader.AtEnd());
     EXPECT_EQ(reader.ReadField(), "");
     EXPECT_TRUE(reader.AtEnd());
-}
-
-TEST(DataLines, OnlyTheFirstNamePlaceholderTakesTheFamilyName) {
     EXPECT_EQ(conversation::WithFamilyName("ＸＸＸ君、ＸＸＸって呼んでいい？", "山田"),
               "山田君、ＸＸＸって呼んでいい？");
-    EXPECT_EQ(conversation::WithFamilyName("こんにちは", "山田"), "こんにちは");
 }
 
 // These tests listen: the synth renders what is played, up to the game clock's now.
@@ -221,17 +208,6 @@ class Media : public testing::Test {
     // A listener notices every 10 ms what is playing; without it no time would pass here.
     ui::Timer listening{nullptr, 10, true};
 };
-
-// That every piece sounds is the content check's.
-TEST_F(Media, PlayingThePieceAlreadyPlayingStartsItFromTheBeginning) {
-    PlayMidi("M394C.mid");
-    player.Wait(2);
-    const long long before = media::SequencePositionMs();
-    EXPECT_EQ(before, 2000);
-    PlayMidi("M394C.mid");
-    EXPECT_LT(media::SequencePositionMs(), before);
-    EXPECT_TRUE(IsMidiPlaying());
-}
 
 // A looping screen starts its piece again within its keeper's interval of the piece's written
 // end. Measured in what the synth renders on the game clock: the silence between the last sound
@@ -275,7 +251,9 @@ TEST_F(Media, EveryLoopingScreenStartsItsPieceAgainWithinItsKeepersInterval) {
     }
 }
 
-TEST_F(Media, MissingAndBrokenMusicAndSoundsLeaveTheGameRunning) {
+// Missing and broken music and sounds leave the game running; a picture comes from its .VEL file
+// in any format the bytes say, else from its .GIF.
+TEST_F(Media, MissingAndBrokenMusicAndSoundsLeaveTheGameRunningAndPicturesFallBackToGif) {
     PlayMidi("nowhere.mid");
     EXPECT_FALSE(IsMidiPlaying());
     WriteBytes("broken.mid", "MThd but nothing a synth could read");
@@ -286,9 +264,7 @@ TEST_F(Media, MissingAndBrokenMusicAndSoundsLeaveTheGameRunning) {
 
     sndPlaySound("nowhere.wav", SND_ASYNC | SND_NODEFAULT);
     EXPECT_FALSE(media::EffectPlaying());
-}
 
-TEST_F(Media, PicturesComeFromVelFilesOfAnyFormatElseFromGif) {
     WritePicture("C321C.VEL", Qt::red, "JPEG");
     WritePicture("C321C.GIF", Qt::blue, "PNG");
     WritePicture("C310C.GIF", Qt::green, "BMP");  // named GIF, decided by its bytes
@@ -301,7 +277,15 @@ TEST_F(Media, PicturesComeFromVelFilesOfAnyFormatElseFromGif) {
     EXPECT_EQ(ShownColour(), QColor(Qt::green).rgb());
 }
 
-TEST_F(Media, ThemeMusicFollowsThePersonDigitWithoutRestarting) {
+// A piece asked for again while it plays starts from the beginning; a scene asks for its theme
+// through the same call, and keeps it playing when the theme is the same.
+TEST_F(Media, ThePieceAskedForAgainRestartsButTheThemeFollowsThePersonDigitWithoutRestarting) {
+    PlayMidi("M394C.mid");
+    player.Wait(2);
+    EXPECT_EQ(media::SequencePositionMs(), 2000);
+    PlayMidi("M394C.mid");
+    EXPECT_LT(media::SequencePositionMs(), 2000);
+    EXPECT_TRUE(IsMidiPlaying());
     GameState.phase = Phase::Idle;
     CampusScreen->Show();
     ShowLine("C310C", "", QString());

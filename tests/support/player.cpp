@@ -107,17 +107,13 @@ QMessageBox* OpenMessageBox() {
 void FailTest(const QString& reason) {
     const GameRecord& g = GameState;
     const std::string message =
-        QStringLiteral(
-            "%1\n  at %2 s of game time\n  waiting in: %3\n  game: phase %4, minute "
-            "%5, location %6, waiting girl '%7', mails %8")
-            .arg(reason)
-            .arg(static_cast<double>(ui::NowMs()) / 1000, 0, 'f', 3)
-            .arg(ui::RunningWaits().join(QStringLiteral(" > ")))
-            .arg(static_cast<int>(g.phase))
-            .arg(g.elapsedMinutes)
-            .arg(g.currentLocation)
-            .arg(g.pendingConversation)
-            .arg(g.mailCount)
+        QString::asprintf(
+            "%s\n  at %.3f s of game time\n  waiting in: %s\n  game: phase %d, minute %d, "
+            "location %d, waiting girl '%s', mails %d",
+            qUtf8Printable(reason), static_cast<double>(ui::NowMs()) / 1000,
+            qUtf8Printable(ui::RunningWaits().join(QStringLiteral(" > "))),
+            static_cast<int>(g.phase), g.elapsedMinutes, g.currentLocation,
+            qUtf8Printable(g.pendingConversation), g.mailCount)
             .toStdString();
     ADD_FAILURE() << message;
     std::fprintf(stderr, "%s\n", message.c_str());

@@ -111,9 +111,6 @@ class Player {
     std::function<bool()> always_;
 };
 
-// Set in a child process that plays a game for its parent test; its value names what to play.
-inline constexpr char kTestChildVariable[] = "VELMORA_TEST_CHILD";
-
 // Ends the test at once with `reason`, the waits running and the state of the game.
 [[noreturn]] void FailTest(const QString& reason);
 

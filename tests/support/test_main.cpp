@@ -15,10 +15,9 @@ namespace {
 
 constexpr char kSandboxVariable[] = "VELMORA_TEST_SANDBOX";
 
-// A child process runs one test's body again: a death test's, or a game a test signals.
+// A death test's child process runs one test's body again.
 bool IsChild() {
-    return !GTEST_FLAG_GET(internal_run_death_test).empty() ||
-           qEnvironmentVariableIsSet(kTestChildVariable);
+    return !GTEST_FLAG_GET(internal_run_death_test).empty();
 }
 
 // Every test works in a fresh, empty folder with its own settings folder, so that the save file
