@@ -143,6 +143,7 @@ RenderedPiece RenderMidiFile(const QString& path, double maxSeconds) {
     RenderedPiece piece;
     const QByteArray file = path.toLocal8Bit();
     if (!QFile::exists(path) || !fluid_is_midifile(file.constData())) return piece;
+    LoadInstruments(a, MidiInstrumentsOf(path));
 
     std::lock_guard lock(a.musicLock);
     fluid_player_t* player = new_fluid_player(a.synth);

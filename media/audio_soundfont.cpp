@@ -25,16 +25,12 @@ const char* const kSoundfonts[] = {
 
 QString g_chosenSoundfont;
 
-// Loads one soundfont file into `synth`, with the instruments every piece keeps at hand;
+// Loads one soundfont file into `synth`, selecting no instrument: each piece loads its own.
 // FLUID_FAILED when it cannot. Only a regular file: the synth's loaders would wait forever on a
 // pipe.
 int LoadSoundfontFile(fluid_synth_t* synth, const QString& path) {
     if (!QFileInfo(path).isFile()) return FLUID_FAILED;
-    const int id = fluid_synth_sfload(synth, QFile::encodeName(path).constData(), 1);
-    if (id != FLUID_FAILED)
-        for (const auto& [bank, program] : kResetInstruments)
-            fluid_synth_pin_preset(synth, id, bank, program);
-    return id;
+    return fluid_synth_sfload(synth, QFile::encodeName(path).constData(), 0);
 }
 
 // Loads the chosen soundfont, else the system's, into `synth`. Samples load when an instrument
@@ -138,7 +134,7 @@ bool ChangeSoundfont(const QString& path) {
         std::lock_guard lock(a.musicLock);
         const int id = LoadSoundfontFile(a.synth, path);
         if (id == FLUID_FAILED) return false;
-        if (a.soundfontId != FLUID_FAILED) fluid_synth_sfunload(a.synth, a.soundfontId, 1);
+        if (a.soundfontId != FLUID_FAILED) fluid_synth_sfunload(a.synth, a.soundfontId, 0);
         a.soundfontId = id;
         a.pinned.clear();
         if (a.load) {

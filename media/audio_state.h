@@ -29,9 +29,9 @@ constexpr int kRate = 44100;
 // 512 frames cost a sixth more CPU. A piece waits at most one block for its first note.
 constexpr int kChunkFrames = 1024;
 constexpr int kEffectChannel = 0;
-// What every reset of the synth selects: the piano on the melodic channels, the standard kit on
-// channel 10. They stay loaded for the whole run, so no reset loads or drops them.
-constexpr std::pair<int, int> kResetInstruments[] = {{0, 0}, {128, 0}};
+constexpr int kMidiChannels = 16;
+constexpr int kPercussionChannel = 9;
+constexpr int kPercussionBank = 128;
 
 using Clock = std::chrono::steady_clock;
 
@@ -60,7 +60,7 @@ struct Audio {
     std::thread soundfontLoader;
     std::shared_ptr<SoundfontLoad> load;
     int soundfontId = FLUID_FAILED;  // once the load is done; read only by this thread
-    MidiInstruments pinned;          // loaded for the open piece, beside kResetInstruments
+    MidiInstruments pinned;          // loaded for the open piece
 
     // Guards the player against the audio thread, which renders the synth that drives it.
     std::mutex musicLock;

@@ -22,15 +22,42 @@ void CreateSynth(Audio& a) {
     // A whole soundfont is up to 150 MB; the game's pieces play a few instruments each.
     fluid_settings_setint(a.settings, "synth.dynamic-sample-loading", 1);
     fluid_settings_setstr(a.settings, "player.timing-source", "sample");
+    // A player's own reset would select the piano and the drum kit on every channel, and so load
+    // them, whether the piece plays them or not: each piece selects what it needs.
+    fluid_settings_setint(a.settings, "player.reset-synth", 0);
+    // The pieces sound at most 89 voices at once; the default room for 256 costs 1.3 MB.
+    fluid_settings_setint(a.settings, "synth.polyphony", 128);
     fluid_set_log_function(FLUID_WARN, nullptr, nullptr);
     fluid_set_log_function(FLUID_INFO, nullptr, nullptr);
     a.synth = new_fluid_synth(a.settings);
     fluid_synth_set_reverb_group_level(a.synth, -1, 0.25);
 }
 
+// What the synth's own system reset does to the channels, less selecting the piano and the
+// drum kit: with the samples loaded as an instrument is selected, that alone took 11 MB of
+// drums with FluidR3 for pieces that play none.
 void ResetSynth(Audio& a) {
     fluid_synth_all_sounds_off(a.synth, -1);
-    fluid_synth_system_reset(a.synth);
+    for (int channel = 0; channel < kMidiChannels; ++channel) {
+        fluid_synth_unset_program(a.synth, channel);
+        fluid_synth_cc(a.synth, channel, 121, 0);  // reset all controllers
+        for (const auto& [controller, value] : {std::pair{0, 0},
+                                                {32, 0},
+                                                {7, 100},
+                                                {39, 0},
+                                                {10, 64},
+                                                {42, 0},
+                                                {8, 64},
+                                                {40, 0},
+                                                {91, 0},
+                                                {92, 0},
+                                                {93, 0},
+                                                {94, 0},
+                                                {95, 0}})
+            fluid_synth_cc(a.synth, channel, controller, value);
+        for (int sound = 70; sound <= 79; ++sound) fluid_synth_cc(a.synth, channel, sound, 64);
+        fluid_synth_pitch_wheel_sens(a.synth, channel, 2);
+    }
 }
 
 // Loads the instruments a piece plays before it starts, here rather than on the audio thread,
@@ -39,24 +66,29 @@ void ResetSynth(Audio& a) {
 // piece's instruments are in memory.
 void LoadInstruments(Audio& a, const MidiInstruments& wanted) {
     if (!WaitForSoundfont(a)) return;
-    auto reset = [](const std::pair<int, int>& instrument) {
-        return std::find(std::begin(kResetInstruments), std::end(kResetInstruments), instrument) !=
-               std::end(kResetInstruments);
-    };
-    for (const auto& [bank, program] : a.pinned)
-        if (!wanted.count({bank, program}))
-            fluid_synth_unpin_preset(a.synth, a.soundfontId, bank, program);
-    a.pinned.clear();
+    MidiInstruments pinned;
     for (auto [bank, program] : wanted) {
         // A missing instrument falls back as the synth's program change does: the standard
         // kit, else the same program in the first bank.
         if (fluid_synth_pin_preset(a.synth, a.soundfontId, bank, program) == FLUID_FAILED) {
-            if (bank == 128) continue;
-            bank = 0;
+            program = bank == kPercussionBank ? 0 : program;
+            bank = bank == kPercussionBank ? kPercussionBank : 0;
             if (fluid_synth_pin_preset(a.synth, a.soundfontId, bank, program) == FLUID_FAILED)
                 continue;
         }
-        if (!reset({bank, program})) a.pinned.insert({bank, program});
+        pinned.insert({bank, program});
+    }
+    for (const auto& instrument : a.pinned)
+        if (!pinned.count(instrument))
+            fluid_synth_unpin_preset(a.synth, a.soundfontId, instrument.first, instrument.second);
+    a.pinned = pinned;
+    // A channel that plays before any program change plays what a reset would give it: the
+    // piano, or the standard kit on the percussion channel.
+    for (int channel = 0; channel < kMidiChannels; ++channel) {
+        const bool drums = channel == kPercussionChannel;
+        if (wanted.count({drums ? kPercussionBank : 0, 0}))
+            fluid_synth_program_select(a.synth, channel, a.soundfontId, drums ? kPercussionBank : 0,
+                                       0);
     }
 }
 
