@@ -25,12 +25,14 @@ const char* const kSoundfonts[] = {
 
 QString g_chosenSoundfont;
 
-// Loads one soundfont file into `synth`, selecting no instrument: each piece loads its own.
-// FLUID_FAILED when it cannot. Only a regular file: the synth's loaders would wait forever on a
-// pipe.
+// Loads one soundfont file into `synth`, with the piano that the title and most pieces play
+// and that the synth's reset selects; FLUID_FAILED when it cannot. Only a regular file: the
+// synth's loaders would wait forever on a pipe.
 int LoadSoundfontFile(fluid_synth_t* synth, const QString& path) {
     if (!QFileInfo(path).isFile()) return FLUID_FAILED;
-    return fluid_synth_sfload(synth, QFile::encodeName(path).constData(), 0);
+    const int id = fluid_synth_sfload(synth, QFile::encodeName(path).constData(), 0);
+    if (id != FLUID_FAILED) fluid_synth_pin_preset(synth, id, 0, 0);
+    return id;
 }
 
 // Loads the chosen soundfont, else the system's, into `synth`. Samples load when an instrument

@@ -33,31 +33,15 @@ void CreateSynth(Audio& a) {
     fluid_synth_set_reverb_group_level(a.synth, -1, 0.25);
 }
 
-// What the synth's own system reset does to the channels, less selecting the piano and the
-// drum kit: with the samples loaded as an instrument is selected, that alone took 11 MB of
-// drums with FluidR3 for pieces that play none.
+// The synth's own reset, but with the percussion channel taken for a melodic one while it runs:
+// the reset selects an instrument on every channel, and with the samples loaded as an
+// instrument is selected, the drum kit alone took 11 MB with FluidR3 for pieces that play no
+// drums. A piece that plays them selects the kit when it is opened.
 void ResetSynth(Audio& a) {
     fluid_synth_all_sounds_off(a.synth, -1);
-    for (int channel = 0; channel < kMidiChannels; ++channel) {
-        fluid_synth_unset_program(a.synth, channel);
-        fluid_synth_cc(a.synth, channel, 121, 0);  // reset all controllers
-        for (const auto& [controller, value] : {std::pair{0, 0},
-                                                {32, 0},
-                                                {7, 100},
-                                                {39, 0},
-                                                {10, 64},
-                                                {42, 0},
-                                                {8, 64},
-                                                {40, 0},
-                                                {91, 0},
-                                                {92, 0},
-                                                {93, 0},
-                                                {94, 0},
-                                                {95, 0}})
-            fluid_synth_cc(a.synth, channel, controller, value);
-        for (int sound = 70; sound <= 79; ++sound) fluid_synth_cc(a.synth, channel, sound, 64);
-        fluid_synth_pitch_wheel_sens(a.synth, channel, 2);
-    }
+    fluid_synth_set_channel_type(a.synth, kPercussionChannel, CHANNEL_TYPE_MELODIC);
+    fluid_synth_system_reset(a.synth);
+    fluid_synth_set_channel_type(a.synth, kPercussionChannel, CHANNEL_TYPE_DRUM);
 }
 
 // Loads the instruments a piece plays before it starts, here rather than on the audio thread,
@@ -78,9 +62,19 @@ void LoadInstruments(Audio& a, const MidiInstruments& wanted) {
         }
         pinned.insert({bank, program});
     }
-    for (const auto& instrument : a.pinned)
-        if (!pinned.count(instrument))
+    // The piano, in from the soundfont's load, and the standard kit, once a piece has loaded
+    // it, stay: most pieces play them, and none should wait for them again. A run that plays no
+    // drums never loads the kit.
+    const auto kept = [](const std::pair<int, int>& instrument) {
+        return instrument == std::pair{0, 0} || instrument == std::pair{kPercussionBank, 0};
+    };
+    for (const auto& instrument : a.pinned) {
+        if (pinned.count(instrument)) continue;
+        if (kept(instrument))
+            pinned.insert(instrument);
+        else
             fluid_synth_unpin_preset(a.synth, a.soundfontId, instrument.first, instrument.second);
+    }
     a.pinned = pinned;
     // A channel that plays before any program change plays what a reset would give it: the
     // piano, or the standard kit on the percussion channel.

@@ -72,16 +72,13 @@ VELMORA_FORWARD(g_synth, FLUID_FAILED, int, fluid_synth_pin_preset,
                 (fluid_synth_t * synth, int id, int bank, int program), (synth, id, bank, program))
 VELMORA_FORWARD(g_synth, FLUID_FAILED, int, fluid_synth_unpin_preset,
                 (fluid_synth_t * synth, int id, int bank, int program), (synth, id, bank, program))
-VELMORA_FORWARD(g_synth, FLUID_FAILED, int, fluid_synth_unset_program,
-                (fluid_synth_t * synth, int channel), (synth, channel))
+VELMORA_FORWARD(g_synth, FLUID_FAILED, int, fluid_synth_system_reset, (fluid_synth_t * synth),
+                (synth))
+VELMORA_FORWARD(g_synth, FLUID_FAILED, int, fluid_synth_set_channel_type,
+                (fluid_synth_t * synth, int channel, int type), (synth, channel, type))
 VELMORA_FORWARD(g_synth, FLUID_FAILED, int, fluid_synth_program_select,
                 (fluid_synth_t * synth, int channel, int id, int bank, int program),
                 (synth, channel, id, bank, program))
-VELMORA_FORWARD(g_synth, FLUID_FAILED, int, fluid_synth_cc,
-                (fluid_synth_t * synth, int channel, int controller, int value),
-                (synth, channel, controller, value))
-VELMORA_FORWARD(g_synth, FLUID_FAILED, int, fluid_synth_pitch_wheel_sens,
-                (fluid_synth_t * synth, int channel, int value), (synth, channel, value))
 VELMORA_FORWARD(g_synth, FLUID_FAILED, int, fluid_synth_all_sounds_off,
                 (fluid_synth_t * synth, int channel), (synth, channel))
 VELMORA_FORWARD(g_synth, FLUID_FAILED, int, fluid_synth_write_float,
