@@ -50,7 +50,19 @@ void ResetSynth(Audio& a) {
 // piece's instruments are in memory.
 void LoadInstruments(Audio& a, const MidiInstruments& wanted) {
     if (!WaitForSoundfont(a)) return;
+    // The piano, in from the soundfont's load, and the standard kit, once a piece has loaded
+    // it, stay: most pieces play them, and none should wait for them again. A run that plays no
+    // drums never loads the kit.
+    const auto kept = [](const std::pair<int, int>& instrument) {
+        return instrument == std::pair{0, 0} || instrument == std::pair{kPercussionBank, 0};
+    };
     MidiInstruments pinned;
+    for (const auto& instrument : a.pinned) {
+        if (kept(instrument) || wanted.count(instrument))
+            pinned.insert(instrument);
+        else
+            fluid_synth_unpin_preset(a.synth, a.soundfontId, instrument.first, instrument.second);
+    }
     for (auto [bank, program] : wanted) {
         // A missing instrument falls back as the synth's program change does: the standard
         // kit, else the same program in the first bank.
@@ -61,19 +73,6 @@ void LoadInstruments(Audio& a, const MidiInstruments& wanted) {
                 continue;
         }
         pinned.insert({bank, program});
-    }
-    // The piano, in from the soundfont's load, and the standard kit, once a piece has loaded
-    // it, stay: most pieces play them, and none should wait for them again. A run that plays no
-    // drums never loads the kit.
-    const auto kept = [](const std::pair<int, int>& instrument) {
-        return instrument == std::pair{0, 0} || instrument == std::pair{kPercussionBank, 0};
-    };
-    for (const auto& instrument : a.pinned) {
-        if (pinned.count(instrument)) continue;
-        if (kept(instrument))
-            pinned.insert(instrument);
-        else
-            fluid_synth_unpin_preset(a.synth, a.soundfontId, instrument.first, instrument.second);
     }
     a.pinned = pinned;
     // A channel that plays before any program change plays what a reset would give it: the
