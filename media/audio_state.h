@@ -30,8 +30,6 @@ constexpr int kRate = 44100;
 constexpr int kChunkFrames = 1024;
 constexpr int kEffectChannel = 0;
 constexpr int kMidiChannels = 16;
-constexpr int kPercussionChannel = 9;
-constexpr int kPercussionBank = 128;
 
 using Clock = std::chrono::steady_clock;
 

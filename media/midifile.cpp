@@ -122,7 +122,6 @@ long long MidiLengthMs(const QString& path) {
 }
 
 MidiInstruments MidiInstrumentsOf(const QString& path) {
-    constexpr int kPercussionChannel = 9, kPercussionBank = 128;
     struct Channel {
         int bank = 0;
         bool programmed = false;

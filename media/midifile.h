@@ -15,6 +15,8 @@ long long MidiLengthMs(const QString& path);
 // program change with the bank selected on its channel, and the default instrument of a channel
 // that sounds a note before its first change. Channel 10 is percussion, bank 128. Empty when the
 // file cannot be read as one.
+inline constexpr int kPercussionChannel = 9;  // channel 10, counted from 0
+inline constexpr int kPercussionBank = 128;
 using MidiInstruments = std::set<std::pair<int, int>>;
 MidiInstruments MidiInstrumentsOf(const QString& path);
 
